@@ -1,0 +1,40 @@
+# Quimble: set-up, build, run and test in one place. See README.md.
+BUILD ?= build
+CMAKE_FLAGS ?=
+ifeq ($(SANITIZE),1)
+  BUILD := build-sanitize
+  CMAKE_FLAGS += -DQUIMBLE_SANITIZE=ON
+endif
+JOBS ?= $(shell nproc)
+ARGS ?=
+
+.PHONY: all deps configure build run test bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/CMakeCache.txt:
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./quimble $(ARGS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+bench: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+	@scripts/run-bench $(BUILD)
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build build-sanitize

@@ -1,0 +1,56 @@
+#pragma once
+// Files as the program's readers and writers use them: open for reading (others may not write), create
+// for writing, read that reports its count, write that throws. A file created for writing is written
+// beside its final name and moved into place by Close, so a save that fails half-way never destroys
+// what was there; Abort throws the half-written file away.
+
+#include "platform/WinTypes.h"
+#include <string>
+
+class CFileException {
+public:
+    enum Cause { none = 0, generic, fileNotFound, badPath, accessDenied, diskFull, endOfFile };
+    CFileException(Cause cause, std::string path, int osError = 0)
+        : m_cause(cause), m_strFileName(std::move(path)), m_lOsError(osError) {}
+    Cause m_cause;
+    std::string m_strFileName;
+    int m_lOsError;
+};
+
+class CFile {
+public:
+    enum OpenFlags : UINT {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareExclusive = 0x0010,
+        shareDenyWrite = 0x0020,
+        shareDenyNone = 0x0040,
+        modeCreate = 0x1000,
+    };
+
+    CFile() = default;
+    ~CFile();
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+
+    // False when the file cannot be opened; the reason goes to error when one is given.
+    BOOL Open(const char* path, UINT flags, CFileException* error = nullptr);
+    bool IsOpen() const { return m_fd >= 0; }
+    std::uint64_t GetLength() const;
+    std::uint64_t GetPosition() const;
+    // Reads up to count bytes; returns how many were read (fewer at the end of the file).
+    UINT Read(void* buffer, UINT count);
+    // Writes all count bytes or throws CFileException.
+    void Write(const void* buffer, UINT count);
+    // Finishes the file; a file created for writing takes its final name now. Throws on failure.
+    void Close();
+    // Closes without reporting errors; a file created for writing is discarded.
+    void Abort();
+    const std::string& GetFilePath() const { return m_path; }
+
+private:
+    int m_fd = -1;
+    std::string m_path;
+    std::string m_tempPath; // set while a created file is written beside its final name
+};

@@ -1,0 +1,46 @@
+#pragma once
+// Every modal question the program asks (message boxes, the file, font, colour and print dialogs, the
+// program's own dialogs, the wait for a click) passes through here. Normally the real Qt dialog answers;
+// a test installs a responder that answers in its place and can record what was asked.
+
+#include "platform/WinTypes.h"
+#include <functional>
+#include <optional>
+#include <string>
+
+class CDialog;
+
+enum class ModalKind { MessageBox, OpenFile, SaveFile, Font, Colour, PrintSetup, Print, PrintPreview, Dialog, WaitForClick };
+
+struct ModalQuestion {
+    ModalKind kind = ModalKind::MessageBox;
+    std::string text;      // message box: the text; file dialog: its title
+    std::string caption;   // message box: the caption
+    UINT style = 0;        // message box style; file dialog option bits; font and colour dialog flags
+    std::string filter;    // file dialogs: "name|pattern|...||"
+    std::string fileName;  // file dialogs: the initial name
+    COLORREF colour = 0;   // colour dialog: the colour it starts from
+    CDialog* dialog = nullptr; // the program's own dialog being run, so that a script can work its controls
+};
+
+struct ModalAnswer {
+    int result = IDCANCEL; // message box: the button; dialogs: IDOK or IDCANCEL
+    std::string path;      // file dialogs: the chosen full path
+    LOGFONT font;          // font dialog
+    COLORREF colour = 0;   // colour dialog
+};
+
+using ModalResponder = std::function<ModalAnswer(const ModalQuestion&)>;
+
+// Installs the responder that answers instead of the user; an empty one brings the real dialogs back.
+void SetModalResponder(ModalResponder responder);
+// The scripted answer to a question, or nothing when the real dialog must ask.
+std::optional<ModalAnswer> ScriptedAnswer(const ModalQuestion& question);
+
+// The application title, the caption of every message box.
+void SetAppTitle(const std::string& title);
+const std::string& GetAppTitle();
+
+// Message box with the application title as caption. Without an icon in the style, OK and OK/Cancel
+// boxes get the warning icon and Yes/No boxes the question icon. Returns the button pressed.
+int AfxMessageBox(const char* text, UINT style = MB_OK);

@@ -1,0 +1,36 @@
+#include "platform/WinTypes.h"
+
+#include <algorithm>
+#include <utility>
+
+void NormalizeRect(RECT& r) {
+    if (r.right < r.left)
+        std::swap(r.left, r.right);
+    if (r.bottom < r.top)
+        std::swap(r.top, r.bottom);
+}
+
+bool UnionRect(RECT& dst, const RECT& a, const RECT& b) {
+    if (IsRectEmpty(a))
+        dst = b;
+    else if (IsRectEmpty(b))
+        dst = a;
+    else
+        dst = {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+               std::max(a.bottom, b.bottom)};
+    if (IsRectEmpty(dst)) {
+        dst = {};
+        return false;
+    }
+    return true;
+}
+
+bool IntersectRect(RECT& dst, const RECT& a, const RECT& b) {
+    dst = {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+           std::min(a.bottom, b.bottom)};
+    if (IsRectEmpty(dst)) {
+        dst = {};
+        return false;
+    }
+    return true;
+}

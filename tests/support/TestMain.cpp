@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+// Every test program runs headless, with its own settings folder, whatever the caller's environment holds.
+int main(int argc, char** argv) {
+    if (!std::getenv("QUIMBLE_TEST_ON_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    unsetenv("QT_SCALE_FACTOR");
+    unsetenv("QT_SCREEN_SCALE_FACTORS");
+    QTemporaryDir config;
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
