@@ -254,3 +254,76 @@ constexpr UINT MK_LBUTTON = 0x1;
 constexpr UINT MK_RBUTTON = 0x2;
 constexpr UINT MK_SHIFT = 0x4;
 constexpr UINT MK_CONTROL = 0x8;
+
+// Showing and placing windows.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+constexpr UINT SWP_NOSIZE = 0x1;
+constexpr UINT SWP_NOMOVE = 0x2;
+constexpr UINT SWP_NOZORDER = 0x4;
+constexpr UINT SWP_NOREDRAW = 0x8;
+constexpr UINT SWP_NOACTIVATE = 0x10;
+constexpr UINT SWP_SHOWWINDOW = 0x40;
+constexpr UINT SWP_HIDEWINDOW = 0x80;
+// OnSize types.
+constexpr UINT SIZE_RESTORED = 0;
+constexpr UINT SIZE_MINIMIZED = 1;
+constexpr UINT SIZE_MAXIMIZED = 2;
+
+// Further window styles.
+constexpr DWORD WS_POPUP = 0x80000000;
+constexpr DWORD WS_CAPTION = 0x00C00000;
+constexpr DWORD WS_SYSMENU = 0x00080000;
+constexpr DWORD WS_BORDER = 0x00800000;
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD DS_MODALFRAME = 0x80;
+constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
+constexpr DWORD BS_TYPEMASK = 0xF;
+constexpr DWORD SS_CENTER = 0x1;
+constexpr DWORD SS_SUNKEN = 0x1000;
+constexpr DWORD ES_MULTILINE = 0x4;
+constexpr DWORD ES_WANTRETURN = 0x1000;
+constexpr DWORD ES_AUTOVSCROLL = 0x40;
+
+// Check states of buttons.
+constexpr int BST_UNCHECKED = 0;
+constexpr int BST_CHECKED = 1;
+
+// Notification codes of buttons and edits.
+constexpr UINT BN_CLICKED = 0;
+constexpr UINT BN_DOUBLECLICKED = 5;
+constexpr UINT EN_CHANGE = 0x300;
+
+// What an owner-drawn button gets to draw itself.
+class CDC;
+constexpr UINT ODT_BUTTON = 4;
+constexpr UINT ODA_DRAWENTIRE = 0x1;
+constexpr UINT ODA_SELECT = 0x2;
+constexpr UINT ODA_FOCUS = 0x4;
+struct DRAWITEMSTRUCT {
+    UINT CtlType = ODT_BUTTON;
+    UINT CtlID = 0;
+    UINT itemID = 0;
+    UINT itemAction = ODA_DRAWENTIRE;
+    UINT itemState = 0;
+    CDC* hDC = nullptr;
+    RECT rcItem;
+};
+
+// File dialog options.
+constexpr DWORD OFN_OVERWRITEPROMPT = 0x2;
+constexpr DWORD OFN_HIDEREADONLY = 0x4;
+constexpr DWORD OFN_PATHMUSTEXIST = 0x800;
+constexpr DWORD OFN_FILEMUSTEXIST = 0x1000;
+constexpr DWORD OFN_EXPLORER = 0x80000;
+constexpr DWORD OFN_ENABLESIZING = 0x800000;
+
+// Colour dialog options.
+constexpr DWORD CC_RGBINIT = 0x1;
+constexpr DWORD CC_FULLOPEN = 0x2;
+
+// Font dialog options.
+constexpr DWORD CF_SCREENFONTS = 0x1;
+constexpr DWORD CF_INITTOLOGFONTSTRUCT = 0x40;
+constexpr DWORD CF_EFFECTS = 0x100;

@@ -1,0 +1,88 @@
+#pragma once
+// A window: a rectangle on the screen with an id, a parent, its own surface of pixels and handlers for
+// painting, sizing and the mouse. Whatever a context from GetDC draws stays on the surface until it is
+// drawn over; the screen shows the surface.
+
+#include "platform/WinTypes.h"
+#include <memory>
+#include <string>
+
+class CDC;
+class QWidget;
+
+class CWnd {
+public:
+    CWnd();
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    // A plain window at rect (in the parent's client coordinates), a child when a parent is given.
+    // WS_VISIBLE shows it, WS_DISABLED disables it. Fails when the window exists already.
+    virtual BOOL Create(const std::string& title, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    // Destroys the window (and its children); the object stays and can create a window again.
+    virtual BOOL DestroyWindow();
+
+    // This object while it has a window, else null.
+    CWnd* GetSafeHwnd() const;
+    UINT GetDlgCtrlID() const;
+    CWnd* GetParent() const;
+
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+    void MoveWindow(const RECT& rect, BOOL repaint = TRUE);
+    // insertAfter is ignored: windows keep their stacking order. SWP_NOMOVE, SWP_NOSIZE, SWP_SHOWWINDOW
+    // and SWP_HIDEWINDOW are honoured.
+    BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags);
+    BOOL ShowWindow(int command);
+    BOOL IsWindowVisible() const;
+    // Returns whether the window was disabled before.
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    void SetFocus();
+
+    // Asks for a paint message: OnEraseBkgnd first when erase is set, then OnPaint.
+    void Invalidate(BOOL erase = TRUE);
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
+    // Withdraws a pending paint message (rect is ignored: the whole window counts).
+    void ValidateRect(const RECT* rect);
+    // Runs a pending paint message now.
+    void UpdateWindow();
+
+    // Client rectangle: 0, 0, width, height. Window rectangle: in screen coordinates.
+    void GetClientRect(RECT* rect) const;
+    void GetWindowRect(RECT* rect) const;
+
+    void SetWindowText(const std::string& text);
+    std::string GetWindowText() const;
+
+    // A context on the window's surface; ReleaseDC (or deleting it) puts it on the screen. Null without
+    // a window.
+    CDC* GetDC();
+    int ReleaseDC(CDC* dc);
+
+    // Handlers. The defaults: OnPaint validates, OnEraseBkgnd fills the surface with the window colour
+    // and returns TRUE, the others do nothing.
+    virtual void OnPaint();
+    virtual BOOL OnEraseBkgnd(CDC* dc);
+    virtual void OnMouseMove(UINT flags, POINT point);
+    virtual void OnLButtonDown(UINT flags, POINT point);
+    virtual void OnLButtonUp(UINT flags, POINT point);
+    virtual void OnLButtonDblClk(UINT flags, POINT point);
+    virtual void OnSize(UINT type, int width, int height);
+    virtual void OnGetMinMaxInfo(MINMAXINFO* info);
+
+    // Platform side: the widget of the window, or null. Only src/platform and the framework use it.
+    QWidget* GetQWidget() const;
+
+    struct Impl;
+
+protected:
+    // Makes the given widget this object's window instead of a plain one (a frame hosts a main window
+    // this way). The object takes ownership; the widget's events reach the handlers. When ownSurface is
+    // false the widget paints itself and the surface is not shown.
+    BOOL AdoptWidget(QWidget* widget, DWORD style, const RECT& rect, CWnd* parent, UINT id, bool ownSurface);
+    Impl& Platform() const { return *d; }
+
+private:
+    std::unique_ptr<Impl> d;
+};
