@@ -1,0 +1,157 @@
+#pragma once
+// One picture in memory: a packed bitmap (BITMAPINFOHEADER, colour table, pixel rows stored bottom-up and
+// padded to four bytes) as in a BMP file without its 14-byte file header. It remembers the path it was
+// loaded from, reads and writes BMP files, hands out pixel addresses, and owns the alpha companion read
+// from the sibling file whose name starts with "a".
+//
+// Every block a CDIB holds has been checked to cover its header, colour table and stride x height bytes
+// of rows, so pixel addresses and whole-row walks never leave the block, whatever file it came from.
+
+#include "platform/WinTypes.h"
+#include <memory>
+#include <string>
+
+class CDC;
+class CFile;
+class CPalette;
+
+class CDIB {
+public:
+    enum CompanionMode {
+        companionReplaceFirst = 0, // ihouse -> ihouse / ahouse; house -> iouse / aouse
+        companionEnsurePrefix = 1, // Ship -> iShip / aShip; IShip -> IShip / aShip
+    };
+
+    // Largest width or height accepted, and largest block, so that a file cannot ask for unbounded memory.
+    static constexpr LONG maxDimension = 32768;
+    static constexpr DWORD maxBlockSize = 512u << 20;
+    static constexpr int defaultStretchMode = COLORONCOLOR;
+
+    CDIB();
+    // Virtual, so that images of derived classes can be destroyed through a CDIB pointer.
+    virtual ~CDIB();
+    CDIB(const CDIB&) = delete;
+    CDIB& operator=(const CDIB&) = delete;
+
+    // Files. Load and ReadFrom refuse a file whose header does not describe a block it fits; they keep
+    // nothing then. Rows stored top-down are turned into bottom-up order. ReadFrom catches file errors;
+    // WriteTo passes them on as CFileException.
+    BOOL Load(const std::string& path, BOOL withAlpha = FALSE);
+    BOOL ReadFrom(CFile* file);
+    BOOL Save(const std::string& path);
+    BOOL WriteTo(CFile* file);
+    BOOL LoadAlpha();
+    // Splits path at its last "/" or "\" (the separator is kept) and derives the image and alpha names.
+    static BOOL MakeCompanionNames(const std::string& path, CompanionMode mode, std::string* imageName,
+                                   std::string* alphaName);
+
+    // A blank white image: bit count 8 (256-entry table, palette entries copied when one is given) or
+    // 0 / 24 and above (24-bit). Fails and keeps the image for a width or height below 1 or beyond
+    // maxDimension.
+    BOOL Create(int width, int height, int bitCount, const CPalette* palette = nullptr);
+    // Adopts a packed bitmap; refused (and freed) when its header does not fit its size.
+    BOOL Attach(std::unique_ptr<BYTE[]> block, DWORD size, const char* name = nullptr);
+    void Free();
+    // A byte copy of the packed bitmap, without name or alpha companion; none for an empty image.
+    virtual std::unique_ptr<CDIB> Clone() const;
+    // Sets every pixel of rect (picture coordinates, half-open; the whole image without one).
+    BOOL Fill(COLORREF colour, const RECT* rect = nullptr);
+    // Copies each device pixel of 0..width-1 x 0..height-1 that differs from key into this 24-bit image.
+    BOOL CopyFromDevice(CDC* dc, int width, int height, COLORREF key);
+
+    // Pixel access in picture coordinates (x from the left, y from the top), honouring the mirror flags.
+    BOOL BeginPixelAccess();
+    void EndPixelAccess() { m_pixelAccess = 0; }
+    BYTE* PixelAddress(int x, int y) const {
+        if (!m_pixelAccess || UINT(x) >= m_accessWidth || UINT(y) >= m_accessHeight)
+            return nullptr;
+        return AddressOf(m_firstRow, m_accessWidth, m_accessHeight, m_accessStride, m_accessBitCount, x, y);
+    }
+    BYTE* PixelAddressDirect(int x, int y) const;
+
+    UINT NumColors() const;
+    WORD PaletteSize() const;
+    WORD BitCount() const;
+
+    // Palettes, drawing and scaled copies.
+    BOOL CreatePalette(CPalette* palette) const;
+    BOOL MapToPalette(const CPalette* palette);
+    BOOL ConvertTo8Bit(const CPalette* palette);
+    BOOL Draw(CDC* dc, const RECT* dest, const RECT* source, CPalette* palette, BOOL forceBackground) const;
+    // A new width x height image (8-bit on the palette when bitCount is 8, else 24-bit) sampled from this
+    // one with a 3 x 3 weighted filter; none when it cannot be created.
+    std::unique_ptr<CDIB> CreateScaled(int width, int height, int bitCount, const CPalette* palette);
+
+    // Reference count, kept by CDIBManager. Release returns 1 when the last reference went.
+    void AddRef() { ++m_refCount; }
+    DWORD GetRefCount() const { return m_refCount; }
+    BOOL Release();
+
+    bool IsEmpty() const { return !m_block; }
+    BITMAPINFOHEADER* GetHeader() { return reinterpret_cast<BITMAPINFOHEADER*>(m_block.get()); }
+    const BITMAPINFOHEADER* GetHeader() const {
+        return reinterpret_cast<const BITMAPINFOHEADER*>(m_block.get());
+    }
+    const BYTE* GetBlock() const { return m_block.get(); }
+    DWORD GetSize() const { return m_size; }
+    // The first stored pixel row (the bottom row of the picture), or none.
+    BYTE* GetBits() const;
+    // Width, height (always positive) and row stride in bytes; 0 for an empty image.
+    int GetWidth() const;
+    int GetHeight() const;
+    DWORD GetStride() const;
+
+    const std::string& GetName() const { return m_name; }
+    void SetName(const std::string& name) { m_name = name; }
+    CDIB* GetAlpha() const { return m_alpha.get(); }
+    void SetAlpha(std::unique_ptr<CDIB> alpha) { m_alpha = std::move(alpha); }
+    int GetStretchMode() const { return m_stretchMode; }
+    void SetStretchMode(int mode) { m_stretchMode = mode; }
+    int GetMirrorHorizontal() const { return m_mirrorHorizontal; }
+    int GetMirrorVertical() const { return m_mirrorVertical; }
+    void SetMirrorHorizontal(int on) { m_mirrorHorizontal = on ? 1 : 0; }
+    void SetMirrorVertical(int on) { m_mirrorVertical = on ? 1 : 0; }
+
+    // Stride of a row of width pixels at bitCount bits, padded to four bytes.
+    static DWORD StrideOf(int width, int bitCount) {
+        return DWORD((std::uint64_t(bitCount) * width + 31) / 32 * 4);
+    }
+
+private:
+    BYTE* AddressOf(BYTE* firstRow, UINT width, UINT height, UINT stride, WORD bitCount, int x, int y) const {
+        if (m_mirrorHorizontal)
+            x = int(width) - 1 - x;
+        BYTE* row = firstRow + std::size_t(m_mirrorVertical ? UINT(y) : height - 1 - UINT(y)) * stride;
+        switch (bitCount) {
+        case 8:
+            return row + x;
+        case 24:
+            return row + 3 * std::size_t(x);
+        case 16:
+            return row + 2 * std::size_t(x);
+        case 1:
+            return row + x / 8;
+        case 4:
+            return row + x / 2;
+        default:
+            return nullptr;
+        }
+    }
+    // Installs a checked block in place of the current image.
+    void Install(std::unique_ptr<BYTE[]> block, DWORD size);
+
+    std::unique_ptr<BYTE[]> m_block;
+    DWORD m_size = 0;
+    std::string m_name;
+    DWORD m_refCount = 0;
+    int m_stretchMode = defaultStretchMode;
+    std::unique_ptr<CDIB> m_alpha;
+    int m_mirrorHorizontal = 0;
+    int m_mirrorVertical = 0;
+    int m_pixelAccess = 0;
+    UINT m_accessWidth = 0;
+    UINT m_accessHeight = 0;
+    UINT m_accessStride = 0;
+    WORD m_accessBitCount = 0;
+    BYTE* m_firstRow = nullptr;
+};
