@@ -1,0 +1,50 @@
+#pragma once
+// The bitmap push button of the editor screen. Its face is one of four bands of a state picture
+// (stacked vertically; band 0 is the bottom quarter as seen): 3 disabled, 0 pressed or on, 1 hot,
+// 2 normal. A click sends a command event with parameter 0; a toggle flips its on bit first. With a
+// caption it is a plain platform button.
+
+#include "controls/Control.h"
+#include "platform/Button.h"
+#include <cstdint>
+#include <string>
+
+class CDIB;
+
+// The show-disabled, show-hot and show-pressed bits (and one unused) a state picture brings along.
+constexpr std::uint32_t CF_SHOW_STATES = 0x1E0000;
+
+class CButtonControl : public CButton, public CControl {
+public:
+    CButtonControl(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect,
+                   const char* caption, std::uint32_t flags, DWORD extraStyle);
+    ~CButtonControl() override;
+
+    // Works out the disabled, enabled, pressed and hot bits from the platform's state, then draws.
+    void DrawItem(DRAWITEMSTRUCT* item) override;
+    // The click action: a toggle flips its on bit, then the command event goes out.
+    virtual void Clicked();
+    void OnClicked() override;
+    // Registers image with the manager's collection and shows it. False without image or manager.
+    virtual bool SetImage(CDIB* image);
+    // The shared picture of path, mapped to the palette. The button holds exactly one reference.
+    virtual bool SetImageFromFile(const char* path);
+    // Gives the picture's reference back.
+    virtual void ReleaseImage();
+
+    void Draw(const RECT* area) override;
+    // The second press of a double click is a click of its own.
+    void OnDoubleClicked() override;
+    void OnMouseMove(UINT flags, POINT point) override;
+
+    CDIB* GetImage() const { return m_image; }
+    // The band of the state picture the current bits show.
+    int GetBand() const;
+
+    std::string m_caption;
+    CDIB* m_image = nullptr;
+
+private:
+    // Shows image, which holds one reference for this button already.
+    bool TakeImage(CDIB* image, bool fromFile);
+};

@@ -1,0 +1,32 @@
+#pragma once
+// A control that is a plain child window (the picture area, the control strips). It remembers the last
+// two mouse positions so that a drag can ask for its last step in design units.
+
+#include "controls/Control.h"
+#include "platform/Wnd.h"
+
+class CWndControl : public CWnd, public CControl {
+public:
+    // Creates the window at the control's rectangle in parentWnd; on failure the control stays, windowless.
+    CWndControl(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect);
+    ~CWndControl() override;
+
+    virtual void OnLeftButtonDown(UINT keyFlags, int x, int y);
+    virtual void OnLeftButtonUp(UINT keyFlags, int x, int y);
+
+    // Draws nothing: a plain control has no face of its own.
+    void Draw(const RECT* area) override;
+    // The last mouse step in design units (truncated); left as it is without a manager.
+    void GetMoveDelta(POINT* delta) const;
+
+    void OnPaint() override;
+    void OnMouseMove(UINT flags, POINT point) override;
+    void OnLButtonDown(UINT flags, POINT point) override;
+    void OnLButtonUp(UINT flags, POINT point) override;
+
+    POINT m_previousMouse;
+    POINT m_currentMouse;
+
+private:
+    void TrackMouse(POINT point);
+};
