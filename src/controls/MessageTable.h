@@ -1,0 +1,35 @@
+#pragma once
+// The keyed texts the editor shows to the user, one entry per key and language group. Look-ups are
+// filtered by one group (the language number); group 0 matches every group, so the first entry added
+// for a key wins.
+
+#include "platform/WinTypes.h"
+#include <memory>
+#include <string>
+#include <vector>
+
+class CMessageTable {
+public:
+    void SetGroup(int group) { m_group = group; }
+    int GetGroup() const { return m_group; }
+
+    // Appends a copy of text. Returns 0 (after an error box) when the entry cannot be allocated.
+    int AddMessage(int key, int group, const std::string& text);
+    // The text of the first entry with this key in the filter's group, or nullptr when there is none.
+    const std::string* FindMessage(int key) const;
+    int GetCount() const { return int(m_entries.size()); }
+    void Clear() { m_entries.clear(); }
+
+    // Shows text in the message box with the given style and returns the button pressed; without a text
+    // nothing is shown and the answer is 0, which no caller takes as yes.
+    static int ShowMessage(const std::string* text, UINT style);
+
+private:
+    struct Entry {
+        int key;
+        int group;
+        std::string text;
+    };
+    std::vector<std::unique_ptr<Entry>> m_entries;
+    int m_group = 0;
+};
