@@ -10,16 +10,17 @@
 
 class CPalette;
 class CDC;
+class QFont;
 class QImage;
 class QPainter;
-class QPaintDevice;
 
 class CGdiObject {
 public:
     virtual ~CGdiObject() = default;
 };
 
-// A solid pen (PS_SOLID, width in pixels) or none (PS_NULL).
+// A solid pen (PS_SOLID, width in pixels), a dotted one (PS_DOT) or none (PS_NULL). A context starts with a
+// black pen of one pixel and a white brush, as the platform's stock objects are.
 class CPen : public CGdiObject {
 public:
     CPen() = default;
@@ -47,6 +48,9 @@ public:
     ~CFont() override;
     BOOL CreateFontIndirect(const LOGFONT* font);
     bool IsCreated() const;
+    // Platform side: the Qt font (the default font when none was created) and whether to smooth glyphs.
+    QFont GetQFont() const;
+    bool IsAntialiased() const;
     struct Impl;
     std::unique_ptr<Impl> d;
 };
@@ -56,8 +60,12 @@ class CBitmap : public CGdiObject {
 public:
     CBitmap();
     ~CBitmap() override;
+    // Refuses sizes of 0 or less and more than maxSide a side; the bitmap starts black.
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
     bool IsCreated() const;
+    // Platform side: the pixels (Format_RGB32), or null before the bitmap was created.
+    QImage* GetSurface() const;
+    static constexpr int maxSide = 16384;
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -1,0 +1,71 @@
+#include "platform/DC.h"
+
+#include "platform/DCImpl.h"
+
+#include <QFontMetrics>
+#include <limits>
+
+namespace {
+
+int QtTextFlags(UINT format) {
+    int flags = format & DT_CENTER ? Qt::AlignHCenter : format & DT_RIGHT ? Qt::AlignRight : Qt::AlignLeft;
+    if (format & DT_SINGLELINE)
+        flags |= Qt::TextSingleLine | (format & DT_VCENTER ? Qt::AlignVCenter : Qt::AlignTop);
+    else
+        flags |= Qt::AlignTop;
+    if (format & DT_WORDBREAK)
+        flags |= Qt::TextWordWrap;
+    if (format & DT_NOCLIP)
+        flags |= Qt::TextDontClip;
+    // An ampersand marks the next letter as a mnemonic, and two of them stand for one.
+    if (!(format & DT_NOPREFIX))
+        flags |= Qt::TextShowMnemonic;
+    return flags;
+}
+
+} // namespace
+
+int CDC::DrawText(const std::string& text, RECT* rect, UINT format) {
+    if (!rect)
+        return 0;
+    const QString string = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    const QFont font = d->Font();
+    const int flags = QtTextFlags(format);
+    if (format & DT_CALCRECT) {
+        // Without word breaks the lines may be as wide as they are; with them they wrap within the width.
+        constexpr int unbounded = std::numeric_limits<int>::max() / 4;
+        const int width =
+            format & DT_WORDBREAK && !(format & DT_SINGLELINE) ? std::max<LONG>(rect->Width(), 1) : unbounded;
+        const QRect extent =
+            string.isEmpty()
+                ? QRect()
+                : QFontMetrics(font).boundingRect(QRect(0, 0, width, unbounded),
+                                                  flags & ~Qt::AlignHCenter & ~Qt::AlignRight, string);
+        rect->right = rect->left + extent.width();
+        rect->bottom = rect->top + extent.height();
+        return extent.height();
+    }
+    QRect drawn;
+    d->Paint([&](QPainter& p) {
+        d->PrepareText(p, font);
+        p.drawText(QRect(rect->left, rect->top, rect->Width(), rect->Height()), flags, string, &drawn);
+    });
+    return drawn.height();
+}
+
+SIZE CDC::GetTextExtent(const std::string& text) {
+    const QFontMetrics metrics(d->Font());
+    return {metrics.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size()))),
+            metrics.height()};
+}
+
+BOOL CDC::ExtTextOut(int x, int y, UINT options, const RECT* clip, const std::string& text) {
+    const QString string = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    const QFont font = d->Font();
+    return d->Paint([&](QPainter& p) {
+        if (options & ETO_CLIPPED && clip)
+            p.setClipRect(QRect(clip->left, clip->top, clip->Width(), clip->Height()));
+        d->PrepareText(p, font);
+        p.drawText(QPoint(x, y + QFontMetrics(font).ascent()), string);
+    });
+}
