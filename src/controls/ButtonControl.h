@@ -12,7 +12,7 @@
 class CDIB;
 
 // The show-disabled, show-hot and show-pressed bits (and one unused) a state picture brings along.
-constexpr std::uint32_t CF_SHOW_STATES = 0x1E0000;
+constexpr std::uint32_t CTL_SHOW_STATES = 0x1E0000;
 
 class CButtonControl : public CButton, public CControl {
 public:
@@ -45,6 +45,7 @@ public:
     CDIB* m_image = nullptr;
 
 private:
-    // Shows image, which holds one reference for this button already.
-    bool TakeImage(CDIB* image, bool fromFile);
+    // Takes on the state bits of a picture and shows image in place of the current one; false when
+    // image is the current one already.
+    bool ShowImage(CDIB* image);
 };

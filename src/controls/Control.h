@@ -14,22 +14,22 @@ class CWnd;
 // State bits. Those below 0x10000 mean the same for every control; the higher ones belong to the class
 // (the names are those of the button family; strips and the compositor reuse some of them).
 enum : std::uint32_t {
-    CF_DISABLED = 0x00000001,
-    CF_ENABLED = 0x00000002,
-    CF_HOT = 0x00000004,
-    CF_PRESSED = 0x00000008,
-    CF_NEVER_HOT = 0x00000040,
-    CF_KEEP_ASPECT = 0x00000100,
-    CF_LAYS_OUT_CHILDREN = 0x00000400,
-    CF_OWNER_DRAWN = 0x00010000,
-    CF_SHOW_DISABLED = 0x00020000,
-    CF_SHOW_HOT = 0x00080000,
-    CF_SHOW_PRESSED = 0x00100000,
-    CF_TOGGLE = 0x00200000,
-    CF_ON = 0x00400000,
-    CF_HAS_OVERLAY = 0x02000000,
-    CF_SHOW_OVERLAY = 0x04000000,
-    CF_SELECTED = 0x08000000,
+    CTL_DISABLED = 0x00000001,
+    CTL_ENABLED = 0x00000002,
+    CTL_HOT = 0x00000004,
+    CTL_PRESSED = 0x00000008,
+    CTL_NEVER_HOT = 0x00000040,
+    CTL_KEEP_ASPECT = 0x00000100,
+    CTL_LAYS_OUT_CHILDREN = 0x00000400,
+    CTL_OWNER_DRAWN = 0x00010000,
+    CTL_SHOW_DISABLED = 0x00020000,
+    CTL_SHOW_HOT = 0x00080000,
+    CTL_SHOW_PRESSED = 0x00100000,
+    CTL_TOGGLE = 0x00200000,
+    CTL_ON = 0x00400000,
+    CTL_HAS_OVERLAY = 0x02000000,
+    CTL_SHOW_OVERLAY = 0x04000000,
+    CTL_SELECTED = 0x08000000,
 };
 
 // Window styles the controls create their windows with.
@@ -67,11 +67,15 @@ public:
     virtual bool OnControlCustom(int id, int p1, int p2, int p3, int p4);
 
     int GetId() const { return m_id; }
+    // The control's window while it exists, else null.
+    CWnd* GetWindow() const;
     // True when the control has a manager whose drawing is enabled.
     bool IsDrawingEnabled() const;
     // Fits dest to the aspect ratio of source, centred; the fitted axis starts at 0. A source without
     // width or height, or a destination without height, leaves dest as it is.
     static void FitAspect(const RECT& source, RECT& dest);
+    // value truncated toward zero, held within the range of LONG.
+    static LONG Truncate(double value);
 
     CControlManager* m_manager = nullptr; // set by the manager's AddControl; not owning
     CWnd* m_parentWnd = nullptr;          // the window this control's window lives in

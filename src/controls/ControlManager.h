@@ -4,10 +4,12 @@
 // message table, and passes the controls' events to its own handlers and then to the listeners.
 // The view derives from it (after the platform view) and overrides the handlers.
 
+#include "controls/MessageTable.h"
 #include "platform/Palette.h"
 #include "platform/WinTypes.h"
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CControl;
@@ -15,7 +17,6 @@ class CControlEvent;
 class CDC;
 class CDIB;
 class CDIBManager;
-class CMessageTable;
 class CWnd;
 
 // Bits of the manager's flags word.
@@ -95,9 +96,10 @@ public:
     bool ReleaseDIB(CDIB* image);
     CDIBManager& GetDIBManager() { return *m_bitmaps; }
 
-    // A message box with text and style; 0 without text, else the button pressed.
-    int ShowMessage(const char* text, UINT style);
-    CMessageTable& GetMessageTable() { return *m_messages; }
+    // A message box with text and style; 0 without text, else the button pressed. Takes what
+    // GetMessageTable().FindMessage gives.
+    int ShowMessage(const std::string* text, UINT style);
+    CMessageTable& GetMessageTable() { return m_messages; }
 
     // Sends event to the manager's handler, then to every listener. False only for a null event.
     bool Dispatch(const CControlEvent* event);
@@ -113,7 +115,7 @@ private:
     CWnd* m_window;
     std::vector<CControl*> m_controls;
     std::unique_ptr<CDIBManager> m_bitmaps;
-    std::unique_ptr<CMessageTable> m_messages;
+    CMessageTable m_messages;
     CControl* m_hotControl = nullptr;
     CDIB* m_background = nullptr;
     COLORREF m_backgroundColour = RGB(151, 151, 151);

@@ -1,0 +1,133 @@
+#include "controls/ButtonControl.h"
+
+#include "controls/ControlManager.h"
+#include "imaging/DIB.h"
+#include "imaging/DIBManager.h"
+#include "platform/DC.h"
+#include "platform/Modal.h"
+
+CButtonControl::CButtonControl(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect,
+                               const char* caption, std::uint32_t flags, DWORD extraStyle)
+    : CControl(manager, parentWnd, id, designRect, CONTROL_STYLE_BUTTON), m_caption(caption ? caption : "") {
+    m_flags = flags;
+    m_style |= extraStyle;
+    if (m_caption.empty()) {
+        m_style |= BS_OWNERDRAW;
+        m_flags |= CTL_OWNER_DRAWN;
+    }
+    if (Create(m_caption, m_style, m_rect, parentWnd, UINT(id)))
+        m_wnd = this;
+    else
+        AfxMessageBox("Could not create CButtonControl", MB_OK);
+}
+
+CButtonControl::~CButtonControl() {
+    if (m_image && m_manager)
+        ReleaseImage();
+}
+
+void CButtonControl::DrawItem(DRAWITEMSTRUCT* item) {
+    if (!(m_flags & CTL_OWNER_DRAWN))
+        return;
+    const UINT state = item ? item->itemState : 0;
+    m_flags &= ~(CTL_DISABLED | CTL_HOT | CTL_PRESSED);
+    CWnd* wnd = GetWindow();
+    if (wnd && !wnd->IsWindowEnabled())
+        m_flags |= CTL_DISABLED;
+    else if ((state & ODS_DISABLED) && (m_flags & CTL_SHOW_DISABLED))
+        m_flags |= CTL_DISABLED;
+    else
+        m_flags |= CTL_ENABLED;
+    if ((state & ODS_SELECTED) && (m_flags & CTL_SHOW_PRESSED))
+        m_flags |= CTL_PRESSED;
+    if ((state & ODS_HOTLIGHT) && (m_flags & CTL_SHOW_HOT))
+        m_flags |= CTL_HOT;
+    Draw(nullptr);
+}
+
+void CButtonControl::Clicked() {
+    if (m_flags & CTL_TOGGLE)
+        m_flags ^= CTL_ON;
+    SendEvent(m_id, EVENT_COMMAND, 0, 0, 0, 0);
+}
+
+void CButtonControl::OnClicked() {
+    Clicked();
+}
+
+void CButtonControl::OnDoubleClicked() {
+    OnClicked();
+}
+
+void CButtonControl::OnMouseMove(UINT flags, POINT point) {
+    OnMouseOver(flags, point.x, point.y);
+    CButton::OnMouseMove(flags, point);
+}
+
+bool CButtonControl::SetImage(CDIB* image) {
+    if (!image || !m_manager || !m_manager->GetDIBManager().Add(image))
+        return false;
+    ShowImage(image);
+    return true;
+}
+
+bool CButtonControl::SetImageFromFile(const char* path) {
+    if (!m_manager)
+        return false;
+    CDIB* image = m_manager->GetDIB(path, true);
+    if (!image)
+        return false;
+    // The button keeps one reference to its picture, however often it is set.
+    if (!ShowImage(image))
+        m_manager->ReleaseDIB(image);
+    return true;
+}
+
+bool CButtonControl::ShowImage(CDIB* image) {
+    m_flags |= CTL_SHOW_STATES;
+    if (image == m_image)
+        return false;
+    ReleaseImage();
+    m_image = image;
+    Draw(nullptr);
+    return true;
+}
+
+void CButtonControl::ReleaseImage() {
+    if (m_image && m_manager)
+        m_manager->ReleaseDIB(m_image);
+    m_image = nullptr;
+}
+
+int CButtonControl::GetBand() const {
+    if (m_flags & CTL_DISABLED)
+        return 3;
+    if ((m_flags & CTL_PRESSED) || ((m_flags & CTL_TOGGLE) && (m_flags & CTL_ON)))
+        return 0;
+    if (m_flags & CTL_HOT)
+        return 1;
+    return 2;
+}
+
+void CButtonControl::Draw(const RECT* area) {
+    // A button with a caption shows the platform's own face.
+    CWnd* wnd = GetWindow();
+    if (!wnd || !(m_flags & CTL_OWNER_DRAWN))
+        return;
+    CDC* dc = wnd->GetDC();
+    if (!dc)
+        return;
+    if (m_image && m_manager) {
+        const LONG width = m_image->GetWidth();
+        const LONG band = m_image->GetHeight() / 4;
+        const LONG top = GetBand() * band;
+        const RECT source = {0, top, width, top + band};
+        const RECT& size = area ? *area : m_rect;
+        RECT dest = {0, 0, size.Width(), size.Height()};
+        if (m_flags & CTL_KEEP_ASPECT)
+            FitAspect(source, dest);
+        if (IsDrawingEnabled())
+            m_image->Draw(dc, &dest, &source, m_manager->GetPalette(), FALSE);
+    }
+    wnd->ReleaseDC(dc);
+}
