@@ -1,0 +1,79 @@
+#pragma once
+// Composes the slots of the picture, back to front, into the 24-bit canvas: each slot is stretched
+// (nearest neighbour) to its place in canvas pixels and put over what lies behind it through its
+// source's alpha companion, or with a key colour when it has none. Slot 0 is the front-most.
+//
+// Per call, each slot's rows and columns on the canvas and its column map (the picture and alpha byte
+// of every canvas column) are worked out once; the per-pixel loop only looks up, tests and mixes.
+
+#include "platform/WinTypes.h"
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class CDIB;
+class CDIBSlot;
+
+class CCanvasComposer {
+public:
+    // blendTable: the 64 KB product table, or null to compute the same products directly.
+    explicit CCanvasComposer(const BYTE* blendTable = nullptr) : m_table(blendTable) {}
+    void SetBlendTable(const BYTE* blendTable) { m_table = blendTable; }
+
+    // Composes into canvas (24-bit) with the scale factors sx, sy from design units to canvas pixels.
+    // rect, in design units, is normalised and scaled to canvas pixels in place and limits the rows and
+    // columns recomposed; null means the whole canvas. Without slots the whole canvas becomes background.
+    // blend off leaves partly transparent pixels out. key applies to slots without an alpha companion.
+    void Compose(CDIB& canvas, const std::vector<CDIBSlot*>& slots, double sx, double sy, RECT* rect,
+                 bool blend, COLORREF key, COLORREF background);
+
+private:
+    // Steps q = k * size / count for k = k0, k0 + 1, ... without dividing at each step.
+    struct Stepper {
+        void Start(std::int64_t k, std::int64_t size, std::int64_t count);
+        void Next() {
+            q += stepQ;
+            r += stepR;
+            if (r >= count) {
+                r -= count;
+                ++q;
+            }
+        }
+        std::int64_t q = 0, r = 0, stepQ = 0, stepR = 0, count = 1;
+    };
+    // One pixel plane of a picture: its first stored row and its geometry.
+    struct Plane {
+        const BYTE* bits = nullptr;
+        DWORD stride = 0;
+        int width = 0;
+        int height = 0;
+        int bitCount = 0;
+    };
+    // Byte offsets into a stored row for one canvas column.
+    struct Column {
+        std::uint32_t image;
+        std::uint32_t alpha;
+    };
+    struct Layer {
+        std::int64_t rowStart, rowCount, colStart, colEnd;
+        bool paints;             // has pixels that can be addressed and a span of at least one column
+        int spanBegin, spanEnd;  // canvas columns it paints inside the update area
+        std::size_t firstColumn; // its column map in m_columns
+        Plane image, alpha;      // alpha without bits: key colour
+        bool mirrorV;
+        bool rowsStarted;
+        Stepper imageRow, alphaRow;
+    };
+    enum class Mix { Table, Direct, OpaqueOnly };
+
+    bool Plan(const std::vector<CDIBSlot*>& slots, double sx, double sy, int left, int right);
+    void PaintRow(Layer& layer, std::int64_t j, BYTE* canvasRow, bool blend, const BYTE key[3]);
+    template <Mix mix>
+    void PaintAlpha(const Layer& layer, const BYTE* imageRow, const BYTE* alphaRow, BYTE* out) const;
+    void PaintKeyed(const Layer& layer, const BYTE* imageRow, const BYTE key[3], BYTE* out) const;
+
+    const BYTE* m_table;
+    std::vector<Layer> m_layers;
+    std::vector<Column> m_columns;
+    std::vector<Layer*> m_active;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// A layer of the picture inside the compositor: a private 24-bit copy of the layer's content picture,
+// placed and sized in design units. A negative width or height means an edge was dragged past the
+// opposite one; the picture's mirror flags then follow the signs.
+
+#include "imaging/DIB.h"
+#include <cstdint>
+
+class CDIBSlot : public CDIB {
+public:
+    CDIBSlot() = default;
+    ~CDIBSlot() override;
+
+    // Copies source into this slot and places it at 0, 0 at 5/9 of its pixel size. The copy is always
+    // 24-bit (a picture with a colour table is expanded through it), so composing reads whole pixels.
+    // Fails for no source, key 0, an empty source, or when memory runs out. Visible and changed stay.
+    BOOL CreateFromLayerDib(CDIB* source, std::uint32_t key);
+
+    CDIB* m_source = nullptr; // the layer's content picture; its alpha companion blends this slot
+    std::uint32_t m_key = 0;
+    std::int32_t m_x = 0;
+    std::int32_t m_y = 0;
+    std::int32_t m_width = 0;
+    std::int32_t m_height = 0;
+    std::int32_t m_visible = 0;
+    std::int32_t m_changed = 1;
+    RECT m_changedArea;
+
+private:
+    BOOL CopyAs24Bit(const CDIB& source);
+};
