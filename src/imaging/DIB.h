@@ -80,7 +80,7 @@ public:
     BOOL Draw(CDC* dc, const RECT* dest, const RECT* source, CPalette* palette, BOOL forceBackground) const;
     // A new width x height image (8-bit on the palette when bitCount is 8, else 24-bit) sampled from this
     // one with a 3 x 3 weighted filter; none when it cannot be created.
-    std::unique_ptr<CDIB> CreateScaled(int width, int height, int bitCount, const CPalette* palette);
+    std::unique_ptr<CDIB> CreateScaled(int width, int height, int bitCount, const CPalette* palette) const;
 
     // Reference count, kept by CDIBManager. Release returns 1 when the last reference went.
     void AddRef() { ++m_refCount; }
@@ -137,8 +137,10 @@ private:
             return nullptr;
         }
     }
-    // Installs a checked block in place of the current image.
+    // Installs a checked block in place of the current image (Free first), or swaps in a new layout of
+    // the same picture (name, alpha companion, reference count, stretch mode and mirror flags kept).
     void Install(std::unique_ptr<BYTE[]> block, DWORD size);
+    void Adopt(std::unique_ptr<BYTE[]> block, DWORD size);
 
     std::unique_ptr<BYTE[]> m_block;
     DWORD m_size = 0;
