@@ -1,0 +1,27 @@
+#pragma once
+// Lays out the whole data folder: screen, buttons, dialogs, help pages, content folders and credits.
+
+#include <QString>
+
+class CResMaker {
+public:
+    struct Options {
+        QString out;     // the res folder to fill
+        QString source;  // tools/make-res: picks.tsv and texts/
+        QString cache;   // converted clip art kept between runs
+        QString scratch; // root of the unpacked scratch package
+    };
+
+    explicit CResMaker(Options options) : m_options(std::move(options)) {}
+    // False when a file could not be written.
+    bool Run();
+
+private:
+    bool MakeScreen();
+    bool MakeDialogs();
+    bool MakeHelp();
+    bool MakeContent();
+    bool Write24(const class QImage& image, const QString& name);
+
+    Options m_options;
+};

@@ -1,0 +1,27 @@
+// make-res: draws and converts every picture Quimble reads into one res/ folder.
+
+#include "ResMaker.h"
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Makes Quimble's data folder res/."));
+    parser.addHelpOption();
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("The res folder to fill."), "dir");
+    const QCommandLineOption source(QStringLiteral("source"), QStringLiteral("The tool's source folder."), "dir");
+    const QCommandLineOption cache(QStringLiteral("cache"), QStringLiteral("Cache of converted clip art."), "dir");
+    const QCommandLineOption scratch(QStringLiteral("scratch"), QStringLiteral("Unpacked scratch package."), "dir");
+    parser.addOptions({out, source, cache, scratch});
+    parser.process(app);
+    if (!parser.isSet(out) || !parser.isSet(source)) {
+        std::fprintf(stderr, "make-res: --out and --source are needed\n");
+        return 2;
+    }
+    CResMaker maker({parser.value(out), parser.value(source), parser.value(cache), parser.value(scratch)});
+    return maker.Run() ? 0 : 1;
+}
