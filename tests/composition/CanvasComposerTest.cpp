@@ -1,0 +1,312 @@
+#include "composition/CanvasComposer.h"
+#include "Pictures.h"
+#include "composition/BlendTable.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+constexpr COLORREF white = 0xFFFFFF;
+constexpr COLORREF grey = 0xC8C8C8;
+
+// A plain, slow reading of the composing rules, pixel by pixel and column by column, through the
+// picture's own pixel addressing. It shares nothing with the composer and serves as its yardstick.
+void ReferenceCompose(CDIB& canvas, const std::vector<CDIBSlot*>& slots, double sx, double sy,
+                      const RECT* rect, bool blend, const BYTE* table, COLORREF key, COLORREF background) {
+    const int W = canvas.GetWidth(), H = canvas.GetHeight();
+    int L = 0, T = 0, R = W, B = H;
+    if (rect) {
+        RECT r = *rect;
+        if (r.left > r.right)
+            std::swap(r.left, r.right);
+        if (r.top > r.bottom)
+            std::swap(r.top, r.bottom);
+        L = int(r.left * sx), T = int(r.top * sy), R = int(r.right * sx), B = int(r.bottom * sy);
+    }
+    auto inArea = [&](int e, int j) { return e >= L && e < R && j >= T && j < B; };
+    canvas.BeginPixelAccess();
+    auto setBackground = [&](int e, int j) {
+        BYTE* d = canvas.PixelAddress(e, j);
+        d[0] = BYTE(background >> 16), d[1] = BYTE(background >> 8), d[2] = BYTE(background);
+    };
+    if (slots.empty()) {
+        for (int j = 0; j < H; ++j)
+            for (int e = 0; e < W; ++e)
+                setBackground(e, j);
+        return;
+    }
+    struct Work {
+        bool active;
+        int srcRow, colStart, rowStart, colCount, rowCount;
+    };
+    std::vector<Work> work(slots.size());
+    for (CDIBSlot* s : slots)
+        s->BeginPixelAccess();
+    for (int j = 0; j < H; ++j) {
+        if (j < T || j >= B)
+            continue;
+        bool any = false;
+        for (size_t i = 0; i < slots.size(); ++i) {
+            CDIBSlot* s = slots[i];
+            Work& w = work[i];
+            w.active = false;
+            if (!s->m_visible)
+                continue;
+            int top = s->GetMirrorVertical() ? s->m_y - std::abs(s->m_height) : s->m_y;
+            w.rowStart = int(top * sy);
+            w.rowCount = int(std::abs(s->m_height) * sy);
+            if (w.rowStart <= j && j < w.rowStart + w.rowCount) {
+                w.active = any = true;
+                int left = s->GetMirrorHorizontal() ? s->m_x - std::abs(s->m_width) : s->m_x;
+                w.colStart = int(left * sx);
+                w.colCount = int(std::abs(s->m_width) * sx);
+                w.srcRow = (j - w.rowStart) * s->GetHeight() / w.rowCount;
+            }
+        }
+        if (!any) {
+            for (int e = 0; e < W; ++e)
+                if (inArea(e, j))
+                    setBackground(e, j);
+            continue;
+        }
+        for (int e = 0; e < W; ++e) {
+            if (!inArea(e, j)) {
+                for (Work& w : work)
+                    if (w.active && e >= w.colStart + w.colCount)
+                        w.active = false;
+                continue;
+            }
+            bool stillActive = false;
+            for (Work& w : work)
+                stillActive = stillActive || w.active;
+            if (!stillActive) {
+                for (int f = e; f < W; ++f)
+                    setBackground(f, j);
+                break;
+            }
+            setBackground(e, j);
+            BYTE* d = canvas.PixelAddress(e, j);
+            for (int i = int(slots.size()) - 1; i >= 0; --i) {
+                Work& w = work[i];
+                CDIBSlot* s = slots[i];
+                if (!w.active)
+                    continue;
+                if (e >= w.colStart + w.colCount) {
+                    w.active = false;
+                    continue;
+                }
+                if (e < w.colStart || w.colCount <= 0)
+                    continue;
+                const BYTE* S = s->PixelAddress((e - w.colStart) * s->GetWidth() / w.colCount, w.srcRow);
+                if (!S)
+                    continue;
+                CDIB* alpha = s->m_source ? s->m_source->GetAlpha() : nullptr;
+                if (!alpha) {
+                    if (S[0] == BYTE(key >> 16) && S[1] == BYTE(key >> 8) && S[2] == BYTE(key))
+                        continue;
+                    d[0] = S[0], d[1] = S[1], d[2] = S[2];
+                    continue;
+                }
+                alpha->SetMirrorHorizontal(s->GetMirrorHorizontal());
+                alpha->SetMirrorVertical(s->GetMirrorVertical());
+                const BYTE* A = alpha->PixelAddressDirect((e - w.colStart) * alpha->GetWidth() / w.colCount,
+                                                          (j - w.rowStart) * alpha->GetHeight() / w.rowCount);
+                if (!A || *A == 0)
+                    continue;
+                const int m = *A;
+                for (int c = 0; c < 3; ++c) {
+                    if (m == 255)
+                        d[c] = S[c];
+                    else if (blend && table)
+                        d[c] = BYTE(table[d[c] * 256 + (255 - m)] + table[S[c] * 256 + m]);
+                    else if (blend)
+                        d[c] = BYTE(((d[c] * (255 - m)) >> 8) + ((S[c] * m) >> 8));
+                }
+            }
+        }
+    }
+}
+
+struct Scene {
+    std::vector<std::unique_ptr<CDIB>> sources;
+    std::vector<std::unique_ptr<CDIBSlot>> owned;
+    std::vector<CDIBSlot*> slots;
+
+    CDIBSlot* Add(std::unique_ptr<CDIB> source, int x, int y, int width, int height) {
+        auto slot = std::make_unique<CDIBSlot>();
+        EXPECT_TRUE(slot->CreateFromLayerDib(source.get(), std::uint32_t(owned.size() + 1)));
+        slot->m_x = x, slot->m_y = y, slot->m_width = width, slot->m_height = height;
+        slot->m_visible = 1;
+        slot->SetMirrorHorizontal(width < 0);
+        slot->SetMirrorVertical(height < 0);
+        sources.push_back(std::move(source));
+        owned.push_back(std::move(slot));
+        slots.push_back(owned.back().get());
+        return slots.back();
+    }
+};
+
+// Composes one 1 x 1 layer pixel of colour through alpha over a 1 x 1 canvas of background.
+COLORREF ComposeOnePixel(COLORREF colour, int alpha, COLORREF background, bool blend, const BYTE* table) {
+    Scene scene;
+    auto source = SolidPicture(1, 1, colour);
+    if (alpha >= 0)
+        source->SetAlpha(SolidAlpha(1, 1, BYTE(alpha)));
+    scene.Add(std::move(source), 0, 0, 1, 1);
+    auto canvas = SolidPicture(1, 1, 0x123456);
+    CCanvasComposer(table).Compose(*canvas, scene.slots, 1.0, 1.0, nullptr, blend, white, background);
+    return PixelAt(*canvas, 0, 0);
+}
+} // namespace
+
+TEST(BlendTable, HoldsTheTruncatedProducts) {
+    CBlendTable table;
+    ASSERT_TRUE(table.Build());
+    const BYTE* t = table.Data();
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b)
+            ASSERT_EQ(t[a * 256 + b], (a * b) >> 8) << a << " " << b;
+    EXPECT_EQ(t[255 * 256 + 255], 254);
+}
+
+TEST(CanvasComposer, PixelRulesGiveThePinnedValues) {
+    CBlendTable built;
+    ASSERT_TRUE(built.Build());
+    for (const BYTE* table : {built.Data(), static_cast<const BYTE*>(nullptr)}) {
+        SCOPED_TRACE(table ? "with table" : "without table");
+        EXPECT_EQ(ComposeOnePixel(white, 128, 0x000000, true, table), RGB(127, 127, 127));
+        EXPECT_EQ(ComposeOnePixel(RGB(10, 200, 77), 1, white, true, table), RGB(253, 253, 253));
+        EXPECT_EQ(ComposeOnePixel(white, 1, 0x000000, true, table), 0u);
+        EXPECT_EQ(ComposeOnePixel(white, 254, 0x000000, true, table), RGB(253, 253, 253));
+        // Alpha 255 copies exactly, white included; alpha 0 leaves the background.
+        EXPECT_EQ(ComposeOnePixel(white, 255, 0x000000, true, table), white);
+        EXPECT_EQ(ComposeOnePixel(RGB(1, 2, 3), 0, grey, true, table), grey);
+        // Blending off drops soft pixels but keeps opaque ones.
+        EXPECT_EQ(ComposeOnePixel(white, 200, 0x000000, false, table), 0u);
+        EXPECT_EQ(ComposeOnePixel(RGB(9, 8, 7), 255, 0x000000, false, table), RGB(9, 8, 7));
+    }
+    // Without an alpha companion white is the key colour; anything else (254, 255, 255 too) covers.
+    EXPECT_EQ(ComposeOnePixel(white, -1, grey, true, nullptr), grey);
+    EXPECT_EQ(ComposeOnePixel(RGB(255, 255, 254), -1, grey, true, nullptr), RGB(255, 255, 254));
+}
+
+TEST(CanvasComposer, WithoutSlotsTheWholeCanvasTurnsGreyEvenForASmallArea) {
+    auto canvas = SolidPicture(7, 5, 0x010203);
+    RECT rect{1, 1, 2, 2};
+    CCanvasComposer().Compose(*canvas, {}, 1.0, 1.0, &rect, true, white, grey);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            ASSERT_EQ(PixelAt(*canvas, x, y), grey);
+}
+
+TEST(CanvasComposer, AnEmptyUpdateAreaChangesNothingAndTheAreaIsScaledInPlace) {
+    Scene scene;
+    scene.Add(SolidPicture(4, 4, 0x0000FF), 0, 0, 4, 4);
+    auto canvas = SolidPicture(8, 8, 0x010203);
+    RECT rect{3, 5, 3, 1};
+    CCanvasComposer().Compose(*canvas, scene.slots, 2.0, 2.0, &rect, true, white, grey);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            ASSERT_EQ(PixelAt(*canvas, x, y), 0x010203u);
+    EXPECT_EQ(rect, (RECT{6, 2, 6, 10}));
+}
+
+TEST(CanvasComposer, NegativeWidthMirrorsBetweenXMinusWidthAndX) {
+    Scene scene;
+    auto source = SolidPicture(3, 1, 0x000010);
+    SetPixelAt(*source, 0, 0, 0x000001);
+    SetPixelAt(*source, 2, 0, 0x000003);
+    scene.Add(std::move(source), 5, 0, -3, 1);
+    auto canvas = SolidPicture(6, 1, 0);
+    CCanvasComposer().Compose(*canvas, scene.slots, 1.0, 1.0, nullptr, true, white, grey);
+    EXPECT_EQ(PixelAt(*canvas, 1, 0), grey);
+    EXPECT_EQ(PixelAt(*canvas, 2, 0), 0x000003u);
+    EXPECT_EQ(PixelAt(*canvas, 3, 0), 0x000010u);
+    EXPECT_EQ(PixelAt(*canvas, 4, 0), 0x000001u);
+    EXPECT_EQ(PixelAt(*canvas, 5, 0), grey);
+}
+
+TEST(CanvasComposer, ASlotPartlyOffTheCanvasIsClippedAndAHalfSizeAlphaCoversTwoPixels) {
+    Scene scene;
+    auto source = SolidPicture(4, 4, 0x00FF00);
+    auto alpha = SolidAlpha(2, 2, 0);
+    alpha->GetBits()[alpha->GetStride()] = 255; // top-left alpha pixel opaque
+    source->SetAlpha(std::move(alpha));
+    scene.Add(std::move(source), -2, -2, 4, 4);
+    auto canvas = SolidPicture(4, 4, 0);
+    CCanvasComposer().Compose(*canvas, scene.slots, 1.0, 1.0, nullptr, true, white, grey);
+    // The opaque quarter lies wholly above and left of the canvas; the rest of the slot is transparent.
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            ASSERT_EQ(PixelAt(*canvas, x, y), grey) << x << "," << y;
+    scene.slots[0]->m_x = scene.slots[0]->m_y = 0;
+    CCanvasComposer().Compose(*canvas, scene.slots, 1.0, 1.0, nullptr, true, white, grey);
+    EXPECT_EQ(PixelAt(*canvas, 1, 1), 0x00FF00u);
+    EXPECT_EQ(PixelAt(*canvas, 2, 1), grey);
+    EXPECT_EQ(PixelAt(*canvas, 1, 2), grey);
+}
+
+// Random scenes: slots in and out of the canvas, negative sizes and mirror flags in any combination,
+// companions of other sizes and depths, hidden slots, update areas, blending on and off, with and
+// without the table. Every byte must equal the yardstick's, including the bytes left alone.
+TEST(CanvasComposer, MatchesThePlainReadingOfTheRulesOnRandomScenes) {
+    CBlendTable built;
+    ASSERT_TRUE(built.Build());
+    std::mt19937 rng(12345);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto randomise = [&](CDIB& dib) {
+        for (DWORD i = 0; i < dib.GetStride() * DWORD(dib.GetHeight()); ++i)
+            dib.GetBits()[i] = BYTE(pick(0, 255));
+    };
+    const double scales[] = {1.0, 0.5, 0.73, 1.37, 2.0, 0.3, 1.7612};
+    for (int round = 0; round < 3000; ++round) {
+        SCOPED_TRACE(round);
+        Scene scene;
+        const int slotCount = pick(0, 5);
+        for (int i = 0; i < slotCount; ++i) {
+            auto source = std::make_unique<CDIB>();
+            source->Create(pick(1, 30), pick(1, 30), 24);
+            randomise(*source);
+            if (pick(0, 2) == 0) // key-colour layers: make some pixels white
+                for (int k = 0; k < 20; ++k)
+                    SetPixelAt(*source, pick(0, source->GetWidth() - 1), pick(0, source->GetHeight() - 1),
+                               white);
+            const int alphaKind = pick(0, 2);
+            if (alphaKind) {
+                auto alpha = std::make_unique<CDIB>();
+                alpha->Create(pick(1, 40), pick(1, 40), alphaKind == 1 ? 8 : 24);
+                randomise(*alpha);
+                // Mostly the three classes of coverage in runs, as real companions have them.
+                for (DWORD k = 0; k < alpha->GetStride() * DWORD(alpha->GetHeight()); ++k) {
+                    const int c = pick(0, 3);
+                    if (c < 2)
+                        alpha->GetBits()[k] = c ? 255 : 0;
+                }
+                source->SetAlpha(std::move(alpha));
+            }
+            CDIBSlot* slot =
+                scene.Add(std::move(source), pick(-40, 70), pick(-40, 70), pick(-45, 45), pick(-45, 45));
+            if (pick(0, 4) == 0) {
+                slot->SetMirrorHorizontal(pick(0, 1));
+                slot->SetMirrorVertical(pick(0, 1));
+            }
+            slot->m_visible = pick(0, 5) != 0;
+        }
+        const double sx = scales[pick(0, 6)], sy = scales[pick(0, 6)];
+        auto canvas = std::make_unique<CDIB>();
+        canvas->Create(pick(1, 60), pick(1, 50), 24);
+        randomise(*canvas);
+        auto expected = canvas->Clone();
+        RECT rect{pick(-10, 60), pick(-10, 60), pick(-10, 60), pick(-10, 60)};
+        const bool withRect = pick(0, 2) != 0;
+        const bool blend = pick(0, 3) != 0;
+        const BYTE* table = pick(0, 3) ? built.Data() : nullptr;
+        const COLORREF background = pick(0, 1) ? grey : 0x102030;
+
+        ReferenceCompose(*expected, scene.slots, sx, sy, withRect ? &rect : nullptr, blend, table, white,
+                         background);
+        CCanvasComposer(table).Compose(*canvas, scene.slots, sx, sy, withRect ? &rect : nullptr, blend, white,
+                                       background);
+        ASSERT_EQ(0, std::memcmp(canvas->GetBlock(), expected->GetBlock(), canvas->GetSize()));
+    }
+}
