@@ -1,0 +1,36 @@
+#pragma once
+// The open and save file dialogs.
+
+#include "platform/WinTypes.h"
+#include <string>
+
+class CWnd;
+
+// What the dialog is set up with; the title may be changed before DoModal.
+struct OPENFILENAME {
+    DWORD Flags = 0;
+    const char* lpstrTitle = nullptr; // null: "Open" or "Save As"
+};
+
+class CFileDialog {
+public:
+    // filter: pairs of display name and pattern(s) separated by '|', ended by "||"; patterns within a pair
+    // are separated by ';'. defExt (without the dot), when given, is added to a typed name without one.
+    CFileDialog(BOOL openFileDialog, const char* defExt = nullptr, const char* fileName = nullptr,
+                DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const char* filter = nullptr,
+                CWnd* parent = nullptr);
+
+    // IDOK with the chosen path, or IDCANCEL.
+    int DoModal();
+    std::string GetPathName() const { return m_path; }
+
+    OPENFILENAME m_ofn;
+
+private:
+    bool m_open;
+    std::string m_defExt;
+    std::string m_fileName;
+    std::string m_filter;
+    CWnd* m_parent;
+    std::string m_path;
+};

@@ -1,0 +1,380 @@
+#include "platform/Wnd.h"
+
+#include "platform/DC.h"
+#include "platform/WndQt.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+UINT MouseFlags(const QMouseEvent* event) {
+    UINT flags = 0;
+    if (event->buttons() & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (event->buttons() & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    if (event->modifiers() & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (event->modifiers() & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+WndEventLink::WndEventLink(CWnd::Impl* impl, QWidget* widget) : QObject(widget), impl(impl) {
+    widget->installEventFilter(this);
+}
+
+bool WndEventLink::eventFilter(QObject* watched, QEvent* event) {
+    if (!impl || watched != impl->widget)
+        return false;
+    switch (event->type()) {
+    case QEvent::Paint:
+        if (!impl->ownSurface)
+            return false;
+        impl->Paint(static_cast<QPaintEvent*>(event)->rect());
+        return true;
+    case QEvent::Resize:
+        impl->Resized(impl->widget->size());
+        return false;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return impl->Mouse(event->type(), static_cast<QMouseEvent*>(event));
+    default:
+        return false;
+    }
+}
+
+CWnd::Impl::~Impl() {
+    Destroy();
+}
+
+void CWnd::Impl::Attach(QWidget* w, DWORD style, const RECT& rect, CWnd* parentWnd, UINT ctrlId,
+                        bool showSurface) {
+    widget = w;
+    parent = parentWnd;
+    id = ctrlId;
+    ownSurface = showSurface;
+    w->setMouseTracking(true);
+    w->setGeometry(rect.left, rect.top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
+    surface = QImage(w->size(), QImage::Format_RGB32);
+    surface.fill(w->palette().color(QPalette::Window));
+    if (ownSurface) {
+        // The surface is the whole picture: Qt need not clear behind it.
+        w->setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    paintPending = erasePending = true;
+    link = new WndEventLink(this, w);
+    if (w->isWindow()) {
+        MINMAXINFO info{};
+        info.ptMaxTrackSize = {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+        self->OnGetMinMaxInfo(&info);
+        w->setMinimumSize(std::max(info.ptMinTrackSize.x, 0), std::max(info.ptMinTrackSize.y, 0));
+        w->setMaximumSize(std::clamp<LONG>(info.ptMaxTrackSize.x, 0, QWIDGETSIZE_MAX),
+                          std::clamp<LONG>(info.ptMaxTrackSize.y, 0, QWIDGETSIZE_MAX));
+    }
+    w->setEnabled(!(style & WS_DISABLED));
+    w->setVisible(style & WS_VISIBLE);
+}
+
+void CWnd::Impl::Destroy() {
+    if (link)
+        link->impl = nullptr;
+    link = nullptr;
+    delete widget.data();
+    widget = nullptr;
+    parent = nullptr;
+    id = 0;
+    surface = QImage();
+    paintPending = erasePending = false;
+}
+
+void CWnd::Impl::Invalidate(bool erase) {
+    if (!widget)
+        return;
+    paintPending = true;
+    erasePending = erasePending || erase;
+    if (!inPaint)
+        widget->update();
+}
+
+void CWnd::Impl::RunPaintMessage() {
+    if (!paintPending || !widget)
+        return;
+    QPointer<QWidget> guard = widget;
+    paintPending = false;
+    if (erasePending) {
+        erasePending = false;
+        std::unique_ptr<CDC> dc = CDC::ForImage(&surface);
+        self->OnEraseBkgnd(dc.get());
+    }
+    if (guard)
+        self->OnPaint();
+}
+
+void CWnd::Impl::Paint(const QRect& area) {
+    inPaint = true;
+    RunPaintMessage();
+    inPaint = false;
+    if (!widget)
+        return;
+    QPainter painter(widget);
+    painter.drawImage(area, surface, area);
+}
+
+void CWnd::Impl::Resized(const QSize& size) {
+    if (size != surface.size()) {
+        QImage resized(size, QImage::Format_RGB32);
+        resized.fill(widget->palette().color(QPalette::Window));
+        QPainter copy(&resized);
+        copy.setCompositionMode(QPainter::CompositionMode_Source);
+        copy.drawImage(0, 0, surface);
+        copy.end();
+        surface = std::move(resized);
+    }
+    QPointer<QWidget> guard = widget;
+    self->OnSize(widget->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED, size.width(), size.height());
+    if (guard)
+        Invalidate(true);
+}
+
+bool CWnd::Impl::Mouse(QEvent::Type type, QMouseEvent* event) {
+    QPoint p = event->position().toPoint();
+    POINT point{p.x(), p.y()};
+    UINT flags = MouseFlags(event);
+    switch (type) {
+    case QEvent::MouseMove:
+        self->OnMouseMove(flags, point);
+        break;
+    case QEvent::MouseButtonPress:
+        if (event->button() == Qt::LeftButton)
+            self->OnLButtonDown(flags, point);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (event->button() == Qt::LeftButton)
+            self->OnLButtonUp(flags, point);
+        break;
+    default:
+        if (event->button() == Qt::LeftButton)
+            self->OnLButtonDblClk(flags, point);
+        break;
+    }
+    return keepMouse;
+}
+
+CWnd::CWnd() : d(std::make_unique<Impl>(this)) {}
+
+CWnd::~CWnd() = default;
+
+BOOL CWnd::Create(const std::string& title, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    if (d->widget || (parent && !parent->d->widget))
+        return FALSE;
+    auto* w = new QWidget(parent ? parent->d->widget.data() : nullptr);
+    w->setWindowTitle(QString::fromStdString(title));
+    d->keepMouse = true;
+    d->Attach(w, style, rect, parent, id, true);
+    return TRUE;
+}
+
+BOOL CWnd::AdoptWidget(QWidget* widget, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                       bool ownSurface) {
+    if (!widget || d->widget) {
+        // Taking ownership means deleting what cannot be used.
+        if (widget != d->widget)
+            delete widget;
+        return FALSE;
+    }
+    if (parent && parent->d->widget && widget->parentWidget() != parent->d->widget)
+        widget->setParent(parent->d->widget);
+    d->keepMouse = false;
+    d->Attach(widget, style, rect, parent, id, ownSurface);
+    return TRUE;
+}
+
+BOOL CWnd::DestroyWindow() {
+    if (!d->widget)
+        return FALSE;
+    d->Destroy();
+    return TRUE;
+}
+
+CWnd* CWnd::GetSafeHwnd() const {
+    return d->widget ? const_cast<CWnd*>(this) : nullptr;
+}
+UINT CWnd::GetDlgCtrlID() const {
+    return d->widget ? d->id : 0;
+}
+CWnd* CWnd::GetParent() const {
+    return d->widget ? d->parent : nullptr;
+}
+QWidget* CWnd::GetQWidget() const {
+    return d->widget;
+}
+
+void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
+    SetWindowPos(nullptr, x, y, width, height, SWP_NOZORDER | (repaint ? 0 : SWP_NOREDRAW));
+}
+
+void CWnd::MoveWindow(const RECT& rect, BOOL repaint) {
+    MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), repaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int width, int height, UINT flags) {
+    QWidget* w = d->widget;
+    if (!w)
+        return FALSE;
+    if (!(flags & SWP_NOMOVE))
+        w->move(x, y);
+    if (!(flags & SWP_NOSIZE))
+        w->resize(std::max(width, 0), std::max(height, 0));
+    if (flags & SWP_SHOWWINDOW)
+        w->show();
+    if (flags & SWP_HIDEWINDOW)
+        w->hide();
+    return TRUE;
+}
+
+BOOL CWnd::ShowWindow(int command) {
+    if (!d->widget)
+        return FALSE;
+    BOOL wasVisible = !d->widget->isHidden();
+    d->widget->setVisible(command != SW_HIDE);
+    return wasVisible;
+}
+
+BOOL CWnd::IsWindowVisible() const {
+    return d->widget && d->widget->isVisible();
+}
+
+BOOL CWnd::EnableWindow(BOOL enable) {
+    if (!d->widget)
+        return FALSE;
+    BOOL wasDisabled = !IsWindowEnabled();
+    d->widget->setEnabled(enable);
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const {
+    // The window's own state, whatever its parent's.
+    return d->widget && !d->widget->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void CWnd::SetFocus() {
+    if (d->widget)
+        d->widget->setFocus(Qt::OtherFocusReason);
+}
+
+void CWnd::Invalidate(BOOL erase) {
+    d->Invalidate(erase);
+}
+
+void CWnd::InvalidateRect(const RECT*, BOOL erase) {
+    d->Invalidate(erase);
+}
+
+void CWnd::ValidateRect(const RECT*) {
+    d->paintPending = d->erasePending = false;
+}
+
+void CWnd::UpdateWindow() {
+    if (d->widget && d->paintPending && d->widget->isVisible())
+        d->widget->repaint();
+}
+
+void CWnd::GetClientRect(RECT* rect) const {
+    if (!rect)
+        return;
+    *rect = {};
+    if (d->widget)
+        *rect = {0, 0, d->widget->width(), d->widget->height()};
+}
+
+void CWnd::GetWindowRect(RECT* rect) const {
+    if (!rect)
+        return;
+    *rect = {};
+    if (!d->widget)
+        return;
+    QPoint origin = d->widget->mapToGlobal(QPoint(0, 0));
+    *rect = {origin.x(), origin.y(), origin.x() + d->widget->width(), origin.y() + d->widget->height()};
+}
+
+void CWnd::SetWindowText(const std::string& text) {
+    QWidget* w = d->widget;
+    QString s = QString::fromStdString(text);
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(s);
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(s);
+    else if (auto* line = qobject_cast<QLineEdit*>(w))
+        line->setText(s);
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+        edit->setPlainText(s);
+    else if (w)
+        w->setWindowTitle(s);
+}
+
+std::string CWnd::GetWindowText() const {
+    QWidget* w = d->widget;
+    QString s;
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        s = button->text();
+    else if (auto* label = qobject_cast<QLabel*>(w))
+        s = label->text();
+    else if (auto* line = qobject_cast<QLineEdit*>(w))
+        s = line->text();
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
+        s = edit->toPlainText();
+    else if (w)
+        s = w->windowTitle();
+    return s.toStdString();
+}
+
+CDC* CWnd::GetDC() {
+    if (!d->widget)
+        return nullptr;
+    QPointer<QWidget> widget = d->widget;
+    Impl* impl = d.get();
+    // Inside a paint the surface is copied right after; otherwise the screen needs a fresh copy.
+    return CDC::ForImage(&d->surface,
+                         [widget, impl] {
+                             if (widget && !impl->inPaint)
+                                 widget->update();
+                         })
+        .release();
+}
+
+int CWnd::ReleaseDC(CDC* dc) {
+    delete dc;
+    return dc ? 1 : 0;
+}
+
+void CWnd::OnPaint() {
+    ValidateRect(nullptr);
+}
+
+BOOL CWnd::OnEraseBkgnd(CDC* dc) {
+    if (!dc || !d->widget)
+        return FALSE;
+    QColor c = d->widget->palette().color(QPalette::Window);
+    RECT client;
+    GetClientRect(&client);
+    dc->FillSolidRect(client, RGB(c.red(), c.green(), c.blue()));
+    return TRUE;
+}
+
+void CWnd::OnMouseMove(UINT, POINT) {}
+void CWnd::OnLButtonDown(UINT, POINT) {}
+void CWnd::OnLButtonUp(UINT, POINT) {}
+// A window that does not tell double clicks apart sees the second press as a press.
+void CWnd::OnLButtonDblClk(UINT flags, POINT point) {
+    OnLButtonDown(flags, point);
+}
+void CWnd::OnSize(UINT, int, int) {}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*) {}

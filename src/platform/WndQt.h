@@ -1,0 +1,55 @@
+#pragma once
+// Platform side of CWnd: the link between a window object and its widget. Only src/platform includes this.
+
+#include "platform/Wnd.h"
+#include <QEvent>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class QMouseEvent;
+
+// Watches the widget of a window and turns its Qt events into the window's messages. A child of the
+// widget, so it goes when the widget goes; the window cuts the link before it dies itself.
+class WndEventLink : public QObject {
+public:
+    explicit WndEventLink(CWnd::Impl* impl, QWidget* widget);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    CWnd::Impl* impl;
+};
+
+struct CWnd::Impl {
+    explicit Impl(CWnd* self) : self(self) {}
+    ~Impl();
+
+    void Attach(QWidget* w, DWORD style, const RECT& rect, CWnd* parentWnd, UINT ctrlId, bool showSurface);
+    // Deletes the widget (and with it its children) after cutting the link to this object.
+    void Destroy();
+
+    void Invalidate(bool erase);
+    // The paint message: erase when asked, then OnPaint, into the surface.
+    void RunPaintMessage();
+    void Paint(const QRect& area);
+    void Resized(const QSize& size);
+    // Returns whether the event is done with (the widget must not see it).
+    bool Mouse(QEvent::Type type, QMouseEvent* event);
+
+    CWnd* self;
+    QPointer<QWidget> widget;
+    WndEventLink* link = nullptr;
+    CWnd* parent = nullptr;
+    UINT id = 0;
+    // The widget shows the surface (else it paints itself, like a push button drawn by Qt).
+    bool ownSurface = true;
+    // Mouse presses stop here instead of travelling on to the parent widget.
+    bool keepMouse = true;
+    QImage surface;
+    bool paintPending = false;
+    bool erasePending = false;
+    // Inside the Qt paint event: contexts released now are copied by this very paint.
+    bool inPaint = false;
+};
+
+// The key and button state of a mouse event as MK_* flags.
+UINT MouseFlags(const QMouseEvent* event);

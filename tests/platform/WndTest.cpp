@@ -1,0 +1,200 @@
+#include "platform/Wnd.h"
+#include "platform/DC.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+// Counts the messages and keeps the mouse events it hears.
+struct RecordingWnd : CWnd {
+    void OnPaint() override {
+        ++paints;
+        if (drawDuringPaint) {
+            // A context released inside the paint must not ask for another paint.
+            CDC* dc = GetDC();
+            dc->FillSolidRect({0, 0, 5, 5}, RGB(0, 0, 255));
+            ReleaseDC(dc);
+        }
+        CWnd::OnPaint();
+    }
+    BOOL OnEraseBkgnd(CDC* dc) override {
+        ++erases;
+        return keepPixels ? TRUE : CWnd::OnEraseBkgnd(dc);
+    }
+    void OnSize(UINT, int cx, int cy) override { sizes.push_back({cx, cy}); }
+    void OnMouseMove(UINT flags, POINT p) override { events.push_back({'M', flags, p}); }
+    void OnLButtonDown(UINT flags, POINT p) override { events.push_back({'D', flags, p}); }
+    void OnLButtonUp(UINT flags, POINT p) override { events.push_back({'U', flags, p}); }
+    void OnLButtonDblClk(UINT flags, POINT p) override { events.push_back({'2', flags, p}); }
+
+    struct Event {
+        char kind;
+        UINT flags;
+        POINT p;
+    };
+    int paints = 0;
+    int erases = 0;
+    bool drawDuringPaint = false;
+    bool keepPixels = false;
+    std::vector<SIZE> sizes;
+    std::vector<Event> events;
+};
+
+COLORREF PixelOf(CWnd& wnd, int x, int y) {
+    CDC* dc = wnd.GetDC();
+    COLORREF c = dc->GetPixel(x, y);
+    wnd.ReleaseDC(dc);
+    return c;
+}
+
+void ShowAndSettle(CWnd& wnd) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(wnd.GetQWidget()));
+    QApplication::processEvents();
+}
+} // namespace
+
+TEST(Wnd, SurfaceKeepsDrawingAndTheScreenShowsIt) {
+    RecordingWnd wnd;
+    ASSERT_TRUE(wnd.Create("w", WS_VISIBLE, {0, 0, 60, 40}, nullptr, 0));
+    ShowAndSettle(wnd);
+    CDC* dc = wnd.GetDC();
+    dc->FillSolidRect({10, 10, 20, 20}, RGB(255, 0, 0));
+    wnd.ReleaseDC(dc);
+    QApplication::processEvents();
+    EXPECT_EQ(PixelOf(wnd, 15, 15), RGB(255, 0, 0));
+    EXPECT_EQ(wnd.GetQWidget()->grab().toImage().pixel(15, 15), qRgb(255, 0, 0));
+
+    // A move keeps the pixels; only a paint message with erase clears them.
+    wnd.MoveWindow(5, 5, 60, 40);
+    QApplication::processEvents();
+    EXPECT_EQ(PixelOf(wnd, 15, 15), RGB(255, 0, 0));
+    wnd.Invalidate();
+    wnd.UpdateWindow();
+    EXPECT_NE(PixelOf(wnd, 15, 15), RGB(255, 0, 0));
+}
+
+TEST(Wnd, InvalidateRunsOnePaintMessageAndNoLoop) {
+    RecordingWnd wnd;
+    wnd.drawDuringPaint = true;
+    ASSERT_TRUE(wnd.Create("w", WS_VISIBLE, {0, 0, 30, 30}, nullptr, 0));
+    ShowAndSettle(wnd);
+    EXPECT_GE(wnd.paints, 1) << "first show paints";
+    wnd.paints = wnd.erases = 0;
+
+    wnd.Invalidate(FALSE);
+    wnd.Invalidate(FALSE);
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(wnd.paints, 1);
+    EXPECT_EQ(wnd.erases, 0);
+    EXPECT_EQ(PixelOf(wnd, 2, 2), RGB(0, 0, 255));
+
+    wnd.InvalidateRect(nullptr, TRUE);
+    wnd.ValidateRect(nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(wnd.paints, 1) << "validated before it ran";
+
+    wnd.Invalidate(TRUE);
+    wnd.UpdateWindow();
+    EXPECT_EQ(wnd.paints, 2);
+    EXPECT_EQ(wnd.erases, 1);
+}
+
+TEST(Wnd, ResizeCallsOnSizeKeepsPixelsAndRepaints) {
+    RecordingWnd wnd;
+    wnd.keepPixels = true;
+    ASSERT_TRUE(wnd.Create("w", WS_VISIBLE, {0, 0, 30, 30}, nullptr, 0));
+    ShowAndSettle(wnd);
+    CDC* dc = wnd.GetDC();
+    dc->FillSolidRect({0, 0, 30, 30}, RGB(0, 128, 0));
+    wnd.ReleaseDC(dc);
+    wnd.paints = 0;
+    wnd.sizes.clear();
+
+    wnd.SetWindowPos(nullptr, 0, 0, 50, 45, SWP_NOZORDER | SWP_NOMOVE);
+    QApplication::processEvents();
+    ASSERT_FALSE(wnd.sizes.empty());
+    EXPECT_EQ(wnd.sizes.back().cx, 50);
+    EXPECT_EQ(wnd.sizes.back().cy, 45);
+    EXPECT_EQ(wnd.paints, 1);
+    RECT client;
+    wnd.GetClientRect(&client);
+    EXPECT_EQ(client, (RECT{0, 0, 50, 45}));
+    EXPECT_EQ(PixelOf(wnd, 29, 29), RGB(0, 128, 0));
+    EXPECT_NE(PixelOf(wnd, 49, 44), CLR_INVALID) << "the surface grew";
+    EXPECT_EQ(PixelOf(wnd, 50, 0), CLR_INVALID);
+}
+
+TEST(Wnd, MouseReachesTheChildUnderThePointerInClientCoordinates) {
+    RecordingWnd parent, child;
+    ASSERT_TRUE(parent.Create("p", WS_VISIBLE, {0, 0, 100, 100}, nullptr, 0));
+    ASSERT_TRUE(child.Create("", WS_CHILD | WS_VISIBLE, {10, 20, 60, 70}, &parent, 7));
+    ShowAndSettle(parent);
+    EXPECT_EQ(child.GetDlgCtrlID(), 7u);
+    EXPECT_EQ(child.GetParent(), &parent);
+
+    QWidget* top = parent.GetQWidget();
+    QTest::mouseMove(top, QPoint(15, 30));
+    QTest::mousePress(top, Qt::LeftButton, Qt::ShiftModifier, QPoint(15, 30));
+    QTest::mouseMove(top, QPoint(20, 35));
+    QTest::mouseRelease(top, Qt::LeftButton, Qt::NoModifier, QPoint(20, 35));
+    QTest::mouseDClick(top, Qt::LeftButton, Qt::NoModifier, QPoint(25, 40));
+
+    std::string kinds;
+    for (auto& e : child.events)
+        kinds += e.kind;
+    // Windows order: the second press of a double click arrives as the double click alone.
+    EXPECT_EQ(kinds.substr(kinds.size() - 4), "DU2U");
+    auto find = [&](char k) {
+        for (auto& e : child.events)
+            if (e.kind == k)
+                return e;
+        return RecordingWnd::Event{};
+    };
+    EXPECT_EQ(find('D').p.x, 5);
+    EXPECT_EQ(find('D').p.y, 10);
+    EXPECT_EQ(find('D').flags, MK_LBUTTON | MK_SHIFT);
+    EXPECT_EQ(find('U').p.x, 10);
+    EXPECT_EQ(find('U').flags & MK_LBUTTON, 0u);
+    EXPECT_EQ(find('2').p.x, 15);
+    EXPECT_EQ(find('M').p.x, 5) << "moves without a button arrive too";
+    for (auto& e : parent.events)
+        EXPECT_EQ(e.kind, 'M') << "a press on the child does not travel on to the parent";
+}
+
+TEST(Wnd, EnableShowAndTheLifeOfTheWidget) {
+    auto parent = std::make_unique<CWnd>();
+    CWnd child;
+    EXPECT_FALSE(child.Create("", WS_CHILD, {0, 0, 5, 5}, parent.get(), 1)) << "parent without a window";
+    ASSERT_TRUE(parent->Create("p", 0, {0, 0, 50, 50}, nullptr, 0));
+    ASSERT_TRUE(child.Create("", WS_CHILD | WS_DISABLED, {0, 0, 5, 5}, parent.get(), 1));
+    EXPECT_FALSE(child.Create("", WS_CHILD, {0, 0, 5, 5}, parent.get(), 1)) << "already created";
+    EXPECT_FALSE(child.IsWindowEnabled());
+    EXPECT_TRUE(child.EnableWindow(TRUE)) << "was disabled";
+    EXPECT_FALSE(child.EnableWindow(FALSE));
+    EXPECT_FALSE(child.IsWindowVisible());
+
+    child.SetWindowText("caption");
+    EXPECT_EQ(child.GetWindowText(), "caption");
+
+    // The parent's window takes the child's with it; the child object stays usable and safe.
+    parent->DestroyWindow();
+    EXPECT_EQ(child.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(child.GetDC(), nullptr);
+    child.Invalidate();
+    child.MoveWindow(1, 1, 2, 2);
+    EXPECT_FALSE(child.DestroyWindow());
+    ASSERT_TRUE(parent->Create("p", 0, {0, 0, 50, 50}, nullptr, 0));
+    ASSERT_TRUE(child.Create("", WS_CHILD, {0, 0, 5, 5}, parent.get(), 2));
+    EXPECT_EQ(child.GetSafeHwnd(), &child);
+    // The child object dying first removes its widget from the parent's.
+    QWidget* w = parent->GetQWidget();
+    {
+        CWnd shortLived;
+        ASSERT_TRUE(shortLived.Create("", WS_CHILD, {0, 0, 5, 5}, parent.get(), 3));
+    }
+    EXPECT_EQ(w->findChildren<QWidget*>().size(), 1);
+}
