@@ -61,7 +61,7 @@ public:
     int ReleaseDC(CDC* dc);
 
     // Handlers. The defaults: OnPaint validates, OnEraseBkgnd fills the surface with the window colour
-    // and returns TRUE, the others do nothing.
+    // and returns TRUE, OnLButtonDblClk treats the second press as a press, the others do nothing.
     virtual void OnPaint();
     virtual BOOL OnEraseBkgnd(CDC* dc);
     virtual void OnMouseMove(UINT flags, POINT point);
