@@ -23,6 +23,17 @@ int QtTextFlags(UINT format) {
     return flags;
 }
 
+// The extent of text laid out as drawing lays it out, so that measured and drawn text agree.
+QSize Measure(const QFont& font, const QString& text, int flags, int width) {
+    constexpr int unbounded = std::numeric_limits<int>::max() / 4;
+    if (text.isEmpty())
+        return {0, 0};
+    return QFontMetrics(font)
+        .boundingRect(QRect(0, 0, width > 0 ? width : unbounded, unbounded),
+                      flags & ~Qt::AlignHorizontal_Mask, text)
+        .size();
+}
+
 } // namespace
 
 int CDC::DrawText(const std::string& text, RECT* rect, UINT format) {
@@ -33,14 +44,8 @@ int CDC::DrawText(const std::string& text, RECT* rect, UINT format) {
     const int flags = QtTextFlags(format);
     if (format & DT_CALCRECT) {
         // Without word breaks the lines may be as wide as they are; with them they wrap within the width.
-        constexpr int unbounded = std::numeric_limits<int>::max() / 4;
-        const int width =
-            format & DT_WORDBREAK && !(format & DT_SINGLELINE) ? std::max<LONG>(rect->Width(), 1) : unbounded;
-        const QRect extent =
-            string.isEmpty()
-                ? QRect()
-                : QFontMetrics(font).boundingRect(QRect(0, 0, width, unbounded),
-                                                  flags & ~Qt::AlignHCenter & ~Qt::AlignRight, string);
+        const bool wrap = format & DT_WORDBREAK && !(format & DT_SINGLELINE);
+        const QSize extent = Measure(font, string, flags, wrap ? std::max<LONG>(rect->Width(), 1) : 0);
         rect->right = rect->left + extent.width();
         rect->bottom = rect->top + extent.height();
         return extent.height();
@@ -54,9 +59,9 @@ int CDC::DrawText(const std::string& text, RECT* rect, UINT format) {
 }
 
 SIZE CDC::GetTextExtent(const std::string& text) {
-    const QFontMetrics metrics(d->Font());
-    return {metrics.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size()))),
-            metrics.height()};
+    const QSize extent =
+        Measure(d->Font(), QString::fromUtf8(text.data(), qsizetype(text.size())), Qt::TextSingleLine, 0);
+    return {extent.width(), extent.height()};
 }
 
 BOOL CDC::ExtTextOut(int x, int y, UINT options, const RECT* clip, const std::string& text) {
