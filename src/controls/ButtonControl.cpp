@@ -1,5 +1,6 @@
 #include "controls/ButtonControl.h"
 
+#include "controls/ControlEvent.h"
 #include "controls/ControlManager.h"
 #include "imaging/DIB.h"
 #include "imaging/DIBManager.h"

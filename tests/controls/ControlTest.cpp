@@ -1,0 +1,160 @@
+#include "ControlTestKit.h"
+
+#include "controls/Control.h"
+#include "imaging/DIB.h"
+#include "support/TempDir.h"
+
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+TEST(FitAspect, FitsWideAndTallSourcesCentredOnTheFittedAxisFromZero) {
+    RECT wide = {10, 10, 110, 110};
+    CControl::FitAspect({0, 0, 200, 50}, wide);
+    // Height 100 / 4 = 25, re-based at 0 and moved down by (100 - 25) >> 1; the width is left alone.
+    EXPECT_EQ(wide, (RECT{10, 37, 110, 62}));
+
+    RECT tall = {10, 10, 110, 110};
+    CControl::FitAspect({0, 0, 50, 200}, tall);
+    EXPECT_EQ(tall, (RECT{37, 10, 62, 110}));
+
+    RECT same = {0, 0, 60, 30};
+    CControl::FitAspect({5, 5, 25, 15}, same);
+    EXPECT_EQ(same, (RECT{0, 0, 60, 30}));
+
+    for (RECT source : {RECT{0, 0, 0, 50}, RECT{0, 0, 50, 0}}) {
+        RECT dest = {3, 4, 50, 60};
+        CControl::FitAspect(source, dest);
+        EXPECT_EQ(dest, (RECT{3, 4, 50, 60})) << "a source without area changes nothing";
+    }
+    RECT flat = {3, 4, 50, 4};
+    CControl::FitAspect({0, 0, 10, 10}, flat);
+    EXPECT_EQ(flat, (RECT{3, 4, 50, 4}));
+}
+
+namespace {
+// A strip stand-in: it lays out its one child at a place of its own choosing.
+class CHolder : public CSolidControl {
+public:
+    CHolder(CControlManager* manager, CWnd* parent, const RECT& design, CControl* child)
+        : CSolidControl(manager, parent, 2, design, RGB(0, 0, 0)), m_child(child) {
+        m_flags |= CTL_LAYS_OUT_CHILDREN;
+        child->m_parentControl = this;
+    }
+    void Rescale() override {
+        CControl::Rescale();
+        m_child->m_rect = {m_rect.left + 1, m_rect.top + 1, m_rect.left + 5, m_rect.top + 5};
+    }
+    CControl* m_child;
+};
+
+RECT Geometry(CWnd* wnd) {
+    const QRect g = WidgetOf(wnd)->geometry();
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+} // namespace
+
+TEST(ControlManager, LaysOutByScalingFromTheDesignScreenTruncatingTowardZero) {
+    CTestView view(394, 275);
+    auto* a = new CSolidControl(&view, &view, 1, {100, 50, 301, 251}, RGB(255, 0, 0));
+    auto* child = new CSolidControl(&view, &view, 3, {0, 0, 10, 10}, RGB(0, 255, 0));
+    auto* holder = new CHolder(&view, &view, {400, 300, 600, 500}, child);
+    auto* negative = new CSolidControl(&view, &view, 4, {-3, -3, 7, 7}, RGB(0, 0, 255));
+    for (CControl* c : {static_cast<CControl*>(a), static_cast<CControl*>(child),
+                        static_cast<CControl*>(holder), static_cast<CControl*>(negative)})
+        ASSERT_TRUE(view.AddControl(c));
+    EXPECT_EQ(a->m_manager, &view);
+
+    view.Resize(200, 100);
+    EXPECT_EQ(a->m_rect, (RECT{100, 50, 301, 251})) << "no layout before the first paint";
+
+    Settle();
+    ASSERT_TRUE(view.GetFlags() & CMF_REFERENCE_SIZE);
+    EXPECT_EQ(view.GetReferenceSize().cx, DESIGN_WIDTH);
+    EXPECT_EQ(view.GetReferenceSize().cy, DESIGN_HEIGHT);
+    EXPECT_DOUBLE_EQ(view.GetScaleX(), 0.5);
+    EXPECT_DOUBLE_EQ(view.GetScaleY(), 0.5);
+    EXPECT_EQ(a->m_rect, (RECT{50, 25, 150, 125}));
+    EXPECT_EQ(Geometry(a), a->m_rect) << "the window follows its rectangle";
+    EXPECT_EQ(negative->m_rect, (RECT{-1, -1, 3, 3})) << "truncation goes toward zero, not down";
+    EXPECT_EQ(child->m_rect, (RECT{201, 151, 205, 155})) << "a control in a strip keeps the strip's place";
+
+    view.Resize(788 * 3 / 4, 550 / 3);
+    EXPECT_EQ(a->m_rect, (RECT{75, 16, 225, 83}));
+    EXPECT_EQ(child->m_rect, (RECT{301, 100, 305, 104}));
+
+    const RECT before = a->m_rect;
+    view.Resize(0, 0);
+    EXPECT_EQ(a->m_rect, before) << "a minimised view moves nothing";
+    EXPECT_EQ(view.FindControl(3), child);
+    EXPECT_EQ(view.FindControl(99), nullptr);
+    EXPECT_EQ(view.FindControlByWindow(a), a);
+    EXPECT_EQ(view.FindControlByWindow(&view), nullptr);
+}
+
+TEST(ControlManager, ReferenceSizeIsTheBackgroundPictureAndItIsPaintedStretched) {
+    TempDir dir;
+    const std::string path = WriteBandPicture(dir.Join("back.bmp"), 200, 100);
+    CTestView view(400, 300);
+    EXPECT_FALSE(view.SetBackground(dir.Join("missing.bmp").c_str()));
+    ASSERT_TRUE(view.SetBackground(path.c_str()));
+    Settle();
+    EXPECT_EQ(view.GetReferenceSize().cx, 200);
+    EXPECT_EQ(view.GetReferenceSize().cy, 100);
+    EXPECT_DOUBLE_EQ(view.GetScaleX(), 2.0);
+    EXPECT_DOUBLE_EQ(view.GetScaleY(), 3.0);
+    // Band 3 (top quarter) stretched over the top 75 rows, band 0 over the bottom 75.
+    EXPECT_EQ(PixelOf(&view, 10, 10), kBandColour[3]);
+    EXPECT_EQ(PixelOf(&view, 390, 290), kBandColour[0]);
+
+    ASSERT_TRUE(view.SetBackground(nullptr));
+    view.Invalidate(TRUE);
+    Settle();
+    EXPECT_EQ(PixelOf(&view, 10, 10), RGB(151, 151, 151)) << "the plain colour once the picture is gone";
+}
+
+TEST(ControlManager, HotControlFollowsThePointerAndLeavesOverTheView) {
+    CTestView view(788, 550);
+    auto* a = new CSolidControl(&view, &view, 1, {10, 10, 60, 60}, RGB(255, 0, 0));
+    auto* b = new CSolidControl(&view, &view, 2, {100, 10, 150, 60}, RGB(0, 255, 0));
+    auto* never = new CSolidControl(&view, &view, 3, {200, 10, 250, 60}, RGB(0, 0, 255));
+    never->m_flags |= CTL_NEVER_HOT;
+    for (CControl* c : {static_cast<CControl*>(a), static_cast<CControl*>(b), static_cast<CControl*>(never)})
+        view.AddControl(c);
+    Settle();
+    QWidget* top = WidgetOf(&view);
+
+    QTest::mouseMove(top, QPoint(30, 30));
+    EXPECT_EQ(view.GetHotControl(), a);
+    QTest::mouseMove(top, QPoint(120, 30));
+    EXPECT_EQ(view.GetHotControl(), b);
+    EXPECT_EQ(CountHot(view), 1);
+    EXPECT_FALSE(a->m_flags & CTL_HOT);
+
+    const int draws = b->m_draws;
+    QTest::mouseMove(top, QPoint(125, 35));
+    EXPECT_EQ(b->m_draws, draws) << "moving within the hot control redraws nothing";
+
+    QTest::mouseMove(top, QPoint(220, 30));
+    EXPECT_FALSE(never->m_flags & CTL_HOT);
+    QTest::mouseMove(top, QPoint(400, 300));
+    EXPECT_EQ(CountHot(view), 0);
+    EXPECT_EQ(view.GetHotControl(), nullptr);
+}
+
+TEST(ControlManager, RemoveAllDeletesTheControlsAndForgetsTheWindow) {
+    CTestView view(100, 100);
+    view.AddControl(new CSolidControl(&view, &view, 1, {0, 0, 10, 10}, 0));
+    view.SetHotControl(view.FindControl(1));
+    view.SetMinTrackSize(210, 210);
+    MINMAXINFO info{};
+    view.GetMinMaxInfo(&info);
+    EXPECT_EQ(info.ptMinTrackSize.x, 210);
+    view.RemoveAll();
+    EXPECT_EQ(view.GetControlCount(), 0);
+    EXPECT_EQ(view.GetHotControl(), nullptr);
+    EXPECT_EQ(view.GetWindow(), nullptr);
+    EXPECT_EQ(view.GetFlags(), 0u);
+    EXPECT_FALSE(view.PaintBackground(nullptr));
+    EXPECT_FALSE(view.AddControl(nullptr));
+}
