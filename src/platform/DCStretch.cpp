@@ -23,29 +23,30 @@ std::optional<QImage> StoredRows(const BITMAPINFO& info, const void* bits) {
         return std::nullopt;
     const auto* data = static_cast<const uchar*>(bits);
 
-    QList<QRgb> table;
-    if (h.biBitCount <= 8) {
+    // Indexed pixels: the colour table follows the header. Indices beyond a short table show black instead
+    // of reading past it.
+    auto colourTable = [&] {
         const int maxColours = 1 << h.biBitCount;
         const int count = h.biClrUsed == 0 || h.biClrUsed > DWORD(maxColours) ? maxColours : int(h.biClrUsed);
         const auto* quads =
             reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const uchar*>(&info) + h.biSize);
+        QList<QRgb> table(maxColours, qRgb(0, 0, 0));
         for (int i = 0; i < count; ++i)
-            table.append(qRgb(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
-        // Indices beyond a short table show black instead of reading past it.
-        table.resize(maxColours, qRgb(0, 0, 0));
-    }
+            table[i] = qRgb(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue);
+        return table;
+    };
 
     switch (h.biBitCount) {
     case 1: {
         QImage rows(data, width, int(height), stride, QImage::Format_Mono);
-        rows.setColorTable(table);
+        rows.setColorTable(colourTable());
         return rows;
     }
     case 4: {
         QImage rows(width, int(height), QImage::Format_Indexed8);
         if (rows.isNull())
             return std::nullopt;
-        rows.setColorTable(table);
+        rows.setColorTable(colourTable());
         for (int y = 0; y < height; ++y) {
             const uchar* in = data + y * stride;
             uchar* out = rows.scanLine(y);
@@ -56,7 +57,7 @@ std::optional<QImage> StoredRows(const BITMAPINFO& info, const void* bits) {
     }
     case 8: {
         QImage rows(data, width, int(height), stride, QImage::Format_Indexed8);
-        rows.setColorTable(table);
+        rows.setColorTable(colourTable());
         return rows;
     }
     case 16:
