@@ -95,7 +95,9 @@ int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int
     QTransform toDest = bottomUp ? QTransform(sx, 0, 0, -sy, xDest - xSrc * sx, yDest + hDest + ySrc * sy)
                                  : QTransform(sx, 0, 0, sy, xDest - xSrc * sx, yDest - ySrc * sy);
     const QRectF source = QRectF(xSrc, ySrc, wSrc, hSrc).normalized();
-    const bool smooth = d->stretchMode == HALFTONE;
+    // Smoothing only where the size changes: Qt's filter would blur even a plain or mirrored copy.
+    const bool smooth = d->stretchMode == HALFTONE &&
+                        (std::abs(wDest) != std::abs(wSrc) || std::abs(hDest) != std::abs(hSrc));
     const bool drawn = d->Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         p.setTransform(toDest, true);

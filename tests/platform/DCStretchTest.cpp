@@ -3,6 +3,7 @@
 #include <QImage>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <vector>
 
 namespace {
@@ -134,6 +135,24 @@ TEST(DCStretch, DoubleSizeMakesTwoByTwoBlocksWithoutSmoothing) {
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 6; ++x)
             EXPECT_EQ(s.At(x, y), picture[y / 2][x / 2]) << x << "," << y;
+}
+
+TEST(DCStretch, HalftoneSmoothsEnlargementsButKeepsOneToOneExact) {
+    Packed bitmap(24, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); });
+    Surface exact, smooth;
+    exact.dc->SetStretchBltMode(HALFTONE);
+    smooth.dc->SetStretchBltMode(HALFTONE);
+    ASSERT_EQ(bitmap.Draw(*exact.dc, 0, 0, 3, 2, 0, 0, 3, 2), 2);
+    ASSERT_EQ(bitmap.Draw(*smooth.dc, 0, 0, 6, 4, 0, 0, 3, 2), 2);
+    std::set<COLORREF> seen;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) {
+            if (x < 3 && y < 2) {
+                EXPECT_EQ(exact.At(x, y), picture[y][x]) << x << "," << y;
+            }
+            seen.insert(smooth.At(x, y));
+        }
+    EXPECT_GT(seen.size(), 5u) << "blended colours between the five of the picture";
 }
 
 TEST(DCStretch, SourceRectangleCountsRowsFromTheBottom) {
