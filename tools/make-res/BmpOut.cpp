@@ -1,10 +1,67 @@
 #include "BmpOut.h"
+#include <QHash>
+#include <climits>
+#include <vector>
 
 namespace bmpout {
 namespace {
 
 // The one place that writes a file: a 24-bit picture from RGB32, or an 8-bit one from Indexed8 with its table.
 bool Save(const QImage& image, const QString& path) { return image.save(path, "BMP"); }
+
+int Nearest(const QVector<QRgb>& table, int r, int g, int b) {
+    int best = 0;
+    int bestDistance = INT_MAX;
+    for (int i = 0; i < table.size(); ++i) {
+        const int dr = qRed(table[i]) - r, dg = qGreen(table[i]) - g, db = qBlue(table[i]) - b;
+        const int distance = dr * dr + dg * dg + db * db;
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best;
+}
+
+// Floyd-Steinberg error diffusion onto table, walking the rows in alternate directions so that smooth
+// gradients show neither bands nor a drift.
+QImage Dither(const QImage& image, const QVector<QRgb>& table) {
+    const QImage source = image.convertToFormat(QImage::Format_RGB32);
+    const int w = source.width();
+    QImage out(source.size(), QImage::Format_Indexed8);
+    out.setColorTable(table);
+    std::vector<int> error(std::size_t(w + 2) * 3 * 2, 0);
+    int* current = error.data();
+    int* next = current + (w + 2) * 3;
+    QHash<quint32, int> nearest;
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* row = out.scanLine(y);
+        std::fill(next, next + (w + 2) * 3, 0);
+        const bool forward = y % 2 == 0;
+        for (int i = 0; i < w; ++i) {
+            const int x = forward ? i : w - 1 - i;
+            const int dir = forward ? 1 : -1;
+            int* e = current + (x + 1) * 3;
+            const int r = qBound(0, qRed(in[x]) + e[0] / 16, 255);
+            const int g = qBound(0, qGreen(in[x]) + e[1] / 16, 255);
+            const int b = qBound(0, qBlue(in[x]) + e[2] / 16, 255);
+            const quint32 key = quint32(r << 16 | g << 8 | b);
+            auto found = nearest.constFind(key);
+            const int index = found != nearest.constEnd() ? *found : *nearest.insert(key, Nearest(table, r, g, b));
+            row[x] = uchar(index);
+            const int diff[3] = {r - qRed(table[index]), g - qGreen(table[index]), b - qBlue(table[index])};
+            for (int c = 0; c < 3; ++c) {
+                current[(x + 1 + dir) * 3 + c] += diff[c] * 7;
+                next[(x + 1 - dir) * 3 + c] += diff[c] * 3;
+                next[(x + 1) * 3 + c] += diff[c] * 5;
+                next[(x + 1 + dir) * 3 + c] += diff[c];
+            }
+        }
+        std::swap(current, next);
+    }
+    return out;
+}
 
 } // namespace
 
@@ -13,9 +70,7 @@ bool Write24(const QImage& image, const QString& path) {
 }
 
 bool Write8(const QImage& image, const QVector<QRgb>& table, const QString& path) {
-    return Save(image.convertToFormat(QImage::Format_RGB32)
-                    .convertToFormat(QImage::Format_Indexed8, table, Qt::DiffuseDither | Qt::PreferDither),
-                path);
+    return Save(Dither(image, table), path);
 }
 
 bool WriteCoverage(const QImage& image, const QString& path) {

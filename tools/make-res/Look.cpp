@@ -16,23 +16,22 @@ QFont Font(qreal pixelSize, bool bold) {
 
 QVector<QRgb> GeneralPalette() {
     QVector<QRgb> table;
-    const int plain[16][3] = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-                              {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-                              {192, 220, 192}, {166, 202, 240}, {255, 251, 240}, {160, 160, 164},
-                              {128, 128, 128}, {255, 128, 64}, {64, 160, 255}, {255, 192, 203}};
-    for (const auto& c : plain)
-        table.append(qRgb(c[0], c[1], c[2]));
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
             for (int b = 0; b < 6; ++b)
                 table.append(qRgb(r * 51, g * 51, b * 51));
-    // Greys between the cube's own greys.
-    for (int i = 0; table.size() < 256; ++i) {
-        int v = 8 + i * 10;
-        if (v % 51 == 0)
-            v += 3;
+    // Greys between the cube's six.
+    for (int i = 1; i <= 20; ++i) {
+        const int v = i * 255 / 21;
         table.append(qRgb(v, v, v));
     }
+    // The light tints of the screen's sky and panels, which the cube would only reach by coarse dithering.
+    const QRgb tints[20] = {0xff9fd8f7, 0xffb5e1f9, 0xffcfeefb, 0xffdaf2f0, 0xffe6f6df, 0xfff4f8ff,
+                            0xffe3ecf8, 0xffe9f1fd, 0xffd3e0f2, 0xff9db4d8, 0xff3a4f7a, 0xff243352,
+                            0xfffff1c9, 0xfffffbf0, 0xfffff4c2, 0xffffd9e6, 0xffd9f7e0, 0xff8fd18a,
+                            0xff62b85f, 0xffffd03a};
+    for (QRgb tint : tints)
+        table.append(tint | 0xff000000);
     return table;
 }
 

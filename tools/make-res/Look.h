@@ -12,7 +12,8 @@ class QPainter;
 namespace look {
 
 QFont Font(qreal pixelSize, bool bold = true);
-// 16 plain colours, a 6 x 6 x 6 colour cube and a grey ramp: a good general palette for 256-colour screens.
+// A 6 x 6 x 6 colour cube, a grey ramp and the light tints of the screen: a good general palette for
+// 256-colour screens.
 QVector<QRgb> GeneralPalette();
 // A raised rounded panel with a soft shadow.
 void Panel(QPainter& p, const QRectF& r, qreal radius, const QColor& fill);

@@ -1,10 +1,14 @@
 #include "ResMaker.h"
 #include "BmpOut.h"
 #include "ButtonPainter.h"
+#include "ContentConverter.h"
+#include "DialogPainter.h"
 #include "Look.h"
 #include "ScreenLayout.h"
 #include "ScreenPainter.h"
 #include <QDir>
+#include <QFile>
+#include <QTextStream>
 #include <cstdio>
 
 bool CResMaker::Run() {
@@ -12,7 +16,10 @@ bool CResMaker::Run() {
         std::fprintf(stderr, "make-res: cannot make %s\n", qPrintable(m_options.out));
         return false;
     }
-    return MakeScreen();
+    bool ok = MakeScreen();
+    ok = MakeDialogs() && ok;
+    ok = MakeContent() && ok;
+    return ok;
 }
 
 bool CResMaker::Write24(const QImage& image, const QString& name) {
@@ -31,4 +38,31 @@ bool CResMaker::MakeScreen() {
         ok = Write24(CButtonPainter::Paint(screen, button), QString::fromLatin1(button.file)) && ok;
     ok = Write24(CButtonPainter::PaintHideToggle(), QStringLiteral("bvisib.bmp")) && ok;
     return Write24(CButtonPainter::PaintHold(), QStringLiteral("hold.bmp")) && ok;
+}
+
+bool CResMaker::MakeDialogs() {
+    bool ok = bmpout::Write8(CDialogPainter::PaintStartup(), look::GeneralPalette(), m_options.out + "/startup.bmp");
+    ok = Write24(CDialogPainter::PaintTextDialog(), QStringLiteral("textdlg.bmp")) && ok;
+    return Write24(CDialogPainter::PaintInfoDialog(), QStringLiteral("infodlg.bmp")) && ok;
+}
+
+bool CResMaker::MakeContent() {
+    CContentConverter converter(m_options.out, m_options.source, m_options.cache, m_options.scratch);
+    const bool ok = converter.Run();
+    QFile credits(m_options.out + "/CREDITS.txt");
+    if (!credits.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "make-res: cannot write %s\n", qPrintable(credits.fileName()));
+        return false;
+    }
+    QTextStream out(&credits);
+    out << "Quimble: where the pictures come from\n"
+           "======================================\n\n"
+           "The screen, buttons, dialog and help pictures, the balloons named speech-*, thought, shout,\n"
+           "whisper and caption, and the pictures marked as drawn were drawn by Quimble's resource tool\n"
+           "(tools/make-res) and are dedicated to the public domain (CC0 1.0). All other content pictures\n"
+           "are free clip art from Debian's archive, converted (rendered, trimmed, scaled, their transparency\n"
+           "written as the a*.bmp companion). Pictures under CC BY-SA keep that licence.\n\n";
+    for (const QString& line : converter.Credits())
+        out << line << '\n';
+    return ok;
 }
