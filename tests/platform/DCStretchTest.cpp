@@ -1,6 +1,7 @@
 #include "platform/DC.h"
 
 #include <QImage>
+#include <QPainter>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
@@ -48,6 +49,10 @@ struct Packed {
 
 // Picture rows from the top: red green blue / white grey red.
 const std::vector<std::vector<COLORREF>> picture = {{red, green, blue}, {white, grey, red}};
+
+QRgb ToRgb(COLORREF c) {
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
 BYTE Widened5(BYTE channel) {
     return BYTE((channel & 0xF8) | (channel >> 5));
@@ -183,6 +188,21 @@ TEST(DCStretch, NegativeDestinationSizesMirror) {
             EXPECT_EQ(across.At(x, y), picture[y][2 - x]) << x << "," << y;
             EXPECT_EQ(down.At(x, y), picture[1 - y][x]) << x << "," << y;
         }
+}
+
+TEST(DCStretch, DrawsThroughAPainterThatIsAlreadyActive) {
+    Packed bitmap(24, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); });
+    QImage page(12, 8, QImage::Format_RGB32);
+    page.fill(Qt::black);
+    QPainter painter(&page);
+    painter.translate(2, 1); // the page owner's own placement stays in force
+    auto dc = CDC::ForPainter(&painter, 12, 8, 300, 300);
+    ASSERT_EQ(bitmap.Draw(*dc, 0, 0, 6, 4, 0, 0, 3, 2), 2);
+    EXPECT_EQ(dc->GetPixel(0, 0), CLR_INVALID) << "a page cannot be read back";
+    painter.end();
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(page.pixel(2 + x, 1 + y), ToRgb(picture[y / 2][x / 2])) << x << "," << y;
 }
 
 TEST(DCStretch, BadBitmapsAreRefusedWithoutDrawing) {

@@ -184,6 +184,23 @@ TEST(DC, OpaqueTextFillsBehindTheGlyphs) {
             ASSERT_EQ(clippedDc->GetPixel(x, y), white) << x << "," << y;
 }
 
+TEST(DC, WrappedTextIsCutAtTheRectangle) {
+    QImage image = Blank(120, 60, Qt::white);
+    auto dc = CDC::ForImage(&image);
+    dc->SetBkMode(TRANSPARENT);
+    std::string text;
+    for (int i = 0; i < 30; ++i)
+        text += "text ";
+    RECT r{10, 5, 110, 25};
+    dc->DrawText(text, &r, DT_CENTER | DT_WORDBREAK);
+    EXPECT_GT(Colours(*dc, 120, 60).size(), 1u);
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (!PtInRect(r, {x, y})) {
+                ASSERT_EQ(dc->GetPixel(x, y), white) << x << "," << y;
+            }
+}
+
 TEST(DC, MeasuringWrapsWithinTheWidth) {
     QImage image = Blank(10, 10);
     auto dc = CDC::ForImage(&image);
