@@ -103,6 +103,9 @@ BOOL CButton::Create(const std::string& caption, DWORD style, const RECT& rect, 
     b->swallowClick = false;
     button->setCheckable(type == BS_AUTOCHECKBOX);
     button->setDefault(type == BS_DEFPUSHBUTTON);
+    // In a dialog, Enter on a focused push button presses it, but Enter on a check box the default one.
+    if (type == BS_AUTOCHECKBOX)
+        button->setAutoDefault(false);
     ButtonImpl* impl = b.get();
     b->watch = new ButtonWatch(impl, button);
     QObject::connect(button, &QPushButton::clicked, b->watch, [impl] { impl->Clicked(); });

@@ -327,3 +327,7 @@ constexpr DWORD CC_FULLOPEN = 0x2;
 constexpr DWORD CF_SCREENFONTS = 0x1;
 constexpr DWORD CF_INITTOLOGFONTSTRUCT = 0x40;
 constexpr DWORD CF_EFFECTS = 0x100;
+
+// Further static and edit styles of dialog items.
+constexpr DWORD SS_CENTERIMAGE = 0x200;
+constexpr DWORD ES_AUTOHSCROLL = 0x80;

@@ -190,9 +190,13 @@ BOOL CWnd::AdoptWidget(QWidget* widget, DWORD style, const RECT& rect, CWnd* par
             delete widget;
         return FALSE;
     }
+    // A new Qt parent, keeping the widget's kind (a dialog stays a window of its own).
     if (parent && parent->d->widget && widget->parentWidget() != parent->d->widget)
-        widget->setParent(parent->d->widget);
+        widget->setParent(parent->d->widget, widget->windowFlags());
     d->keepMouse = false;
+    // What the widget leaves of a mouse message never reaches the parent window: a move over a button
+    // is not a move over the view.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
     d->Attach(widget, style, rect, parent, id, ownSurface);
     return TRUE;
 }
