@@ -47,8 +47,12 @@ void CButtonControl::DrawItem(DRAWITEMSTRUCT* item) {
 }
 
 void CButtonControl::Clicked() {
-    if (m_flags & CTL_TOGGLE)
+    // The platform redraws a released button before it reports the click, so the new on state is
+    // shown here.
+    if (m_flags & CTL_TOGGLE) {
         m_flags ^= CTL_ON;
+        Draw(nullptr);
+    }
     SendEvent(m_id, EVENT_COMMAND, 0, 0, 0, 0);
 }
 
