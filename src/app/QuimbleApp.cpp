@@ -1,0 +1,53 @@
+#include "app/QuimbleApp.h"
+
+#include "app/ControlIds.h"
+#include "app/MainFrame.h"
+#include "app/QuimbleCommandLineInfo.h"
+#include "app/QuimbleDoc.h"
+#include "app/QuimbleResource.h"
+#include "app/QuimbleView.h"
+#include "app/StartupPicture.h"
+#include "platform/SingleDocTemplate.h"
+
+CQuimbleApp::CQuimbleApp() : CWinApp("Quimble") {}
+
+BOOL CQuimbleApp::InitInstance() {
+    SetRegistryKey("Quimble");
+    LoadStdProfileSettings(4);
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+        QuimbleDocResource(), [] { return std::make_unique<CQuimbleDoc>(); },
+        [] { return std::make_unique<CMainFrame>(); }, [] { return std::make_unique<CQuimbleView>(); }));
+
+    // The view reads the language while it is made, so it must be known before the document exists.
+    CQuimbleCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!ProcessShellCommand(cmdInfo))
+        return FALSE;
+
+    ShowStartupPicture(m_pMainWnd);
+    return TRUE;
+}
+
+BOOL CQuimbleApp::OnCmdMsg(UINT id) {
+    switch (id) {
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        return TRUE;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        return TRUE;
+    default:
+        return CWinApp::OnCmdMsg(id);
+    }
+}
+
+void CQuimbleApp::OnAppAbout() {
+    ShowStartupPicture(m_pMainWnd);
+}
+
+void CQuimbleApp::OnFileOpen() {
+    if (!m_pMainWnd)
+        return;
+    if (auto* view = dynamic_cast<CQuimbleView*>(m_pMainWnd->GetActiveView()))
+        view->OnControlEvent(IDC_LOAD, 0);
+}

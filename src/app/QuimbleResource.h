@@ -1,0 +1,10 @@
+#pragma once
+// Resource 128 of the program: the document string, the main menu and the keyboard shortcuts.
+
+#include "platform/SingleDocTemplate.h"
+
+constexpr UINT IDR_MAINFRAME = 128;
+// File, New: clears the picture.
+constexpr UINT ID_NEW_PICTURE = 32772;
+
+DOCRESOURCE QuimbleDocResource();

@@ -1,0 +1,37 @@
+#pragma once
+// The editor's window and the control manager of its screen. Every command of the editor arrives at
+// OnControlEvent, from its controls as well as from the menu, the application and the document.
+
+#include "controls/ControlManager.h"
+#include "platform/View.h"
+#include <string>
+
+class CQuimbleDoc;
+
+class CQuimbleView : public CView, public CControlManager {
+public:
+    CQuimbleView();
+    ~CQuimbleView() override;
+
+    CQuimbleDoc* GetDocument() const;
+
+    // The command dispatcher. Save (IDC_SAVE) takes the path as a const char* in data.
+    bool OnControlEvent(int id, WPARAM data) override;
+    // Saves the picture under path (null: the path used last). TRUE only when a file was written;
+    // a failure is reported to the user here.
+    BOOL SavePicture(const char* path);
+    // Realises the screen palette unless the window that changed the palette is this view or one of
+    // its controls.
+    void RealizeViewPalette(CWnd* focusWnd);
+
+    void OnInitialUpdate() override;
+    void OnDraw(CDC* dc) override;
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    void OnSize(UINT type, int width, int height) override;
+    void OnMouseMove(UINT flags, POINT point) override;
+    BOOL OnPreparePrinting(CPrintInfo* info) override;
+
+private:
+    std::string m_savePath;
+    bool m_firstPaintDone = false;
+};

@@ -1,0 +1,118 @@
+#include "platform/Document.h"
+
+#include "platform/FileDialog.h"
+#include "platform/FrameWnd.h"
+#include "platform/Modal.h"
+#include "platform/SingleDocTemplate.h"
+#include "platform/View.h"
+#include "platform/WinApp.h"
+
+#include <algorithm>
+#include <unistd.h>
+
+CDocument::CDocument() = default;
+
+CDocument::~CDocument() {
+    for (CView* view : m_views)
+        view->m_pDocument = nullptr;
+}
+
+void CDocument::SetPathName(const std::string& path, BOOL addToMRU) {
+    m_strPathName = path;
+    std::size_t slash = path.find_last_of('/');
+    SetTitle(slash == std::string::npos ? path : path.substr(slash + 1));
+    if (addToMRU && AfxGetApp())
+        AfxGetApp()->AddToRecentFileList(path);
+}
+
+void CDocument::SetTitle(const std::string& title) {
+    m_strTitle = title;
+    UpdateFrameTitles();
+}
+
+BOOL CDocument::OnNewDocument() {
+    m_strPathName.clear();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::DoFileSave() {
+    bool writable = !m_strPathName.empty() &&
+                    (access(m_strPathName.c_str(), W_OK) == 0 || access(m_strPathName.c_str(), F_OK) != 0);
+    return DoSave(writable ? m_strPathName.c_str() : nullptr);
+}
+
+void CDocument::SetDefaultTitle() {
+    std::string name;
+    if (m_pDocTemplate)
+        m_pDocTemplate->GetDocString(name, CSingleDocTemplate::docName);
+    SetTitle(name.empty() ? "Untitled" : name);
+}
+
+BOOL CDocument::DoSave(const char* path, BOOL replace) {
+    std::string newName = path ? path : "";
+    if (newName.empty()) {
+        std::string filterName, filterExt;
+        if (m_pDocTemplate) {
+            m_pDocTemplate->GetDocString(filterName, CSingleDocTemplate::filterName);
+            m_pDocTemplate->GetDocString(filterExt, CSingleDocTemplate::filterExt);
+        }
+        std::string filter;
+        if (!filterName.empty() && !filterExt.empty())
+            filter = filterName + "|*" + filterExt + "|";
+        filter += "All Files (*.*)|*.*||";
+        std::string initial = m_strPathName.empty() ? m_strTitle : m_strPathName;
+        CFileDialog dialog(FALSE, filterExt.empty() ? nullptr : filterExt.c_str() + (filterExt[0] == '.'),
+                           initial.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter.c_str(),
+                           AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr);
+        if (dialog.DoModal() != IDOK)
+            return FALSE;
+        newName = dialog.GetPathName();
+        if (newName.empty())
+            return FALSE;
+    }
+    if (!OnSaveDocument(newName.c_str()))
+        return FALSE;
+    if (replace)
+        SetPathName(newName);
+    return TRUE;
+}
+
+BOOL CDocument::SaveModified() {
+    if (!IsModified())
+        return TRUE;
+    std::string prompt = "Save changes to " + m_strTitle + "?";
+    switch (AfxMessageBox(prompt.c_str(), MB_YESNOCANCEL)) {
+    case IDYES:
+        return DoFileSave();
+    case IDNO:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CDocument::AddView(CView* view) {
+    if (!view || std::find(m_views.begin(), m_views.end(), view) != m_views.end())
+        return;
+    m_views.push_back(view);
+    view->m_pDocument = this;
+}
+
+void CDocument::RemoveView(CView* view) {
+    if (std::erase(m_views, view))
+        view->m_pDocument = nullptr;
+}
+
+void CDocument::UpdateFrameTitles() {
+    for (CView* view : m_views)
+        if (CFrameWnd* frame = view->GetParentFrame())
+            frame->OnUpdateFrameTitle();
+}
+
+BOOL CDocument::OnCmdMsg(UINT id) {
+    if (id != ID_FILE_SAVE)
+        return FALSE;
+    DoFileSave();
+    return TRUE;
+}

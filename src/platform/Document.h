@@ -1,0 +1,62 @@
+#pragma once
+// A document: what the user saves and names. It keeps its path and title (the file name, or the
+// template's default name before it has one), its views, and whether it has changes to save. The
+// framework's Save and the question before closing go through here.
+
+#include "platform/CmdTarget.h"
+#include <string>
+#include <vector>
+
+class CSingleDocTemplate;
+class CView;
+
+class CDocument : public CCmdTarget {
+public:
+    CDocument();
+    ~CDocument() override;
+
+    const std::string& GetPathName() const { return m_strPathName; }
+    // Sets the path and, as the title, its file name; with addToMRU the path joins the recent files.
+    virtual void SetPathName(const std::string& path, BOOL addToMRU = TRUE);
+    const std::string& GetTitle() const { return m_strTitle; }
+    // Sets the title and puts it into the title bars of the document's frames.
+    virtual void SetTitle(const std::string& title);
+    // The template's default document name, or "Untitled".
+    void SetDefaultTitle();
+
+    BOOL IsModified() const { return m_bModified; }
+    void SetModifiedFlag(BOOL modified = TRUE) { m_bModified = modified; }
+
+    // A fresh document: no path, nothing to save.
+    virtual BOOL OnNewDocument();
+    // Writes the document to path; TRUE only when it was written.
+    virtual BOOL OnSaveDocument(const char* path) = 0;
+
+    // Save: to the document's path, or, when it has none or the file cannot be written, under a name
+    // asked with the Save As dialog.
+    BOOL DoFileSave();
+    // Saves under path (null: ask for a name) and, when replace is set and it worked, takes that path.
+    virtual BOOL DoSave(const char* path, BOOL replace = TRUE);
+    // Before closing: TRUE to go on. With changes it asks "Save changes to <title>?": Yes saves (and goes
+    // on only when that worked), No goes on, Cancel stops.
+    virtual BOOL SaveModified();
+
+    CView* GetFirstView() const { return m_views.empty() ? nullptr : m_views.front(); }
+    const std::vector<CView*>& GetViews() const { return m_views; }
+    void AddView(CView* view);
+    void RemoveView(CView* view);
+    // Puts the title into the title bars of the frames of the views.
+    void UpdateFrameTitles();
+
+    CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    void SetDocTemplate(CSingleDocTemplate* docTemplate) { m_pDocTemplate = docTemplate; }
+
+    BOOL OnCmdMsg(UINT id) override;
+
+private:
+    std::string m_strPathName;
+    std::string m_strTitle;
+    BOOL m_bModified = FALSE;
+    std::vector<CView*> m_views;
+    CSingleDocTemplate* m_pDocTemplate = nullptr;
+};

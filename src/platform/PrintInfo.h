@@ -1,0 +1,22 @@
+#pragma once
+// What one print job knows: its page range, whether it is a preview, the page being printed and the
+// printable area of that page.
+
+#include "platform/WinTypes.h"
+
+class CPrintInfo {
+public:
+    void SetMinPage(UINT page) { m_minPage = page; }
+    void SetMaxPage(UINT page) { m_maxPage = page; }
+    UINT GetMinPage() const { return m_minPage; }
+    UINT GetMaxPage() const { return m_maxPage; }
+
+    BOOL m_bPreview = FALSE;
+    UINT m_nCurPage = 1;
+    // The printable area of the page in device pixels.
+    RECT m_rectDraw;
+
+private:
+    UINT m_minPage = 1;
+    UINT m_maxPage = 1; // the framework prints single pages unless a view says more
+};

@@ -1,0 +1,142 @@
+#include "platform/WinApp.h"
+
+#include "platform/CommandLineInfo.h"
+#include "platform/FrameWnd.h"
+#include "platform/Modal.h"
+#include "platform/Printer.h"
+#include "platform/Profile.h"
+#include "platform/RecentFileList.h"
+#include "platform/SingleDocTemplate.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace {
+CWinApp* theApp = nullptr;
+} // namespace
+
+CWinApp* AfxGetApp() {
+    return theApp;
+}
+
+void PostQuitMessage(int code) {
+    if (QCoreApplication* app = QCoreApplication::instance())
+        QTimer::singleShot(0, app, [code] { QCoreApplication::exit(code); });
+}
+
+CWinApp::CWinApp(const std::string& name) : m_pszAppName(name) {
+    theApp = this;
+    SetAppTitle(name);
+}
+
+CWinApp::~CWinApp() {
+    // Windows go before the platform they live on.
+    m_pMainWnd = nullptr;
+    m_templates.clear();
+    m_printer.reset();
+    m_profile.reset();
+    m_qapp.reset();
+    if (theApp == this)
+        theApp = nullptr;
+}
+
+int CWinApp::Run(int argc, char** argv) {
+    m_arguments.assign(argv + std::min(argc, 1), argv + argc);
+    if (!QApplication::instance()) {
+        static int qtArgc = 1;
+        static char* qtArgv[] = {argv && argc > 0 ? argv[0] : const_cast<char*>("quimble"), nullptr};
+        m_qapp = std::make_unique<QApplication>(qtArgc, qtArgv);
+    }
+    // The main frame ends the program when it closes, after asking its document; Qt must not end it
+    // earlier on its own when the last window hides.
+    QApplication::setQuitOnLastWindowClosed(false);
+    int code = 0;
+    if (InitInstance())
+        code = QApplication::exec();
+    int exitCode = ExitInstance();
+    return code ? code : exitCode;
+}
+
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+
+int CWinApp::ExitInstance() {
+    if (m_recentFiles)
+        m_recentFiles->WriteList(Profile());
+    return 0;
+}
+
+void CWinApp::SetRegistryKey(const std::string& key) {
+    m_pszRegistryKey = key;
+    m_profile.reset();
+}
+
+CProfile& CWinApp::Profile() {
+    if (!m_profile)
+        m_profile = std::make_unique<CProfile>(m_pszRegistryKey.empty() ? m_pszAppName : m_pszRegistryKey);
+    return *m_profile;
+}
+
+void CWinApp::LoadStdProfileSettings(int maxMRU) {
+    m_recentFiles = std::make_unique<CRecentFileList>(maxMRU, "Recent File List", "File");
+    m_recentFiles->ReadList(Profile());
+    m_nNumPreviewPages = Profile().GetInt("Settings", "PreviewPages", 0);
+}
+
+std::string CWinApp::GetProfileString(const std::string& section, const std::string& entry,
+                                      const std::string& def) {
+    return Profile().GetString(section, entry, def);
+}
+
+BOOL CWinApp::WriteProfileString(const std::string& section, const std::string& entry,
+                                 const std::string& value) {
+    Profile().WriteString(section, entry, value);
+    return TRUE;
+}
+
+void CWinApp::AddToRecentFileList(const std::string& path) {
+    if (m_recentFiles)
+        m_recentFiles->Add(path);
+}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
+    if (docTemplate)
+        m_templates.push_back(std::move(docTemplate));
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) {
+    info.ParseArguments(m_arguments);
+}
+
+BOOL CWinApp::ProcessShellCommand(CCommandLineInfo&) {
+    return !m_templates.empty() && m_templates.front()->OpenDocumentFile(nullptr) != nullptr;
+}
+
+BOOL CWinApp::OnCmdMsg(UINT id) {
+    switch (id) {
+    case ID_APP_EXIT:
+        OnAppExit();
+        return TRUE;
+    case ID_FILE_PRINT_SETUP:
+        OnFilePrintSetup();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CWinApp::OnAppExit() {
+    if (m_pMainWnd)
+        m_pMainWnd->OnClose();
+}
+
+void CWinApp::OnFilePrintSetup() {
+    GetPrinter().PageSetup(m_pMainWnd);
+}
+
+CPrinter& CWinApp::GetPrinter() {
+    if (!m_printer)
+        m_printer = std::make_unique<CPrinter>();
+    return *m_printer;
+}

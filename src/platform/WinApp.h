@@ -1,0 +1,82 @@
+#pragma once
+// The application: it starts the program (InitInstance), runs the event loop until the quit message,
+// ends it (ExitInstance), keeps the settings under the settings key with the recent-file list, makes
+// the documents through its templates, and handles the application-wide commands.
+
+#include "platform/CmdTarget.h"
+#include <memory>
+#include <string>
+#include <vector>
+
+class CCommandLineInfo;
+class CFrameWnd;
+class CPrinter;
+class CProfile;
+class CRecentFileList;
+class CSingleDocTemplate;
+class QApplication;
+
+class CWinApp : public CCmdTarget {
+public:
+    // name: the application title, the caption of message boxes and the settings key until one is set.
+    explicit CWinApp(const std::string& name);
+    ~CWinApp() override;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // The whole program: keeps the arguments, starts the platform when it is not running yet, then
+    // InitInstance, the event loop (when InitInstance succeeded) and ExitInstance. Returns the exit code.
+    int Run(int argc, char** argv);
+
+    // FALSE ends the program at once.
+    virtual BOOL InitInstance();
+    // Writes the recent-file list back; returns the exit code.
+    virtual int ExitInstance();
+
+    void SetRegistryKey(const std::string& key);
+    // Reads the recent-file list of maxMRU entries and the preview settings.
+    void LoadStdProfileSettings(int maxMRU = 4);
+    std::string GetProfileString(const std::string& section, const std::string& entry,
+                                 const std::string& def = "");
+    BOOL WriteProfileString(const std::string& section, const std::string& entry, const std::string& value);
+    void AddToRecentFileList(const std::string& path);
+    // Null before LoadStdProfileSettings.
+    const CRecentFileList* GetRecentFileList() const { return m_recentFiles.get(); }
+
+    void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate);
+    // Hands every argument to info's parser.
+    void ParseCommandLine(CCommandLineInfo& info);
+    // The shell command is always a new document: the first template makes the document, frame and view.
+    // FALSE when that fails.
+    BOOL ProcessShellCommand(CCommandLineInfo& info);
+
+    // Exit (the main window is asked to close) and Print Setup.
+    BOOL OnCmdMsg(UINT id) override;
+    void OnAppExit();
+    void OnFilePrintSetup();
+
+    CPrinter& GetPrinter();
+
+    const std::string m_pszAppName;
+    std::string m_pszRegistryKey;
+    CFrameWnd* m_pMainWnd = nullptr;
+    std::vector<std::string> m_arguments;
+    // Pages shown side by side in the print preview, from the settings.
+    int m_nNumPreviewPages = 0;
+
+private:
+    CProfile& Profile();
+
+    std::unique_ptr<QApplication> m_qapp;
+    std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
+    std::unique_ptr<CProfile> m_profile;
+    std::unique_ptr<CRecentFileList> m_recentFiles;
+    std::unique_ptr<CPrinter> m_printer;
+};
+
+// The one application object, or null.
+CWinApp* AfxGetApp();
+
+// Ends the event loop (and any dialog's loop running in it) with code, without asking any window; when
+// no loop runs yet, the next one ends at once.
+void PostQuitMessage(int code);
