@@ -97,7 +97,8 @@ public:
     int GetStretchBltMode() const;
     // Draws a packed bitmap (header, colour table, pixel rows) stretched from the source rectangle, whose
     // origin is the bitmap's bottom-left corner, to the destination rectangle. A negative width or height
-    // on one side mirrors. Returns the number of source rows, or GDI_ERROR.
+    // on one side mirrors. Uncompressed 1, 4, 8, 16 (5-5-5), 24 and 32 bits; HALFTONE smooths a change of
+    // size, every other mode picks the nearest pixel. Returns the number of source rows, or GDI_ERROR.
     int StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int ySrc, int wSrc, int hSrc,
                       const void* bits, const BITMAPINFO* info, UINT usage, DWORD rop);
 
@@ -113,8 +114,9 @@ public:
     COLORREF SetTextColor(COLORREF colour);
     int SetBkMode(int mode);
     COLORREF SetBkColor(COLORREF colour);
-    // Measures (DT_CALCRECT: the rectangle is set to the text's extent) or draws text, UTF-8, with
-    // word wrapping (DT_WORDBREAK) and centring (DT_CENTER). Returns the height of the text.
+    // Measures (DT_CALCRECT: right and bottom are set to the text's extent) or draws text, UTF-8, within the
+    // rectangle: word wrapping (DT_WORDBREAK), DT_LEFT, DT_CENTER, DT_RIGHT, one line centred upright
+    // (DT_SINGLELINE | DT_VCENTER), '&' marking a mnemonic unless DT_NOPREFIX. Returns the text's height.
     int DrawText(const std::string& text, RECT* rect, UINT format);
     SIZE GetTextExtent(const std::string& text);
     // Draws text at x, y (its top-left), clipped to clip when ETO_CLIPPED is given.
@@ -122,6 +124,8 @@ public:
 
     // The colour of one pixel as 0x00BBGGRR, or CLR_INVALID outside the surface.
     COLORREF GetPixel(int x, int y) const;
+    // NUMCOLORS (-1 beyond 256), HORZRES and VERTRES (the screen's size, or the page's), LOGPIXELSX/Y,
+    // BITSPIXEL, RASTERCAPS and SIZEPALETTE (RC_PALETTE and 256 on a palette screen); 0 for anything else.
     int GetDeviceCaps(int index) const;
 
     // Platform side: contexts over Qt paint devices. Only src/platform calls these.

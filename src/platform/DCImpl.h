@@ -7,8 +7,6 @@
 #include <QImage>
 #include <QPainter>
 
-class CPalette;
-
 struct CDC::Impl {
     // Window contexts draw into image; memory contexts into their selected bitmap; printer contexts through
     // a painter that someone else began and will end.
@@ -51,10 +49,11 @@ struct CDC::Impl {
         return true;
     }
 
+    // The selected font, or the default one.
     QFont Font() const;
+    bool FontAntialiased() const;
     // Font, text colour and background as the context says.
     void PrepareText(QPainter& p, const QFont& textFont) const;
-    bool FontAntialiased() const;
     QPen Pen() const;
     QBrush Brush() const;
 
