@@ -144,6 +144,41 @@ void CButtonPainter::PaintEye(QPainter& p, const QRectF& box, bool closed, const
     p.restore();
 }
 
+QImage CButtonPainter::Tile(const QString& key, int size) {
+    static const std::pair<const char*, Icon> keys[] = {
+        {"quit", Icon::quit},       {"backgrounds", Icon::backgrounds}, {"balloons", Icon::balloons},
+        {"characters", Icon::characters}, {"props", Icon::props},     {"load", Icon::load},
+        {"save", Icon::save},       {"print", Icon::print},             {"move", Icon::move},
+        {"text", Icon::text},       {"live", Icon::liveUpdate},         {"help", Icon::help},
+        {"info", Icon::info},       {"glue", Icon::glue},               {"up", Icon::layerUp},
+        {"down", Icon::layerDown},  {"delete", Icon::layerDelete},      {"back", Icon::back},
+        {"forward", Icon::forward}};
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (key == QLatin1String("eye")) {
+        PaintTile(p, image.size(), State::normal, QColor(0x2f, 0x8f, 0xd8),
+                  [](QPainter& q, const QRectF& box, const QColor& glyph, const QColor&, const QColor& outline) {
+                      PaintEye(q, box, false, glyph, outline);
+                  });
+        return image;
+    }
+    for (const auto& [name, icon] : keys) {
+        if (key != QLatin1String(name))
+            continue;
+        QColor colour;
+        for (const Button& button : buttons)
+            if (button.icon == icon)
+                colour = QColor(button.colour);
+        PaintTile(p, image.size(), State::normal, colour,
+                  [icon](QPainter& q, const QRectF& box, const QColor& glyph, const QColor& detail,
+                         const QColor& outline) { CIcons::Draw(q, icon, box, glyph, detail, outline); });
+        return image;
+    }
+    return {};
+}
+
 QImage CButtonPainter::PaintHold() {
     QImage image(120, 90, QImage::Format_RGB32);
     image.fill(QColor(0xe3, 0xec, 0xf8));

@@ -18,6 +18,9 @@ public:
     static QImage PaintHideToggle();
     // The overlay of empty picture cells, 4:3.
     static QImage PaintHold();
+    // The normal look of a button (by its help key: quit, load, ..., up, down, delete, eye) as a square tile of
+    // the given size over a transparent ground; a null image for an unknown key.
+    static QImage Tile(const QString& key, int size);
 
 private:
     enum class State { disabled, normal, hot, pressed };

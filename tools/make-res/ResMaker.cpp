@@ -3,6 +3,9 @@
 #include "ButtonPainter.h"
 #include "ContentConverter.h"
 #include "DialogPainter.h"
+#include "HelpBook.h"
+#include "HelpFigures.h"
+#include "HelpPainter.h"
 #include "Look.h"
 #include "ScreenLayout.h"
 #include "ScreenPainter.h"
@@ -18,6 +21,7 @@ bool CResMaker::Run() {
     }
     bool ok = MakeScreen();
     ok = MakeDialogs() && ok;
+    ok = MakeHelp() && ok;
     ok = MakeContent() && ok;
     return ok;
 }
@@ -64,5 +68,23 @@ bool CResMaker::MakeContent() {
            "written as the a*.bmp companion). Pictures under CC BY-SA keep that licence.\n\n";
     for (const QString& line : converter.Credits())
         out << line << '\n';
+    return ok;
+}
+
+bool CResMaker::MakeHelp() {
+    // Language letters of the page names, and the text file of each.
+    static const char* const languages[][2] = {{"n", "nl"}, {"f", "fr"}, {"e", "en"}, {"g", "de"}};
+    const CHelpFigures figures(CScreenPainter::Paint());
+    const CHelpPainter painter(figures);
+    bool ok = true;
+    for (const auto& language : languages) {
+        CHelpBook book;
+        if (!book.Load(QStringLiteral("%1/texts/help-%2.txt").arg(m_options.source, QLatin1String(language[1])))) {
+            ok = false;
+            continue;
+        }
+        for (int page = 0; page < book.pages.size(); ++page)
+            ok = Write24(painter.Paint(book, page), QStringLiteral("help%1%2.bmp").arg(QLatin1String(language[0])).arg(page)) && ok;
+    }
     return ok;
 }

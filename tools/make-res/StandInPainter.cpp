@@ -106,8 +106,11 @@ QImage CStandInPainter::Character(int variant) {
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(160 + side * 38, 170), 26, 30);
         p.setBrush(QColor(0x2a, 0x2a, 0x3a));
-        p.drawEllipse(QPointF(160 + side * 38 + 6, 176), 11, 13);
+        p.drawEllipse(QPointF(160 + side * 38 + 9, 176), 11, 13);
     }
+    // A nose to one side, so that a mirrored copy is plain to see.
+    p.setBrush(body.darker(115));
+    p.drawEllipse(QPointF(196, 212), 16, 12);
     QPainterPath smile;
     smile.moveTo(115, 240);
     smile.quadTo(160, 290, 205, 240);
