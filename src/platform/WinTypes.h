@@ -331,3 +331,4 @@ constexpr DWORD CF_EFFECTS = 0x100;
 // Further static and edit styles of dialog items.
 constexpr DWORD SS_CENTERIMAGE = 0x200;
 constexpr DWORD ES_AUTOHSCROLL = 0x80;
+constexpr DWORD CF_NOSIMULATIONS = 0x1000;
