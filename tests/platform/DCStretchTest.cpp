@@ -190,6 +190,18 @@ TEST(DCStretch, NegativeDestinationSizesMirror) {
         }
 }
 
+TEST(DCStretch, SourceBeyondTheBitmapDrawsOnlyTheOverlap) {
+    Packed bitmap(
+        8, 3, 2, {RGB(9, 9, 9)}, [](int, int) { return DWORD(0); }, 1);
+    Surface s;
+    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 0, 6, 6, -3, -4, 6, 6), 6);
+    EXPECT_EQ(s.At(3, 0), RGB(9, 9, 9)) << "the overlap is the bitmap's columns 0 to 2, rows 0 to 1";
+    EXPECT_EQ(s.At(5, 1), RGB(9, 9, 9));
+    EXPECT_EQ(s.At(2, 0), RGB(1, 2, 3));
+    EXPECT_EQ(s.At(3, 2), RGB(1, 2, 3));
+    EXPECT_EQ(bitmap.Draw(*s.dc, 0, 0, 4, 4, 1000000, 5, 2000000000, 1), 1);
+}
+
 TEST(DCStretch, DrawsThroughAPainterThatIsAlreadyActive) {
     Packed bitmap(24, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); });
     QImage page(12, 8, QImage::Format_RGB32);
