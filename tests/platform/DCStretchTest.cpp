@@ -50,194 +50,166 @@ struct Packed {
 // Picture rows from the top: red green blue / white grey red.
 const std::vector<std::vector<COLORREF>> picture = {{red, green, blue}, {white, grey, red}};
 
-QRgb ToRgb(COLORREF c) {
-    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
-BYTE Widened5(BYTE channel) {
-    return BYTE((channel & 0xF8) | (channel >> 5));
-}
-
 DWORD Rgb24(COLORREF c) {
     return DWORD(GetRValue(c)) << 16 | DWORD(GetGValue(c)) << 8 | GetBValue(c);
 }
 
+Packed Picture(int bitCount = 24) {
+    return Packed(bitCount, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); });
+}
+
 struct Surface {
     QImage image{8, 8, QImage::Format_RGB32};
-    std::unique_ptr<CDC> dc;
-    Surface() {
-        image.fill(QColor(1, 2, 3));
-        dc = CDC::ForImage(&image);
-    }
+    std::unique_ptr<CDC> dc = CDC::ForImage(&image);
+    Surface() { image.fill(QColor(1, 2, 3)); }
     COLORREF At(int x, int y) const { return dc->GetPixel(x, y); }
+    // Every pixel of the surface against want(x, y), where CLR_INVALID stands for untouched.
+    void Expect(const std::function<COLORREF(int, int)>& want) const {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const COLORREF w = want(x, y);
+                EXPECT_EQ(At(x, y), w == CLR_INVALID ? RGB(1, 2, 3) : w) << x << "," << y;
+            }
+    }
 };
+
+// The picture drawn 1:1 at 1, 1, or scaled by (sx, sy) from 0, 0 with negative factors mirroring.
+COLORREF Placed(int x, int y, int sx, int sy, int at = 0) {
+    x -= at, y -= at;
+    const int w = 3 * std::abs(sx), h = 2 * std::abs(sy);
+    if (x < 0 || y < 0 || x >= w || y >= h)
+        return CLR_INVALID;
+    const int px = (sx < 0 ? w - 1 - x : x) / std::abs(sx), py = (sy < 0 ? h - 1 - y : y) / std::abs(sy);
+    return picture[py][px];
+}
 
 } // namespace
 
-TEST(DCStretch, EveryBitCountDrawsThePictureOneToOne) {
+TEST(DCStretch, EveryBitCountDrawsThePicture) {
     const std::vector<COLORREF> table = {red, green, blue, white, grey};
     auto index = [&](int x, int y) {
         return DWORD(std::find(table.begin(), table.end(), picture[y][x]) - table.begin());
     };
-    auto word555 = [](COLORREF c) {
+    auto word555 = [](int x, int y) {
+        const COLORREF c = picture[y][x];
         return DWORD(GetRValue(c) >> 3) << 10 | DWORD(GetGValue(c) >> 3) << 5 | DWORD(GetBValue(c) >> 3);
     };
-    std::vector<Packed> bitmaps = {
-        Packed(24, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); }),
-        Packed(32, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); }),
-        Packed(8, 3, 2, table, index, DWORD(table.size())),
-        Packed(4, 3, 2, table, index, DWORD(table.size())),
-        Packed(16, 3, 2, {}, [&](int x, int y) { return word555(picture[y][x]); }),
-    };
+    // Five bits a channel come back widened: 128 becomes 132.
+    auto widened = [](COLORREF c) { return c == grey ? RGB(132, 132, 132) : c; };
+    std::vector<Packed> bitmaps = {Picture(24), Picture(32), Packed(8, 3, 2, table, index, 5),
+                                   Packed(4, 3, 2, table, index, 5), Packed(16, 3, 2, {}, word555)};
     for (Packed& bitmap : bitmaps) {
-        SCOPED_TRACE(bitmap.Info()->bmiHeader.biBitCount);
+        const int bits = bitmap.Info()->bmiHeader.biBitCount;
+        SCOPED_TRACE(bits);
         Surface s;
         ASSERT_EQ(bitmap.Draw(*s.dc, 1, 1, 3, 2, 0, 0, 3, 2), 2);
-        for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 3; ++x) {
-                COLORREF want = picture[y][x];
-                if (bitmap.Info()->bmiHeader.biBitCount == 16) // five bits a channel, widened again
-                    want =
-                        RGB(Widened5(GetRValue(want)), Widened5(GetGValue(want)), Widened5(GetBValue(want)));
-                EXPECT_EQ(s.At(1 + x, 1 + y), want) << x << "," << y;
-            }
-        EXPECT_EQ(s.At(0, 0), RGB(1, 2, 3)) << "nothing outside the destination";
-        EXPECT_EQ(s.At(4, 3), RGB(1, 2, 3));
+        s.Expect([&](int x, int y) {
+            const COLORREF c = Placed(x, y, 1, 1, 1);
+            return bits == 16 && c != CLR_INVALID ? widened(c) : c;
+        });
     }
 }
 
-TEST(DCStretch, OneBitUsesItsTwoColours) {
-    Packed mono(1, 9, 1, {blue, white}, [](int x, int) { return DWORD(x % 2); });
+TEST(DCStretch, ColourTablesOfIndexedBitmaps) {
     Surface s;
+    Packed mono(1, 9, 1, {blue, white}, [](int x, int) { return DWORD(x % 2); });
     ASSERT_EQ(mono.Draw(*s.dc, 0, 0, 8, 1, 0, 0, 8, 1), 1);
     for (int x = 0; x < 8; ++x)
         EXPECT_EQ(s.At(x, 0), x % 2 ? white : blue);
-}
-
-TEST(DCStretch, ShortColourTableIsPaddedWithBlackAndZeroMeansFull) {
-    // Two colours declared, index 7 beyond them.
+    // Two colours declared and index 7 beyond them: black, nothing read past the table.
     Packed shortTable(
         8, 3, 1, {red, green}, [](int x, int) { return DWORD(x == 2 ? 7 : x); }, 2);
-    Surface s;
-    ASSERT_EQ(shortTable.Draw(*s.dc, 0, 0, 3, 1, 0, 0, 3, 1), 1);
-    EXPECT_EQ(s.At(0, 0), red);
-    EXPECT_EQ(s.At(1, 0), green);
-    EXPECT_EQ(s.At(2, 0), RGB(0, 0, 0));
-
+    ASSERT_EQ(shortTable.Draw(*s.dc, 0, 1, 3, 1, 0, 0, 3, 1), 1);
+    EXPECT_EQ(s.At(0, 1), red);
+    EXPECT_EQ(s.At(1, 1), green);
+    EXPECT_EQ(s.At(2, 1), RGB(0, 0, 0));
+    // Colours-used 0 means all 256.
     std::vector<COLORREF> full(256, white);
     full[200] = blue;
     Packed fullTable(
         8, 1, 1, full, [](int, int) { return DWORD(200); }, 0);
-    ASSERT_EQ(fullTable.Draw(*s.dc, 0, 1, 1, 1, 0, 0, 1, 1), 1);
-    EXPECT_EQ(s.At(0, 1), blue);
+    ASSERT_EQ(fullTable.Draw(*s.dc, 0, 2, 1, 1, 0, 0, 1, 1), 1);
+    EXPECT_EQ(s.At(0, 2), blue);
 }
 
-TEST(DCStretch, DoubleSizeMakesTwoByTwoBlocksWithoutSmoothing) {
-    Packed bitmap(24, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); });
-    Surface s;
-    s.dc->SetStretchBltMode(COLORONCOLOR);
-    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 0, 6, 4, 0, 0, 3, 2), 2);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x)
-            EXPECT_EQ(s.At(x, y), picture[y / 2][x / 2]) << x << "," << y;
+TEST(DCStretch, StretchingKeepsWholePixelsAndNegativeSizesMirror) {
+    struct Case {
+        int x, y, w, h, sx, sy;
+    };
+    for (Case c : {Case{0, 0, 6, 4, 2, 2}, Case{3, 0, -3, 2, -1, 1}, Case{0, 2, 3, -2, 1, -1},
+                   Case{6, 4, -6, -4, -2, -2}}) {
+        SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
+        Surface s;
+        s.dc->SetStretchBltMode(COLORONCOLOR);
+        ASSERT_EQ(Picture().Draw(*s.dc, c.x, c.y, c.w, c.h, 0, 0, 3, 2), 2);
+        s.Expect([&](int x, int y) { return Placed(x, y, c.sx, c.sy); });
+    }
 }
 
 TEST(DCStretch, HalftoneSmoothsEnlargementsButKeepsOneToOneExact) {
-    Packed bitmap(24, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); });
     Surface exact, smooth;
     exact.dc->SetStretchBltMode(HALFTONE);
     smooth.dc->SetStretchBltMode(HALFTONE);
-    ASSERT_EQ(bitmap.Draw(*exact.dc, 0, 0, 3, 2, 0, 0, 3, 2), 2);
-    ASSERT_EQ(bitmap.Draw(*smooth.dc, 0, 0, 6, 4, 0, 0, 3, 2), 2);
+    ASSERT_EQ(Picture().Draw(*exact.dc, 3, 0, -3, 2, 0, 0, 3, 2), 2);
+    exact.Expect([](int x, int y) { return Placed(x, y, -1, 1); });
+    ASSERT_EQ(Picture().Draw(*smooth.dc, 0, 0, 6, 4, 0, 0, 3, 2), 2);
     std::set<COLORREF> seen;
     for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x) {
-            if (x < 3 && y < 2) {
-                EXPECT_EQ(exact.At(x, y), picture[y][x]) << x << "," << y;
-            }
+        for (int x = 0; x < 6; ++x)
             seen.insert(smooth.At(x, y));
-        }
     EXPECT_GT(seen.size(), 5u) << "blended colours between the five of the picture";
 }
 
 TEST(DCStretch, SourceRectangleCountsRowsFromTheBottom) {
     // Four bands of two rows each, top to bottom: red, green, blue, white; as button pictures are stored.
     const COLORREF bands[] = {red, green, blue, white};
-    Packed bitmap(24, 2, 8, {}, [&](int, int y) { return Rgb24(bands[y / 2]); });
+    Packed bitmap(24, 1, 8, {}, [&](int, int y) { return Rgb24(bands[y / 2]); });
     Surface s;
-    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 0, 2, 2, 0, 0, 2, 2), 2);
-    EXPECT_EQ(s.At(0, 0), white) << "y 0 is the bottom band";
-    EXPECT_EQ(s.At(1, 1), white);
-    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 2, 2, 2, 0, 6, 2, 2), 2);
-    EXPECT_EQ(s.At(0, 2), red) << "y 6 is the top band";
-    EXPECT_EQ(s.At(1, 3), red);
-    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 4, 2, 3, 0, 3, 2, 3), 3);
-    EXPECT_EQ(s.At(0, 4), green) << "rows 3 to 5 from the bottom: the green band over a blue row";
-    EXPECT_EQ(s.At(0, 5), green);
-    EXPECT_EQ(s.At(0, 6), blue);
-    EXPECT_EQ(s.At(0, 7), RGB(1, 2, 3));
-}
-
-TEST(DCStretch, NegativeDestinationSizesMirror) {
-    Packed bitmap(24, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); });
-    Surface across, down;
-    ASSERT_EQ(bitmap.Draw(*across.dc, 3, 0, -3, 2, 0, 0, 3, 2), 2);
-    ASSERT_EQ(bitmap.Draw(*down.dc, 0, 2, 3, -2, 0, 0, 3, 2), 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) {
-            EXPECT_EQ(across.At(x, y), picture[y][2 - x]) << x << "," << y;
-            EXPECT_EQ(down.At(x, y), picture[1 - y][x]) << x << "," << y;
-        }
+    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 0, 1, 2, 0, 0, 1, 2), 2);
+    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 2, 1, 2, 0, 6, 1, 2), 2);
+    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 4, 1, 3, 0, 3, 1, 3), 3);
+    const COLORREF want[] = {white, white, red, red, green, green, blue, RGB(1, 2, 3)};
+    for (int y = 0; y < 8; ++y)
+        EXPECT_EQ(s.At(0, y), want[y]) << y;
 }
 
 TEST(DCStretch, SourceBeyondTheBitmapDrawsOnlyTheOverlap) {
-    Packed bitmap(
-        8, 3, 2, {RGB(9, 9, 9)}, [](int, int) { return DWORD(0); }, 1);
     Surface s;
-    ASSERT_EQ(bitmap.Draw(*s.dc, 0, 0, 6, 6, -3, -4, 6, 6), 6);
-    EXPECT_EQ(s.At(3, 0), RGB(9, 9, 9)) << "the overlap is the bitmap's columns 0 to 2, rows 0 to 1";
-    EXPECT_EQ(s.At(5, 1), RGB(9, 9, 9));
-    EXPECT_EQ(s.At(2, 0), RGB(1, 2, 3));
-    EXPECT_EQ(s.At(3, 2), RGB(1, 2, 3));
-    EXPECT_EQ(bitmap.Draw(*s.dc, 0, 0, 4, 4, 1000000, 5, 2000000000, 1), 1);
+    ASSERT_EQ(Picture().Draw(*s.dc, 0, 0, 6, 6, -3, -4, 6, 6), 6);
+    s.Expect([](int x, int y) { return Placed(x - 3, y, 1, 1); });
+    EXPECT_EQ(Picture().Draw(*s.dc, 0, 0, 4, 4, 1000000, 5, 2000000000, 1), 1);
 }
 
 TEST(DCStretch, DrawsThroughAPainterThatIsAlreadyActive) {
-    Packed bitmap(24, 3, 2, {}, [](int x, int y) { return Rgb24(picture[y][x]); });
-    QImage page(12, 8, QImage::Format_RGB32);
-    page.fill(Qt::black);
-    QPainter painter(&page);
-    painter.translate(2, 1); // the page owner's own placement stays in force
-    auto dc = CDC::ForPainter(&painter, 12, 8, 300, 300);
-    ASSERT_EQ(bitmap.Draw(*dc, 0, 0, 6, 4, 0, 0, 3, 2), 2);
-    EXPECT_EQ(dc->GetPixel(0, 0), CLR_INVALID) << "a page cannot be read back";
-    painter.end();
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x)
-            EXPECT_EQ(page.pixel(2 + x, 1 + y), ToRgb(picture[y / 2][x / 2])) << x << "," << y;
+    Surface page;
+    {
+        QPainter painter(&page.image);
+        painter.translate(1, 1); // the page owner's own placement stays in force
+        auto dc = CDC::ForPainter(&painter, 8, 8, 300, 300);
+        ASSERT_EQ(Picture().Draw(*dc, 0, 0, 3, 2, 0, 0, 3, 2), 2);
+        EXPECT_EQ(dc->GetPixel(0, 0), CLR_INVALID) << "a page cannot be read back";
+    }
+    page.Expect([](int x, int y) { return Placed(x, y, 1, 1, 1); });
 }
 
 TEST(DCStretch, BadBitmapsAreRefusedWithoutDrawing) {
-    Packed good(24, 2, 2, {}, [](int, int) { return Rgb24(red); });
+    Packed good = Picture();
     Surface s;
     EXPECT_EQ(s.dc->StretchDIBits(0, 0, 2, 2, 0, 0, 2, 2, nullptr, good.Info(), DIB_RGB_COLORS, SRCCOPY),
               GDI_ERROR);
     EXPECT_EQ(s.dc->StretchDIBits(0, 0, 2, 2, 0, 0, 2, 2, good.bits.data(), nullptr, DIB_RGB_COLORS, SRCCOPY),
               GDI_ERROR);
-    auto refused = [&](const std::function<void(BITMAPINFOHEADER&)>& spoil) {
+    for (auto spoil : std::vector<std::function<void(BITMAPINFOHEADER&)>>{
+             [](auto& h) { h.biWidth = 0; }, [](auto& h) { h.biWidth = -2; }, [](auto& h) { h.biHeight = 0; },
+             [](auto& h) { h.biBitCount = 7; }, [](auto& h) { h.biCompression = BI_RLE8; },
+             [](auto& h) { h.biSize = 12; }}) {
         Packed bad = good;
         spoil(bad.Info()->bmiHeader);
-        return bad.Draw(*s.dc, 0, 0, 2, 2, 0, 0, 2, 2) == GDI_ERROR;
-    };
-    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biWidth = 0; }));
-    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biWidth = -2; }));
-    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biHeight = 0; }));
-    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biBitCount = 7; }));
-    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biCompression = BI_RLE8; }));
-    EXPECT_TRUE(refused([](BITMAPINFOHEADER& h) { h.biSize = 12; }));
-    EXPECT_EQ(s.At(0, 0), RGB(1, 2, 3));
+        EXPECT_EQ(bad.Draw(*s.dc, 0, 0, 2, 2, 0, 0, 2, 2), GDI_ERROR);
+    }
+    s.Expect([](int, int) { return CLR_INVALID; });
 
-    auto memory = std::make_unique<CDC>();
-    ASSERT_TRUE(memory->CreateCompatibleDC(nullptr));
-    EXPECT_EQ(good.Draw(*memory, 0, 0, 2, 2, 0, 0, 2, 2), GDI_ERROR) << "no bitmap selected: nowhere to draw";
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(nullptr));
+    EXPECT_EQ(good.Draw(memory, 0, 0, 2, 2, 0, 0, 2, 2), GDI_ERROR) << "no bitmap selected: nowhere to draw";
 }
