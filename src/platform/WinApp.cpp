@@ -9,7 +9,6 @@
 #include "platform/SingleDocTemplate.h"
 
 #include <QApplication>
-#include <QTimer>
 
 namespace {
 CWinApp* theApp = nullptr;
@@ -20,8 +19,8 @@ CWinApp* AfxGetApp() {
 }
 
 void PostQuitMessage(int code) {
-    if (QCoreApplication* app = QCoreApplication::instance())
-        QTimer::singleShot(0, app, [code] { QCoreApplication::exit(code); });
+    if (CWinApp* app = AfxGetApp())
+        app->PostQuit(code);
 }
 
 CWinApp::CWinApp(const std::string& name) : m_pszAppName(name) {
@@ -51,10 +50,26 @@ int CWinApp::Run(int argc, char** argv) {
     // earlier on its own when the last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
     int code = 0;
-    if (InitInstance())
-        code = QApplication::exec();
+    if (InitInstance()) {
+        if (m_quitPosted) {
+            code = m_quitCode;
+        } else {
+            m_inMessageLoop = true;
+            code = QApplication::exec();
+            m_inMessageLoop = false;
+        }
+    }
     int exitCode = ExitInstance();
     return code ? code : exitCode;
+}
+
+void CWinApp::PostQuit(int code) {
+    m_quitPosted = true;
+    m_quitCode = code;
+    // Qt's exit also ends the loops of dialogs running inside the main loop. Outside the main loop it
+    // must not be called: it would make every later local loop return at once.
+    if (m_inMessageLoop)
+        QCoreApplication::exit(code);
 }
 
 BOOL CWinApp::InitInstance() {

@@ -56,6 +56,8 @@ public:
     void OnFilePrintSetup();
 
     CPrinter& GetPrinter();
+    // The quit message: ends the message loop, or keeps it from starting when it is not running yet.
+    void PostQuit(int code);
 
     const std::string m_pszAppName;
     std::string m_pszRegistryKey;
@@ -72,11 +74,14 @@ private:
     std::unique_ptr<CProfile> m_profile;
     std::unique_ptr<CRecentFileList> m_recentFiles;
     std::unique_ptr<CPrinter> m_printer;
+    bool m_inMessageLoop = false;
+    bool m_quitPosted = false;
+    int m_quitCode = 0;
 };
 
 // The one application object, or null.
 CWinApp* AfxGetApp();
 
-// Ends the event loop (and any dialog's loop running in it) with code, without asking any window; when
-// no loop runs yet, the next one ends at once.
+// Ends the application's message loop (and any dialog's loop running in it) with code, without asking
+// any window; posted before the loop runs, the loop does not start.
 void PostQuitMessage(int code);

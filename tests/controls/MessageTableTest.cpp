@@ -1,23 +1,7 @@
 #include "controls/MessageTable.h"
-#include "platform/Modal.h"
+#include "platform/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
-#include <vector>
-
-namespace {
-struct ScriptedBoxes {
-    explicit ScriptedBoxes(int answer) {
-        SetModalResponder([this, answer](const ModalQuestion& q) {
-            asked.push_back(q);
-            ModalAnswer a;
-            a.result = answer;
-            return a;
-        });
-    }
-    ~ScriptedBoxes() { SetModalResponder({}); }
-    std::vector<ModalQuestion> asked;
-};
-} // namespace
 
 TEST(MessageTable, FilterPicksTheGroupAndZeroTakesTheFirstEntryOfAKey) {
     CMessageTable table;
@@ -47,7 +31,8 @@ TEST(MessageTable, AddCopiesTheText) {
 }
 
 TEST(MessageTable, ShowMessageAsksOnlyWithAText) {
-    ScriptedBoxes boxes(IDOK);
+    ScriptedAnswers boxes;
+    boxes.Then(IDOK);
     EXPECT_EQ(CMessageTable::ShowMessage(nullptr, 33), 0);
     EXPECT_TRUE(boxes.asked.empty());
 

@@ -1,0 +1,95 @@
+#include "platform/FrameworkFixture.h"
+#include "platform/RecentFileList.h"
+#include "platform/ScriptedAnswers.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+TEST(Document, SaveWithoutAPathAsksWithSaveAsAndTakesTheNameOnlyWhenSaved) {
+    TestApp app;
+    app.LoadStdProfileSettings(4);
+    ASSERT_TRUE(app.Start());
+    TestDoc* doc = app.Doc();
+    ScriptedAnswers answers;
+    answers.Then(IDCANCEL).Then(IDOK, "/tmp/failed.qmf").Then(IDOK, "/tmp/dir/saved.qmf");
+
+    EXPECT_FALSE(doc->DoFileSave()); // cancelled
+    EXPECT_TRUE(doc->saved.empty());
+    ASSERT_EQ(answers.asked.size(), 1u);
+    const ModalQuestion& q = answers.asked[0];
+    EXPECT_EQ(q.kind, ModalKind::SaveFile);
+    EXPECT_EQ(q.filter, "All Files (*.*)|*.*||");
+    EXPECT_EQ(q.fileName, "Untitled");
+    EXPECT_TRUE(q.style & OFN_OVERWRITEPROMPT);
+
+    doc->saveWorks = FALSE;
+    EXPECT_FALSE(doc->DoFileSave());
+    EXPECT_EQ(doc->GetPathName(), "");
+    EXPECT_EQ(doc->GetTitle(), "Untitled");
+
+    doc->saveWorks = TRUE;
+    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_EQ(doc->GetPathName(), "/tmp/dir/saved.qmf");
+    EXPECT_EQ(doc->GetTitle(), "saved.qmf");
+    EXPECT_EQ(app.GetRecentFileList()->Entries(), std::vector<std::string>{"/tmp/dir/saved.qmf"});
+    EXPECT_EQ(doc->saved, (std::vector<std::string>{"/tmp/failed.qmf", "/tmp/dir/saved.qmf"}));
+}
+
+TEST(Document, SaveWithAPathAsksOnlyWhenTheFileCannotBeWritten) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    TestDoc* doc = app.Doc();
+    TempDir dir;
+    std::string path = dir.Write("picture.qmf", "old");
+    doc->SetPathName(path, FALSE);
+    ScriptedAnswers answers;
+    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_TRUE(answers.asked.empty());
+
+    std::string fresh = dir.Join("not-yet-there.qmf");
+    doc->SetPathName(fresh, FALSE);
+    EXPECT_TRUE(doc->DoFileSave());
+    EXPECT_TRUE(answers.asked.empty());
+    EXPECT_EQ(doc->saved, (std::vector<std::string>{path, fresh}));
+
+    if (geteuid() != 0) { // root writes read-only files anyway
+        chmod(path.c_str(), 0444);
+        doc->SetPathName(path, FALSE);
+        answers.Then(IDCANCEL);
+        EXPECT_FALSE(doc->DoFileSave());
+        ASSERT_EQ(answers.asked.size(), 1u);
+        EXPECT_EQ(answers.asked[0].fileName, path);
+    }
+}
+
+TEST(Document, SaveModifiedAsksWithTheTitle) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    TestDoc* doc = app.Doc();
+    ScriptedAnswers answers;
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_TRUE(answers.asked.empty());
+
+    doc->SetPathName("/tmp/beach.qmf", FALSE);
+    doc->SetModifiedFlag();
+    answers.Then(IDNO).Then(IDCANCEL).Then(IDYES);
+    EXPECT_TRUE(doc->SaveModified());
+    EXPECT_FALSE(doc->SaveModified());
+    EXPECT_TRUE(doc->SaveModified());
+    ASSERT_EQ(answers.asked.size(), 3u);
+    EXPECT_EQ(answers.asked[0].text, "Save changes to beach.qmf?");
+    EXPECT_EQ(answers.asked[0].caption, "Quimble");
+    EXPECT_EQ(doc->saved, std::vector<std::string>{"/tmp/beach.qmf"});
+}
+
+TEST(Document, PathNamesJoinTheRecentFilesOnlyWithTheFlag) {
+    TestApp app;
+    app.LoadStdProfileSettings(4);
+    ASSERT_TRUE(app.Start());
+    app.Doc()->SetPathName("/a/one.qmf", FALSE);
+    EXPECT_TRUE(app.GetRecentFileList()->Entries().empty());
+    app.Doc()->SetPathName("/a/two.qmf");
+    EXPECT_EQ(app.GetRecentFileList()->Entries(), std::vector<std::string>{"/a/two.qmf"});
+    EXPECT_EQ(app.Doc()->GetTitle(), "two.qmf");
+}

@@ -1,0 +1,136 @@
+#include "platform/FrameworkFixture.h"
+#include "platform/ScriptedAnswers.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+QMainWindow* Window(CFrameWnd* frame) {
+    return static_cast<QMainWindow*>(frame->GetQWidget());
+}
+
+QAction* MenuAction(CFrameWnd* frame, const QString& text) {
+    for (QAction* menu : Window(frame)->menuBar()->actions())
+        for (QAction* item : menu->menu()->actions())
+            if (item->text() == text)
+                return item;
+    return nullptr;
+}
+} // namespace
+
+TEST(Frame, NewDocumentMakesAShownFrameWithItsViewAndTitle) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    QMainWindow* window = Window(app.Frame());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->centralWidget(), app.View()->GetQWidget());
+    EXPECT_EQ(app.View()->GetDocument(), app.Doc());
+    EXPECT_EQ(app.Doc()->GetFirstView(), app.View());
+    EXPECT_EQ(app.View()->initialUpdates, 1);
+    EXPECT_EQ(window->windowTitle(), "Untitled - Quimble");
+    // The asked size and the minimum size are the outer frame's.
+    EXPECT_EQ(window->frameGeometry(), QRect(30, 40, 500, 400));
+    EXPECT_EQ(window->minimumSize() + window->frameGeometry().size() - window->geometry().size(),
+              QSize(210, 220));
+
+    app.Doc()->SetPathName("/pictures/beach.qmf", FALSE);
+    EXPECT_EQ(window->windowTitle(), "beach.qmf - Quimble");
+}
+
+TEST(Frame, MenuTextsKeepTheirShortcutTextAndSeparators) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    QList<QAction*> menus = Window(app.Frame())->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    QList<QAction*> items = menus[0]->menu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "&Thing\tCtrl+T");
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(menus[1]->text(), "&Help");
+}
+
+TEST(Frame, CommandsGoToViewDocumentFrameAndApplicationInTurn) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    CFrameWnd* frame = app.Frame();
+    EXPECT_TRUE(frame->RouteCommand(ID_VIEW_THING));
+    EXPECT_EQ(app.View()->events, std::vector<std::string>{"view thing"});
+    EXPECT_EQ(app.Frame()->frameCommands, 0); // the view stopped it
+    EXPECT_TRUE(frame->RouteCommand(ID_FRAME_THING));
+    EXPECT_EQ(app.Frame()->frameCommands, 1);
+    EXPECT_TRUE(frame->RouteCommand(ID_APP_THING));
+    EXPECT_EQ(app.appCommands, 1);
+    EXPECT_FALSE(frame->RouteCommand(4242));
+
+    // Save is the document's: it has a path, so it saves there without asking.
+    ScriptedAnswers answers;
+    app.Doc()->SetPathName("/tmp/quimble-frame-test.qmf", FALSE);
+    EXPECT_TRUE(frame->RouteCommand(ID_FILE_SAVE));
+    EXPECT_EQ(app.Doc()->saved, std::vector<std::string>{"/tmp/quimble-frame-test.qmf"});
+    EXPECT_TRUE(answers.asked.empty());
+}
+
+TEST(Frame, MenuItemsAndShortcutsReachTheirHandlers) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    MenuAction(app.Frame(), "&App thing")->trigger();
+    EXPECT_EQ(app.appCommands, 1);
+    MenuAction(app.Frame(), "&Thing\tCtrl+T")->trigger();
+    EXPECT_EQ(app.View()->events.size(), 1u);
+
+    QMainWindow* window = Window(app.Frame());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(app.View()->events.size(), 2u);
+    QTest::keyClick(window, Qt::Key_T); // without Ctrl: nothing
+    EXPECT_EQ(app.View()->events.size(), 2u);
+}
+
+TEST(Frame, ClosingAsksOnlyWhenModifiedAndCancelKeepsTheWindow) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    QMainWindow* window = Window(app.Frame());
+    ScriptedAnswers answers;
+    answers.Then(IDCANCEL).Then(IDNO);
+
+    app.Doc()->SetModifiedFlag();
+    app.Frame()->RouteCommand(ID_APP_EXIT);
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].text, "Save changes to Untitled?");
+    EXPECT_EQ(answers.asked[0].style & 0xF, MB_YESNOCANCEL);
+    EXPECT_TRUE(window->isVisible());
+
+    window->close(); // the close box: No lets it go
+    EXPECT_EQ(answers.asked.size(), 2u);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST(Frame, YesSavesThroughSaveAsBeforeClosing) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    answers.Then(IDYES).Then(IDOK, "/tmp/chosen.qmf");
+    app.Doc()->SetModifiedFlag();
+    app.Frame()->OnClose();
+    ASSERT_EQ(answers.asked.size(), 2u);
+    EXPECT_EQ(answers.asked[1].kind, ModalKind::SaveFile);
+    EXPECT_EQ(app.Doc()->saved, std::vector<std::string>{"/tmp/chosen.qmf"});
+    EXPECT_FALSE(Window(app.Frame())->isVisible());
+}
+
+TEST(Frame, FailedSaveKeepsTheWindowOpen) {
+    TestApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    answers.Then(IDYES).Then(IDOK, "/tmp/chosen.qmf");
+    app.Doc()->saveWorks = FALSE;
+    app.Doc()->SetModifiedFlag();
+    app.Frame()->OnClose();
+    EXPECT_TRUE(Window(app.Frame())->isVisible());
+    EXPECT_EQ(app.Doc()->GetPathName(), "");
+}

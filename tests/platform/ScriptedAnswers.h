@@ -1,0 +1,48 @@
+#pragma once
+// Answers every modal question of a test in order and records what was asked. Questions beyond the
+// script are answered with Cancel.
+
+#include "platform/Modal.h"
+
+#include <algorithm>
+#include <deque>
+#include <string>
+#include <vector>
+
+struct ScriptedAnswers {
+    ScriptedAnswers() {
+        SetModalResponder([this](const ModalQuestion& q) {
+            asked.push_back(q);
+            ModalAnswer a;
+            if (!answers.empty()) {
+                a = answers.front();
+                answers.pop_front();
+            }
+            return a;
+        });
+    }
+    ~ScriptedAnswers() { SetModalResponder({}); }
+    ScriptedAnswers(const ScriptedAnswers&) = delete;
+    ScriptedAnswers& operator=(const ScriptedAnswers&) = delete;
+
+    ScriptedAnswers& Then(int result, const std::string& path = {}) {
+        ModalAnswer a;
+        a.result = result;
+        a.path = path;
+        answers.push_back(a);
+        return *this;
+    }
+
+    int Count(ModalKind kind) const {
+        return int(std::count_if(asked.begin(), asked.end(),
+                                 [kind](const ModalQuestion& q) { return q.kind == kind; }));
+    }
+    const ModalQuestion* Last(ModalKind kind) const {
+        auto it = std::find_if(asked.rbegin(), asked.rend(),
+                               [kind](const ModalQuestion& q) { return q.kind == kind; });
+        return it == asked.rend() ? nullptr : &*it;
+    }
+
+    std::vector<ModalQuestion> asked;
+    std::deque<ModalAnswer> answers;
+};
