@@ -42,6 +42,7 @@ ModalAnswer Ok() {
 
 // Works the modal dialog of type T that the next call opens, once it is up.
 template <class T> void WhenOpen(std::function<void(T*)> work) {
+    SetModalResponder({});
     QTimer::singleShot(0, [work] {
         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);

@@ -55,6 +55,7 @@ struct TextLikeDialog : CDialog {
 
 struct DialogTest : ::testing::Test {
     void SetUp() override {
+        SetModalResponder({});
         QImage picture(419, 222, QImage::Format_RGB888);
         picture.fill(Qt::red);
         dir.Mkdir("pics");

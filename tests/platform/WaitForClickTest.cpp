@@ -21,6 +21,7 @@ struct Listener : QWidget {
 
 struct WaitForClickTest : ::testing::Test {
     void SetUp() override {
+        SetModalResponder({});
         listener.resize(50, 50);
         listener.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&listener));

@@ -137,6 +137,7 @@ TEST(Wnd, MouseReachesTheChildUnderThePointerInClientCoordinates) {
     EXPECT_EQ(child.GetParent(), &parent);
 
     QWidget* top = parent.GetQWidget();
+    QTest::mouseMove(top, QPoint(3, 3));
     QTest::mouseMove(top, QPoint(15, 30));
     QTest::mousePress(top, Qt::LeftButton, Qt::ShiftModifier, QPoint(15, 30));
     QTest::mouseMove(top, QPoint(20, 35));
