@@ -58,7 +58,8 @@ QPainterPath Caption() {
 } // namespace
 
 QString CBalloonPainter::Name(Kind kind) {
-    static const char* names[kindCount] = {"speech-left", "speech-right", "thought", "shout", "whisper", "caption"};
+    static const char* names[kindCount] = {"speech-left", "speech-right", "thought",
+                                           "shout",       "whisper",      "caption"};
     return QString::fromLatin1(names[kind]);
 }
 

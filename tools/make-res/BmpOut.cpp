@@ -1,13 +1,52 @@
 #include "BmpOut.h"
+#include "imaging/DIB.h"
+#include "platform/Palette.h"
 #include <QHash>
 #include <climits>
+#include <cstring>
 #include <vector>
 
 namespace bmpout {
 namespace {
 
-// The one place that writes a file: a 24-bit picture from RGB32, or an 8-bit one from Indexed8 with its table.
-bool Save(const QImage& image, const QString& path) { return image.save(path, "BMP"); }
+// The one place that writes a file, through the program's own bitmap class: a 24-bit picture from RGB32,
+// or an 8-bit one from Indexed8 with its table.
+bool Save(const QImage& image, const QString& path) {
+    const bool indexed = image.format() == QImage::Format_Indexed8;
+    CPalette palette;
+    if (indexed) {
+        const QVector<QRgb> table = image.colorTable();
+        std::vector<BYTE> memory(sizeof(LOGPALETTE) + 256 * sizeof(PALETTEENTRY));
+        auto* description = reinterpret_cast<LOGPALETTE*>(memory.data());
+        description->palVersion = 0x300;
+        description->palNumEntries = 256;
+        for (int i = 0; i < 256; ++i) {
+            const QRgb c = i < table.size() ? table[i] : 0;
+            description->palPalEntry[i] = {BYTE(qRed(c)), BYTE(qGreen(c)), BYTE(qBlue(c)), 0};
+        }
+        if (!palette.CreatePalette(description))
+            return false;
+    }
+    CDIB dib;
+    if (!dib.Create(image.width(), image.height(), indexed ? 8 : 24, indexed ? &palette : nullptr) ||
+        !dib.BeginPixelAccess())
+        return false;
+    for (int y = 0; y < image.height(); ++y) {
+        BYTE* row = dib.PixelAddress(0, y);
+        if (indexed) {
+            std::memcpy(row, image.constScanLine(y), std::size_t(image.width()));
+            continue;
+        }
+        const QRgb* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            row[3 * x] = BYTE(qBlue(in[x]));
+            row[3 * x + 1] = BYTE(qGreen(in[x]));
+            row[3 * x + 2] = BYTE(qRed(in[x]));
+        }
+    }
+    dib.EndPixelAccess();
+    return dib.Save(path.toStdString());
+}
 
 int Nearest(const QVector<QRgb>& table, int r, int g, int b) {
     int best = 0;
@@ -48,7 +87,8 @@ QImage Dither(const QImage& image, const QVector<QRgb>& table) {
             const int b = qBound(0, qBlue(in[x]) + e[2] / 16, 255);
             const quint32 key = quint32(r << 16 | g << 8 | b);
             auto found = nearest.constFind(key);
-            const int index = found != nearest.constEnd() ? *found : *nearest.insert(key, Nearest(table, r, g, b));
+            const int index =
+                found != nearest.constEnd() ? *found : *nearest.insert(key, Nearest(table, r, g, b));
             row[x] = uchar(index);
             const int diff[3] = {r - qRed(table[index]), g - qGreen(table[index]), b - qBlue(table[index])};
             for (int c = 0; c < 3; ++c) {

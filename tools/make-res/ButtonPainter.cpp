@@ -20,9 +20,8 @@ QImage CButtonPainter::PaintHideToggle() {
     QImage backdrop(h - 2, h, QImage::Format_RGB32);
     backdrop.fill(QColor(0xe3, 0xec, 0xf8));
     const auto eye = [](bool closed) {
-        return [closed](QPainter& p, const QRectF& box, const QColor& glyph, const QColor&, const QColor& outline) {
-            PaintEye(p, box, closed, glyph, outline);
-        };
+        return [closed](QPainter& p, const QRectF& box, const QColor& glyph, const QColor&,
+                        const QColor& outline) { PaintEye(p, box, closed, glyph, outline); };
     };
     return PaintBands(backdrop, QColor(0x2f, 0x8f, 0xd8), eye(false), eye(true));
 }
@@ -146,12 +145,15 @@ void CButtonPainter::PaintEye(QPainter& p, const QRectF& box, bool closed, const
 
 QImage CButtonPainter::Tile(const QString& key, int size) {
     static const std::pair<const char*, Icon> keys[] = {
-        {"quit", Icon::quit},       {"backgrounds", Icon::backgrounds}, {"balloons", Icon::balloons},
-        {"characters", Icon::characters}, {"props", Icon::props},     {"load", Icon::load},
-        {"save", Icon::save},       {"print", Icon::print},             {"move", Icon::move},
-        {"text", Icon::text},       {"live", Icon::liveUpdate},         {"help", Icon::help},
-        {"info", Icon::info},       {"glue", Icon::glue},               {"up", Icon::layerUp},
-        {"down", Icon::layerDown},  {"delete", Icon::layerDelete},      {"back", Icon::back},
+        {"quit", Icon::quit},          {"backgrounds", Icon::backgrounds},
+        {"balloons", Icon::balloons},  {"characters", Icon::characters},
+        {"props", Icon::props},        {"load", Icon::load},
+        {"save", Icon::save},          {"print", Icon::print},
+        {"move", Icon::move},          {"text", Icon::text},
+        {"live", Icon::liveUpdate},    {"help", Icon::help},
+        {"info", Icon::info},          {"glue", Icon::glue},
+        {"up", Icon::layerUp},         {"down", Icon::layerDown},
+        {"delete", Icon::layerDelete}, {"back", Icon::back},
         {"forward", Icon::forward}};
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -159,9 +161,8 @@ QImage CButtonPainter::Tile(const QString& key, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     if (key == QLatin1String("eye")) {
         PaintTile(p, image.size(), State::normal, QColor(0x2f, 0x8f, 0xd8),
-                  [](QPainter& q, const QRectF& box, const QColor& glyph, const QColor&, const QColor& outline) {
-                      PaintEye(q, box, false, glyph, outline);
-                  });
+                  [](QPainter& q, const QRectF& box, const QColor& glyph, const QColor&,
+                     const QColor& outline) { PaintEye(q, box, false, glyph, outline); });
         return image;
     }
     for (const auto& [name, icon] : keys) {

@@ -18,8 +18,8 @@ public:
     static QImage PaintHideToggle();
     // The overlay of empty picture cells, 4:3.
     static QImage PaintHold();
-    // The normal look of a button (by its help key: quit, load, ..., up, down, delete, eye) as a square tile of
-    // the given size over a transparent ground; a null image for an unknown key.
+    // The normal look of a button (by its help key: quit, load, ..., up, down, delete, eye) as a square tile
+    // of the given size over a transparent ground; a null image for an unknown key.
     static QImage Tile(const QString& key, int size);
 
 private:
@@ -30,6 +30,8 @@ private:
     // Four bands over the given backdrop (the size of one band), each a tile with its glyph.
     static QImage PaintBands(const QImage& backdrop, const QColor& colour, const Glyph& normal,
                              const Glyph& pressed);
-    static void PaintTile(QPainter& p, const QSizeF& size, State state, const QColor& colour, const Glyph& glyph);
-    static void PaintEye(QPainter& p, const QRectF& box, bool closed, const QColor& glyph, const QColor& outline);
+    static void PaintTile(QPainter& p, const QSizeF& size, State state, const QColor& colour,
+                          const Glyph& glyph);
+    static void PaintEye(QPainter& p, const QRectF& box, bool closed, const QColor& glyph,
+                         const QColor& outline);
 };

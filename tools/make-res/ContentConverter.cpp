@@ -24,10 +24,14 @@ namespace {
 const QByteArray processVersion = "content-3";
 const char* const folders[] = {"bckgnds", "chars", "props", "textblbs"};
 
-bool IsBackground(const QString& folder) { return folder == QLatin1String("bckgnds"); }
+bool IsBackground(const QString& folder) {
+    return folder == QLatin1String("bckgnds");
+}
 
 // The largest side a picture of the folder is rendered at before trimming and scaling.
-int RenderSide(const QString& folder) { return IsBackground(folder) ? 1600 : 1000; }
+int RenderSide(const QString& folder) {
+    return IsBackground(folder) ? 1600 : 1000;
+}
 
 QSize FitInto(const QString& folder) {
     return folder == QLatin1String("textblbs") ? QSize(400, 300) : QSize(400, 400);
@@ -49,9 +53,8 @@ QString Licence(const QString& id) {
 
 // The artist named in an SVG's metadata (dc:creator), if any.
 QString Author(const QByteArray& svg) {
-    static const QRegularExpression creator(
-        QStringLiteral("<dc:creator>.*?<dc:title>([^<]+)</dc:title>"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression creator(QStringLiteral("<dc:creator>.*?<dc:title>([^<]+)</dc:title>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = creator.match(QString::fromUtf8(svg.left(1 << 20)));
     return match.hasMatch() ? match.captured(1).simplified() : QString();
 }
@@ -85,7 +88,8 @@ QImage ScaleSmooth(const QImage& image, const QSize& size) {
 
 CContentConverter::CContentConverter(const QString& out, const QString& source, const QString& cache,
                                      const QString& scratch)
-    : m_out(out), m_source(source), m_cache(cache.isEmpty() ? out + "/../res-cache" : cache), m_scratch(scratch) {}
+    : m_out(out), m_source(source), m_cache(cache.isEmpty() ? out + "/../res-cache" : cache),
+      m_scratch(scratch) {}
 
 bool CContentConverter::Run() {
     for (const char* folder : folders)
@@ -199,7 +203,8 @@ void CContentConverter::Load(Item& item) {
         if (!QFileInfo::exists(path) && !m_scratch.isEmpty())
             path = m_scratch + item.source;
         if (!QFileInfo::exists(path))
-            return NoteMissing(item.package, QStringLiteral("is not there (for scratch: scripts/fetch-scratch-media)"));
+            return NoteMissing(item.package,
+                               QStringLiteral("is not there (for scratch: scripts/fetch-scratch-media)"));
         QFile file(path);
         if (file.size() < (64 << 20) && file.open(QIODevice::ReadOnly))
             bytes = file.readAll();
@@ -247,7 +252,8 @@ void CContentConverter::Render(QList<Item*> items) {
         if (job.process->exitStatus() == QProcess::NormalExit && job.process->exitCode() == 0)
             job.item->raw = QImage(job.output).convertToFormat(QImage::Format_ARGB32);
         if (job.item->raw.isNull())
-            job.item->raw = RenderWithQt(job.item->svg, RenderSide(job.item->folder)).convertToFormat(QImage::Format_ARGB32);
+            job.item->raw = RenderWithQt(job.item->svg, RenderSide(job.item->folder))
+                                .convertToFormat(QImage::Format_ARGB32);
         QFile::remove(job.output);
         QFile::remove(job.output + ".svg");
     };
@@ -360,8 +366,8 @@ QImage CContentConverter::Finish(const QString& folder, const QImage& raw) const
         QSize crop(flat.width(), flat.width() * 3 / 4);
         if (crop.height() > flat.height())
             crop = QSize(flat.height() * 4 / 3, flat.height());
-        const QImage cropped =
-            flat.copy((flat.width() - crop.width()) / 2, (flat.height() - crop.height()) / 2, crop.width(), crop.height());
+        const QImage cropped = flat.copy((flat.width() - crop.width()) / 2,
+                                         (flat.height() - crop.height()) / 2, crop.width(), crop.height());
         return cropped.scaled(800, 600, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
             .convertToFormat(QImage::Format_ARGB32);
     }
@@ -411,7 +417,8 @@ bool CContentConverter::Write(Item& item) {
         ok = bmpout::Write24(picture, base + image);
     } else {
         Bleed(picture);
-        ok = bmpout::Write24(picture, base + image) && bmpout::WriteCoverage(picture, base + 'a' + item.name + ".bmp");
+        ok = bmpout::Write24(picture, base + image) &&
+             bmpout::WriteCoverage(picture, base + 'a' + item.name + ".bmp");
     }
     if (!ok) {
         std::fprintf(stderr, "make-res: cannot write %s\n", qPrintable(base + image));

@@ -13,7 +13,8 @@
 
 class CContentConverter {
 public:
-    CContentConverter(const QString& out, const QString& source, const QString& cache, const QString& scratch);
+    CContentConverter(const QString& out, const QString& source, const QString& cache,
+                      const QString& scratch);
     // False when the list cannot be read or a file cannot be written.
     bool Run();
     const QStringList& Credits() const { return m_credits; }
@@ -21,7 +22,8 @@ public:
     // Exposed for the tests: trims rows and columns without coverage from the edges; a null image when
     // nothing is covered.
     static QImage Trim(const QImage& image);
-    // Gives every uncovered pixel the colour of the nearest covered ones, so scaled edges show no dark fringe.
+    // Gives every uncovered pixel the colour of the nearest covered ones, so scaled edges show no dark
+    // fringe.
     static void Bleed(QImage& image);
 
 private:

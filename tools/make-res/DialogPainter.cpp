@@ -7,7 +7,9 @@
 namespace {
 
 // A dialog-unit rectangle in pixels of the dialog pictures.
-QRectF Units(qreal x, qreal y, qreal w, qreal h) { return QRectF(x * 1.5, y * 1.625, w * 1.5, h * 1.625); }
+QRectF Units(qreal x, qreal y, qreal w, qreal h) {
+    return QRectF(x * 1.5, y * 1.625, w * 1.5, h * 1.625);
+}
 
 void Balloon(QPainter& p, const QRectF& r, bool tailLeft, const QColor& fill) {
     QPainterPath body;
@@ -50,7 +52,8 @@ void Hills(QPainter& p, const QRectF& r) {
         for (int i = 0; i < humps; ++i) {
             const qreal x0 = r.left() + r.width() * i / humps;
             const qreal x1 = r.left() + r.width() * (i + 1) / humps;
-            hill.quadTo((x0 + x1) / 2, base - r.height() * (layer ? 0.1 : 0.14) * (i % 2 ? 0.6 : 1), x1, base);
+            hill.quadTo((x0 + x1) / 2, base - r.height() * (layer ? 0.1 : 0.14) * (i % 2 ? 0.6 : 1), x1,
+                        base);
         }
         hill.lineTo(r.right(), r.bottom());
         hill.closeSubpath();

@@ -83,12 +83,13 @@ void Fitted(QPainter& p, const QImage& image, const QRectF& r) {
     p.drawImage(QRectF(r.center() - QPointF(size.width() / 2, size.height() / 2), size), image);
 }
 
-QImage Trimmed(const QImage& image) { return CContentConverter::Trim(image); }
+QImage Trimmed(const QImage& image) {
+    return CContentConverter::Trim(image);
+}
 
 } // namespace
 
-CHelpFigures::CHelpFigures(const QImage& screen)
-    : m_character(Trimmed(CStandInPainter::Character(1))) {
+CHelpFigures::CHelpFigures(const QImage& screen) : m_character(Trimmed(CStandInPainter::Character(1))) {
     m_sample = SampleScreen(screen);
 }
 
@@ -195,8 +196,8 @@ void CHelpFigures::DrawScreen(QPainter& p) const {
     p.setPen(QPen(QColor(0x3a, 0x4f, 0x7a), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0, 0, 788, 550));
-    const QPointF places[9] = {{40, 60},   {146, 470}, {330, 470}, {540, 470}, {690, 400},
-                               {760, 61},  {770, 170}, {775, 203}, {736, 40}};
+    const QPointF places[9] = {{40, 60},  {146, 470}, {330, 470}, {540, 470}, {690, 400},
+                               {760, 61}, {770, 170}, {775, 203}, {736, 40}};
     for (int i = 0; i < 9; ++i)
         Badge(p, places[i], i + 1, 17);
 }
@@ -258,15 +259,19 @@ void CHelpFigures::DrawMove(QPainter& p) const {
         p.drawRect(frame);
         p.setPen(QPen(Qt::black, 1.5));
         p.setBrush(Qt::white);
-        const QPointF handles[8] = {frame.topLeft(),    frame.topRight(),    frame.bottomLeft(),
-                                    frame.bottomRight(), {frame.center().x(), frame.top()},
-                                    {frame.center().x(), frame.bottom()},    {frame.left(), frame.center().y()},
+        const QPointF handles[8] = {frame.topLeft(),
+                                    frame.topRight(),
+                                    frame.bottomLeft(),
+                                    frame.bottomRight(),
+                                    {frame.center().x(), frame.top()},
+                                    {frame.center().x(), frame.bottom()},
+                                    {frame.left(), frame.center().y()},
                                     {frame.right(), frame.center().y()}};
         for (const QPointF& h : handles)
             p.drawRect(QRectF(h - QPointF(7, 7), QSizeF(14, 14)));
         if (side) {
-            Arrow(p, QPointF(frame.right() + 40, frame.center().y()), QPointF(frame.left() - 50, frame.center().y()),
-                  9, QColor(0xe5, 0x48, 0x4d));
+            Arrow(p, QPointF(frame.right() + 40, frame.center().y()),
+                  QPointF(frame.left() - 50, frame.center().y()), 9, QColor(0xe5, 0x48, 0x4d));
         } else {
             Arrow(p, frame.bottomRight(), frame.bottomRight() + QPointF(70, 80), 9, QColor(0xe5, 0x48, 0x4d));
             Pointer(p, frame.bottomRight() + QPointF(74, 84), 48);
@@ -293,8 +298,10 @@ void CHelpFigures::DrawText(QPainter& p) const {
     const struct {
         QRectF r;
         const char* text;
-    } controls[] = {{unit(9, 92, 92, 18), "Font..."},  {unit(108, 92, 63, 18), "Center"},
-                    {unit(178, 92, 92, 18), "Colour..."}, {unit(9, 114, 42, 18), "OK"},
+    } controls[] = {{unit(9, 92, 92, 18), "Font..."},
+                    {unit(108, 92, 63, 18), "Center"},
+                    {unit(178, 92, 92, 18), "Colour..."},
+                    {unit(9, 114, 42, 18), "OK"},
                     {unit(228, 114, 42, 18), "Cancel"}};
     p.setFont(look::Font(22, false));
     for (const auto& c : controls) {

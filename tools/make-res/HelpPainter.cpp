@@ -17,7 +17,8 @@ QRectF TextBox(QPainter* p, const QFont& font, const QRectF& r, const QString& t
 
 } // namespace
 
-qreal CHelpPainter::Flow(QPainter* p, const QList<CHelpBook::Line>& lines, const QRectF& column, qreal size) const {
+qreal CHelpPainter::Flow(QPainter* p, const QList<CHelpBook::Line>& lines, const QRectF& column,
+                         qreal size) const {
     const QFont font = look::Font(size, false);
     qreal y = column.top();
     bool afterGap = true;
@@ -53,15 +54,19 @@ qreal CHelpPainter::Flow(QPainter* p, const QList<CHelpBook::Line>& lines, const
                 p->drawEllipse(c, r, r);
                 p->setFont(look::Font(size * 0.9));
                 p->setPen(Qt::white);
-                p->drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter, QString::number(line.number));
+                p->drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter,
+                            QString::number(line.number));
             } else if (line.kind == CHelpBook::Line::bullet) {
                 p->setPen(Qt::NoPen);
                 p->setBrush(QColor(0xf0, 0x8a, 0x24));
-                p->drawEllipse(QPointF(column.left() + size * 0.4, textTop + size * 0.62), size * 0.22, size * 0.22);
+                p->drawEllipse(QPointF(column.left() + size * 0.4, textTop + size * 0.62), size * 0.22,
+                               size * 0.22);
             } else if (line.kind == CHelpBook::Line::iconLine) {
                 const QImage tile = CButtonPainter::Tile(line.icon, int(markHeight * 2));
                 if (!tile.isNull())
-                    p->drawImage(QRectF(column.left(), y + (rowHeight - markHeight) / 2, markHeight, markHeight), tile);
+                    p->drawImage(
+                        QRectF(column.left(), y + (rowHeight - markHeight) / 2, markHeight, markHeight),
+                        tile);
             }
             p->setFont(font);
             p->setPen(ink);
@@ -113,7 +118,8 @@ QImage CHelpPainter::Paint(const CHelpBook& book, int index) const {
         const qreal introSize = 20;
         const qreal introHeight = Flow(nullptr, intro, body, introSize);
         Flow(&p, intro, body, introSize);
-        const QRectF below(body.left(), body.top() + introHeight + 6, body.width(), body.height() - introHeight - 6);
+        const QRectF below(body.left(), body.top() + introHeight + 6, body.width(),
+                           body.height() - introHeight - 6);
         const qreal figureWidth = qMin(below.width() * 0.58, below.height() * aspect);
         m_figures.Draw(p, page.figure, QRectF(below.left(), below.top(), figureWidth, figureWidth / aspect));
         const QRectF column(below.left() + figureWidth + 20, below.top(), below.width() - figureWidth - 20,

@@ -63,7 +63,9 @@ QPainterPath Letters(const QString& text, qreal size, bool serif) {
     return path.translated(QPointF(50, 50) - path.boundingRect().center());
 }
 
-QPainterPath Sheet(qreal cy) { return Polygon({{6, cy}, {38, cy - 13}, {70, cy}, {38, cy + 13}}, 5); }
+QPainterPath Sheet(qreal cy) {
+    return Polygon({{6, cy}, {38, cy - 13}, {70, cy}, {38, cy + 13}}, 5);
+}
 
 } // namespace
 
@@ -116,8 +118,10 @@ CIcons::Shape CIcons::Make(Icon icon) {
                        .united(Stroke(Rounded(24, 52, 52, 30, 3), 5));
         break;
     case Icon::print:
-        s.body = Rounded(28, 8, 44, 34, 2).united(Rounded(8, 34, 84, 38, 8)).united(Rounded(24, 58, 52, 34, 2));
-        s.detail = Line({34, 72}, {66, 72}, 5).united(Line({34, 82}, {58, 82}, 5)).united(Circle(80, 44, 3.5));
+        s.body =
+            Rounded(28, 8, 44, 34, 2).united(Rounded(8, 34, 84, 38, 8)).united(Rounded(24, 58, 52, 34, 2));
+        s.detail =
+            Line({34, 72}, {66, 72}, 5).united(Line({34, 82}, {58, 82}, 5)).united(Circle(80, 44, 3.5));
         break;
     case Icon::move:
         s.body = Arrow({50, 50}, {50, 8}, 11, 20)

@@ -12,8 +12,8 @@ class CIcons {
 public:
     // Draws icon centred in box (kept square). detail is the colour of holes and inner lines, outline the
     // colour of the glyph's rim.
-    static void Draw(QPainter& p, layout::Icon icon, const QRectF& box, const QColor& glyph, const QColor& detail,
-                     const QColor& outline);
+    static void Draw(QPainter& p, layout::Icon icon, const QRectF& box, const QColor& glyph,
+                     const QColor& detail, const QColor& outline);
 
 private:
     struct Shape {

@@ -26,10 +26,10 @@ QVector<QRgb> GeneralPalette() {
         table.append(qRgb(v, v, v));
     }
     // The light tints of the screen's sky and panels, which the cube would only reach by coarse dithering.
-    const QRgb tints[20] = {0xff9fd8f7, 0xffb5e1f9, 0xffcfeefb, 0xffdaf2f0, 0xffe6f6df, 0xfff4f8ff,
-                            0xffe3ecf8, 0xffe9f1fd, 0xffd3e0f2, 0xff9db4d8, 0xff3a4f7a, 0xff243352,
-                            0xfffff1c9, 0xfffffbf0, 0xfffff4c2, 0xffffd9e6, 0xffd9f7e0, 0xff8fd18a,
-                            0xff62b85f, 0xffffd03a};
+    const QRgb tints[20] = {0xff9fd8f7, 0xffb5e1f9, 0xffcfeefb, 0xffdaf2f0, 0xffe6f6df,
+                            0xfff4f8ff, 0xffe3ecf8, 0xffe9f1fd, 0xffd3e0f2, 0xff9db4d8,
+                            0xff3a4f7a, 0xff243352, 0xfffff1c9, 0xfffffbf0, 0xfffff4c2,
+                            0xffffd9e6, 0xffd9f7e0, 0xff8fd18a, 0xff62b85f, 0xffffd03a};
     for (QRgb tint : tints)
         table.append(tint | 0xff000000);
     return table;
@@ -40,8 +40,8 @@ void Panel(QPainter& p, const QRectF& r, qreal radius, const QColor& fill) {
     p.setPen(Qt::NoPen);
     for (int i = 4; i >= 1; --i) {
         p.setBrush(QColor(20, 40, 80, 14));
-        p.drawRoundedRect(r.translated(0, i * 0.75).adjusted(-i * 0.5, -i * 0.25, i * 0.5, i * 0.5), radius + i,
-                          radius + i);
+        p.drawRoundedRect(r.translated(0, i * 0.75).adjusted(-i * 0.5, -i * 0.25, i * 0.5, i * 0.5),
+                          radius + i, radius + i);
     }
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, fill.lighter(108));
@@ -120,7 +120,8 @@ void Sky(QPainter& p, const QRectF& r) {
         c.setAlpha(70 + random.bounded(60));
         p.setBrush(c);
         const qreal d = 3 + random.bounded(9);
-        p.drawEllipse(QRectF(r.left() + random.bounded(r.width()), r.top() + random.bounded(r.height()), d, d));
+        p.drawEllipse(
+            QRectF(r.left() + random.bounded(r.width()), r.top() + random.bounded(r.height()), d, d));
     }
     p.restore();
 }

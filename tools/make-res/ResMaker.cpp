@@ -45,7 +45,8 @@ bool CResMaker::MakeScreen() {
 }
 
 bool CResMaker::MakeDialogs() {
-    bool ok = bmpout::Write8(CDialogPainter::PaintStartup(), look::GeneralPalette(), m_options.out + "/startup.bmp");
+    bool ok = bmpout::Write8(CDialogPainter::PaintStartup(), look::GeneralPalette(),
+                             m_options.out + "/startup.bmp");
     ok = Write24(CDialogPainter::PaintTextDialog(), QStringLiteral("textdlg.bmp")) && ok;
     return Write24(CDialogPainter::PaintInfoDialog(), QStringLiteral("infodlg.bmp")) && ok;
 }
@@ -64,7 +65,8 @@ bool CResMaker::MakeContent() {
            "The screen, buttons, dialog and help pictures, the balloons named speech-*, thought, shout,\n"
            "whisper and caption, and the pictures marked as drawn were drawn by Quimble's resource tool\n"
            "(tools/make-res) and are dedicated to the public domain (CC0 1.0). All other content pictures\n"
-           "are free clip art from Debian's archive, converted (rendered, trimmed, scaled, their transparency\n"
+           "are free clip art from Debian's archive, converted (rendered, trimmed, scaled, their "
+           "transparency\n"
            "written as the a*.bmp companion). Pictures under CC BY-SA keep that licence.\n\n";
     for (const QString& line : converter.Credits())
         out << line << '\n';
@@ -79,12 +81,15 @@ bool CResMaker::MakeHelp() {
     bool ok = true;
     for (const auto& language : languages) {
         CHelpBook book;
-        if (!book.Load(QStringLiteral("%1/texts/help-%2.txt").arg(m_options.source, QLatin1String(language[1])))) {
+        if (!book.Load(
+                QStringLiteral("%1/texts/help-%2.txt").arg(m_options.source, QLatin1String(language[1])))) {
             ok = false;
             continue;
         }
         for (int page = 0; page < book.pages.size(); ++page)
-            ok = Write24(painter.Paint(book, page), QStringLiteral("help%1%2.bmp").arg(QLatin1String(language[0])).arg(page)) && ok;
+            ok = Write24(painter.Paint(book, page),
+                         QStringLiteral("help%1%2.bmp").arg(QLatin1String(language[0])).arg(page)) &&
+                 ok;
     }
     return ok;
 }

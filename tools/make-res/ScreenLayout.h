@@ -12,8 +12,25 @@ constexpr int screenWidth = 788;
 constexpr int screenHeight = 550;
 
 enum class Icon {
-    quit, backgrounds, balloons, characters, props, load, save, print, move, text, liveUpdate, help,
-    info, glue, layerUp, layerDown, layerDelete, back, forward
+    quit,
+    backgrounds,
+    balloons,
+    characters,
+    props,
+    load,
+    save,
+    print,
+    move,
+    text,
+    liveUpdate,
+    help,
+    info,
+    glue,
+    layerUp,
+    layerDown,
+    layerDelete,
+    back,
+    forward
 };
 
 struct Button {
@@ -47,10 +64,10 @@ inline const std::array<Button, 19> buttons{{
     {"bthumbdo.BMP", 473, 473, 494, 525, Icon::forward, 0xfff08a24},
 }};
 
-inline const QRect pictureArea(2, 23, 569, 421);    // 2, 23, 571, 444
-inline const QRect layerStrip(599, 230, 182, 310);  // 599, 230, 781, 540
-inline const QRect thumbStrip(160, 470, 336, 58);   // 160, 470, 496, 528
-inline const QRect pickedCell(514, 480, 52, 39);    // 514, 480, 566, 519
+inline const QRect pictureArea(2, 23, 569, 421);   // 2, 23, 571, 444
+inline const QRect layerStrip(599, 230, 182, 310); // 599, 230, 781, 540
+inline const QRect thumbStrip(160, 470, 336, 58);  // 160, 470, 496, 528
+inline const QRect pickedCell(514, 480, 52, 39);   // 514, 480, 566, 519
 
 // The layer strip's layer controls are about this high at design size; the hide toggle is h - 2 by h.
 constexpr int layerHeight = 27;

@@ -7,7 +7,9 @@
 namespace {
 
 const QRgb bright[] = {0xffe5484d, 0xfff08a24, 0xffe9b21a, 0xff3aa55d, 0xff2f8fd8, 0xff7b61d9, 0xffd95fa8};
-QColor Bright(int i) { return QColor(bright[((i % 7) + 7) % 7]); }
+QColor Bright(int i) {
+    return QColor(bright[((i % 7) + 7) % 7]);
+}
 
 QImage Transparent(int w, int h) {
     QImage image(w, h, QImage::Format_ARGB32);
@@ -15,7 +17,9 @@ QImage Transparent(int w, int h) {
     return image;
 }
 
-QPen Ink(qreal width) { return QPen(QColor(0x2a, 0x2a, 0x3a), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen Ink(qreal width) {
+    return QPen(QColor(0x2a, 0x2a, 0x3a), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 QPainterPath StarPath(QPointF c, qreal r, int points, qreal inner) {
     QPainterPath star;
@@ -36,10 +40,10 @@ QImage CStandInPainter::Background(int variant) {
         QRgb skyTop, skyBottom, sun, far, near;
     };
     static const Time times[] = {
-        {0xff6ec6f5, 0xffd4f1ff, 0xffffd84a, 0xff7cc576, 0xff4fa84b},  // day
-        {0xfff08a5d, 0xffffd59e, 0xffffb347, 0xffa98a6a, 0xff7d6a4f},  // evening
-        {0xff1c2a5a, 0xff4a5d9a, 0xfff4f1d0, 0xff3d5a6e, 0xff2a4250},  // night
-        {0xff9ec9e8, 0xffeef6fb, 0xfffff3b0, 0xffdfe9f2, 0xfff7fbff},  // snow
+        {0xff6ec6f5, 0xffd4f1ff, 0xffffd84a, 0xff7cc576, 0xff4fa84b}, // day
+        {0xfff08a5d, 0xffffd59e, 0xffffb347, 0xffa98a6a, 0xff7d6a4f}, // evening
+        {0xff1c2a5a, 0xff4a5d9a, 0xfff4f1d0, 0xff3d5a6e, 0xff2a4250}, // night
+        {0xff9ec9e8, 0xffeef6fb, 0xfffff3b0, 0xffdfe9f2, 0xfff7fbff}, // snow
     };
     const Time& t = times[variant % 4];
     QImage image(800, 600, QImage::Format_RGB32);
@@ -154,7 +158,8 @@ QImage CStandInPainter::Prop(int variant) {
         p.setPen(Ink(5));
         p.setBrush(QColor(0xff, 0x9a, 0xc8));
         for (int i = 0; i < 6; ++i)
-            p.drawEllipse(c + QPointF(70 * std::cos(i * M_PI / 3), 70 * std::sin(i * M_PI / 3)) - QPointF(0, 40),
+            p.drawEllipse(c + QPointF(70 * std::cos(i * M_PI / 3), 70 * std::sin(i * M_PI / 3)) -
+                              QPointF(0, 40),
                           48, 48);
         p.setBrush(QColor(0xff, 0xd0, 0x3a));
         p.drawEllipse(c - QPointF(0, 40), 46, 46);

@@ -1,6 +1,7 @@
 // make-res: draws and converts every picture Quimble reads into one res/ folder.
 
 #include "ResMaker.h"
+#include "platform/Modal.h"
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <cstdio>
@@ -13,15 +14,25 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(QStringLiteral("Makes Quimble's data folder res/."));
     parser.addHelpOption();
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("The res folder to fill."), "dir");
-    const QCommandLineOption source(QStringLiteral("source"), QStringLiteral("The tool's source folder."), "dir");
-    const QCommandLineOption cache(QStringLiteral("cache"), QStringLiteral("Cache of converted clip art."), "dir");
-    const QCommandLineOption scratch(QStringLiteral("scratch"), QStringLiteral("Unpacked scratch package."), "dir");
+    const QCommandLineOption source(QStringLiteral("source"), QStringLiteral("The tool's source folder."),
+                                    "dir");
+    const QCommandLineOption cache(QStringLiteral("cache"), QStringLiteral("Cache of converted clip art."),
+                                   "dir");
+    const QCommandLineOption scratch(QStringLiteral("scratch"), QStringLiteral("Unpacked scratch package."),
+                                     "dir");
     parser.addOptions({out, source, cache, scratch});
     parser.process(app);
     if (!parser.isSet(out) || !parser.isSet(source)) {
         std::fprintf(stderr, "make-res: --out and --source are needed\n");
         return 2;
     }
+    // The bitmap class reports write errors in a message box: here they go to the build's output instead.
+    SetModalResponder([](const ModalQuestion& question) {
+        std::fprintf(stderr, "make-res: %s\n", question.text.c_str());
+        ModalAnswer answer;
+        answer.result = IDOK;
+        return answer;
+    });
     CResMaker maker({parser.value(out), parser.value(source), parser.value(cache), parser.value(scratch)});
     return maker.Run() ? 0 : 1;
 }
