@@ -62,16 +62,6 @@ TEST(ButtonControl, ShowsTheBandOfItsStateOnItsOwnSurface) {
     EXPECT_EQ(CentreOf(s.button), kBandColour[0]);
 }
 
-TEST(ButtonControl, KeepAspectFitsTheBandIntoTheButton) {
-    ButtonScreen s;
-    s.button->m_flags |= CTL_KEEP_ASPECT;
-    // A 40 x 20 band in a 40 x 40 drawing area: 20 rows high, moved down by 10.
-    const RECT area = {0, 0, 40, 40};
-    s.button->Draw(&area);
-    EXPECT_EQ(PixelOf(s.button, 20, 5), kBandColour[2]);
-    EXPECT_EQ(PixelOf(s.button, 20, 15), kBandColour[2]);
-}
-
 TEST(ButtonControl, AToggleClickedTwiceIsOffAgainAndEachClickSendsOneCommand) {
     ButtonScreen s;
     s.button->m_flags |= CTL_TOGGLE;

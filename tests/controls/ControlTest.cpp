@@ -1,12 +1,16 @@
 #include "ControlTestKit.h"
 
+#include "app/AppState.h"
 #include "controls/Control.h"
 #include "imaging/DIB.h"
+#include "platform/Palette.h"
 #include "support/TempDir.h"
 
 #include <QTest>
 #include <QWidget>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <vector>
 
 TEST(FitAspect, FitsWideAndTallSourcesCentredOnTheFittedAxisFromZero) {
     RECT wide = {10, 10, 110, 110};
@@ -157,4 +161,75 @@ TEST(ControlManager, RemoveAllDeletesTheControlsAndForgetsTheWindow) {
     EXPECT_EQ(view.GetFlags(), 0u);
     EXPECT_FALSE(view.PaintBackground(nullptr));
     EXPECT_FALSE(view.AddControl(nullptr));
+}
+
+namespace {
+class CPressRecorder : public CSolidControl {
+public:
+    using CSolidControl::CSolidControl;
+    void OnLeftButtonDown(UINT, int x, int y) override { m_presses.push_back({x, y}); }
+    void OnLeftButtonUp(UINT, int x, int y) override { m_presses.push_back({-x, -y}); }
+    std::vector<POINT> m_presses;
+};
+} // namespace
+
+TEST(WndControl, PaintsItselfAndGivesTheLastMouseStepInDesignUnits) {
+    CTestView view(394, 275);
+    auto* pad = new CPressRecorder(&view, &view, 1, {100, 100, 300, 300}, RGB(10, 20, 30));
+    view.AddControl(pad);
+    Settle();
+    EXPECT_EQ(CentreOf(pad), RGB(10, 20, 30)) << "the paint message draws the control";
+
+    QWidget* top = WidgetOf(&view);
+    QTest::mouseMove(top, QPoint(60, 60));
+    QTest::mouseMove(top, QPoint(67, 55));
+    EXPECT_EQ(pad->m_currentMouse.x, 17) << "positions are in the control's own pixels";
+    POINT delta = {99, 99};
+    pad->GetMoveDelta(&delta);
+    EXPECT_EQ(delta.x, 14);
+    EXPECT_EQ(delta.y, -10);
+
+    QTest::mousePress(top, Qt::LeftButton, {}, QPoint(70, 70));
+    QTest::mouseRelease(top, Qt::LeftButton, {}, QPoint(71, 72));
+    ASSERT_EQ(pad->m_presses.size(), 2u);
+    EXPECT_EQ(pad->m_presses[0].x, 20);
+    EXPECT_EQ(pad->m_presses[1].y, -22);
+
+    CPressRecorder orphan(nullptr, &view, 2, {0, 0, 10, 10}, 0);
+    orphan.GetMoveDelta(&delta);
+    EXPECT_EQ(delta.x, 14) << "without a manager the point is left alone";
+}
+
+TEST(ControlManager, PaletteFromAPictureMapsTheSharedPicturesWhenAsked) {
+    TempDir dir;
+    CTestView view(100, 100);
+    const std::string path = WriteBandPicture(dir.Join("b.bmp"), 8, 8);
+    EXPECT_FALSE(view.SetPalette(view.GetDIB(path.c_str(), true))) << "a 24-bit picture has no colour table";
+    EXPECT_EQ(view.GetPalette(), nullptr);
+
+    CDIB table;
+    CPalette grey;
+    std::vector<BYTE> block(sizeof(LOGPALETTE) + 255 * sizeof(PALETTEENTRY));
+    auto* description = reinterpret_cast<LOGPALETTE*>(block.data());
+    description->palVersion = 0x300;
+    description->palNumEntries = 256;
+    for (int i = 0; i < 256; ++i)
+        description->palPalEntry[i] = {BYTE(i), BYTE(i), BYTE(i), 0};
+    ASSERT_TRUE(grey.CreatePalette(description));
+    ASSERT_TRUE(table.Create(2, 2, 8, &grey));
+    ASSERT_TRUE(view.SetPalette(&table));
+    ASSERT_NE(view.GetPalette(), nullptr);
+
+    const std::string other = WriteBandPicture(dir.Join("c.bmp"), 8, 8);
+    EXPECT_EQ(view.GetDIB(other.c_str(), false)->BitCount(), 24);
+    EXPECT_EQ(view.GetDIB(other.c_str(), true)->BitCount(), 8) << "mapped onto the screen palette";
+    EXPECT_TRUE(view.SetPalette(nullptr));
+    EXPECT_EQ(view.GetPalette(), nullptr);
+
+    setenv("QUIMBLE_SCREEN_COLORS", "256", 1);
+    view.CheckDisplay();
+    EXPECT_TRUE(TestDisplayFlag(DISPLAY_PALETTE));
+    unsetenv("QUIMBLE_SCREEN_COLORS");
+    view.CheckDisplay();
+    EXPECT_FALSE(TestDisplayFlag(DISPLAY_PALETTE)) << "the offscreen screen shows true colour";
 }
