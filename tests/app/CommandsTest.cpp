@@ -1,0 +1,73 @@
+#include "app/ControlIds.h"
+#include "app/ShellFixture.h"
+#include "platform/ScriptedAnswers.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(Commands, EveryMenuItemReachesItsHandler) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    std::vector<int>& events = app.View()->events;
+
+    app.MenuItem("&New...\tCtrl+N")->trigger();
+    app.MenuItem("&Open...\tCtrl+O")->trigger();
+    EXPECT_EQ(events, (std::vector<int>{int(ID_NEW_PICTURE), IDC_LOAD}));
+
+    app.MenuItem("&Save\tCtrl+S")->trigger();
+    app.MenuItem("&Print...\tCtrl+P")->trigger();
+    app.MenuItem("Print Pre&view")->trigger();
+    app.MenuItem("P&rint Setup...")->trigger();
+    app.MenuItem("&About Quimble...")->trigger();
+    std::vector<ModalKind> kinds;
+    for (const ModalQuestion& q : answers.asked)
+        kinds.push_back(q.kind);
+    EXPECT_EQ(kinds, (std::vector<ModalKind>{ModalKind::SaveFile, ModalKind::Print, ModalKind::PrintPreview,
+                                             ModalKind::PrintSetup, ModalKind::Dialog}));
+
+    app.MenuItem("E&xit")->trigger();
+    EXPECT_FALSE(app.Window()->isVisible());
+}
+
+TEST(Commands, ShortcutsReachTheSameHandlers) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    QMainWindow* window = app.Window();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(app.View()->events, (std::vector<int>{int(ID_NEW_PICTURE), IDC_LOAD}));
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(answers.asked.size(), 2u);
+    EXPECT_EQ(answers.asked[0].kind, ModalKind::SaveFile);
+    EXPECT_EQ(answers.asked[1].kind, ModalKind::Print);
+}
+
+TEST(Commands, TheMenuAsTheProgramShowsIt) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    QStringList shown;
+    for (QAction* menu : app.Window()->menuBar()->actions()) {
+        shown << menu->text();
+        for (QAction* item : menu->menu()->actions())
+            shown << (item->isSeparator() ? "-" : "  " + item->text());
+    }
+    EXPECT_EQ(shown.join("|").toStdString(),
+              "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|-|"
+              "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
+              "&Help|  &About Quimble...");
+}
+
+TEST(Commands, PrintButtonPostsThePrintCommand) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    app.View()->OnControlEvent(IDC_PRINT, 0);
+    EXPECT_EQ(answers.Count(ModalKind::Print), 0);
+    QTest::qWait(20);
+    EXPECT_EQ(answers.Count(ModalKind::Print), 1);
+}

@@ -1,0 +1,77 @@
+#include "app/ControlIds.h"
+#include "app/ShellFixture.h"
+#include "platform/ScriptedAnswers.h"
+
+#include <gtest/gtest.h>
+
+TEST(Save, FrameworkSaveWithoutAPathAsksSaveAsAndKeepsNoPathThatHoldsNothing) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    answers.Then(IDOK, "/tmp/quimble-never-written.qmf");
+    EXPECT_FALSE(app.Doc()->IsModified());
+
+    app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].kind, ModalKind::SaveFile);
+    EXPECT_EQ(answers.asked[0].text, "Save As");
+    EXPECT_EQ(answers.asked[0].filter, "All Files (*.*)|*.*||");
+    EXPECT_EQ(app.View()->events, std::vector<int>{}); // the document calls the save itself
+    // Nothing could be written (there is no picture area), so the document keeps no path.
+    EXPECT_EQ(app.Doc()->GetPathName(), "");
+    EXPECT_EQ(app.Window()->windowTitle(), "Untitled - Quimble");
+    EXPECT_TRUE(app.Doc()->IsModified());
+}
+
+TEST(Save, FrameworkSaveWithAPathAsksNothingAndMarksTheDocumentModified) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    app.Doc()->SetPathName("/tmp/quimble-test/picture.qmf", FALSE);
+    EXPECT_EQ(app.Window()->windowTitle(), "picture.qmf - Quimble");
+    app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    EXPECT_TRUE(answers.asked.empty());
+    EXPECT_TRUE(app.Doc()->IsModified());
+    EXPECT_EQ(app.Doc()->GetPathName(), "/tmp/quimble-test/picture.qmf");
+}
+
+TEST(Save, ExitBeforeAnySaveAsksNothing) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    app.m_pMainWnd->RouteCommand(ID_APP_EXIT);
+    EXPECT_TRUE(answers.asked.empty());
+    EXPECT_FALSE(app.Window()->isVisible());
+}
+
+TEST(Save, ExitAfterASaveAsksSaveChanges) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    app.Doc()->SetPathName("/tmp/quimble-test/picture.qmf", FALSE);
+    app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    answers.Then(IDCANCEL).Then(IDNO);
+    app.m_pMainWnd->RouteCommand(ID_APP_EXIT);
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].text, "Save changes to picture.qmf?");
+    EXPECT_TRUE(app.Window()->isVisible());
+    app.Window()->close();
+    EXPECT_EQ(answers.asked.size(), 2u);
+    EXPECT_FALSE(app.Window()->isVisible());
+}
+
+TEST(Save, SaveButtonAsksWithTheEditorsFiltersAndDocumentWithoutViewFails) {
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    ScriptedAnswers answers;
+    app.View()->OnControlEvent(IDC_SAVE, 0);
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].filter,
+              "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||");
+    EXPECT_EQ(answers.asked[0].style, 0x880006u);
+    EXPECT_EQ(answers.asked[0].fileName, "");
+
+    CQuimbleDoc lonely;
+    EXPECT_FALSE(lonely.OnSaveDocument("/tmp/x.qmf"));
+    EXPECT_FALSE(lonely.IsModified());
+}

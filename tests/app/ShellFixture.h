@@ -1,0 +1,46 @@
+#pragma once
+// The application with its real document and frame, and a view that records the commands reaching its
+// dispatcher before handling them as the editor does.
+
+#include "app/MainFrame.h"
+#include "app/QuimbleApp.h"
+#include "app/QuimbleDoc.h"
+#include "app/QuimbleResource.h"
+#include "app/QuimbleView.h"
+#include "platform/CommandLineInfo.h"
+#include "platform/SingleDocTemplate.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <vector>
+
+struct RecordingView : CQuimbleView {
+    bool OnControlEvent(int id, WPARAM data) override {
+        events.push_back(id);
+        return CQuimbleView::OnControlEvent(id, data);
+    }
+    std::vector<int> events;
+};
+
+struct ShellApp : CQuimbleApp {
+    bool Start() {
+        AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+            QuimbleDocResource(), [] { return std::make_unique<CQuimbleDoc>(); },
+            [] { return std::make_unique<CMainFrame>(); }, [] { return std::make_unique<RecordingView>(); }));
+        struct NoArguments : CCommandLineInfo {
+            void ParseParam(const char*, BOOL, BOOL) override {}
+        } info;
+        return ProcessShellCommand(info);
+    }
+    RecordingView* View() const { return static_cast<RecordingView*>(m_pMainWnd->GetActiveView()); }
+    CQuimbleDoc* Doc() const { return static_cast<CQuimbleDoc*>(m_pMainWnd->GetActiveDocument()); }
+    QMainWindow* Window() const { return static_cast<QMainWindow*>(m_pMainWnd->GetQWidget()); }
+    QAction* MenuItem(const QString& text) const {
+        for (QAction* menu : Window()->menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (item->text() == text)
+                    return item;
+        return nullptr;
+    }
+};
