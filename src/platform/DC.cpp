@@ -133,8 +133,7 @@ COLORREF CDC::SetBkColor(COLORREF colour) {
 void CDC::FillSolidRect(const RECT& rect, COLORREF colour) {
     if (IsRectEmpty(rect))
         return;
-    d->Paint(
-        [&](QPainter& p) { p.fillRect(rect.left, rect.top, rect.Width(), rect.Height(), ToQColor(colour)); });
+    d->Paint([&](QPainter& p) { p.fillRect(ToQRect(rect), ToQColor(colour)); });
 }
 
 COLORREF CDC::GetPixel(int x, int y) const {

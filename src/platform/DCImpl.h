@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 struct CDC::Impl {
     // Window contexts draw into image; memory contexts into their selected bitmap; printer contexts through
@@ -60,6 +61,17 @@ struct CDC::Impl {
 private:
     static void Prepare(QPainter& p);
 };
+
+// Coordinates as Qt takes them: kept within a range where sizes cannot overflow and Qt's rasteriser stays
+// exact. Rectangles and points may come from stored files.
+constexpr int coordinateLimit = 1 << 24;
+inline int ToQCoordinate(LONG v) {
+    return int(std::clamp<LONG>(v, -coordinateLimit, coordinateLimit));
+}
+inline QRect ToQRect(const RECT& r) {
+    return QRect(QPoint(ToQCoordinate(r.left), ToQCoordinate(r.top)),
+                 QPoint(ToQCoordinate(r.right) - 1, ToQCoordinate(r.bottom) - 1));
+}
 
 inline QColor ToQColor(COLORREF c) {
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));

@@ -16,7 +16,7 @@ constexpr COLORREF darkShadow = RGB(105, 105, 105);
 QPolygon ToPolygon(const POINT* points, int count) {
     QPolygon polygon(count);
     for (int i = 0; i < count; ++i)
-        polygon.setPoint(i, points[i].x, points[i].y);
+        polygon.setPoint(i, ToQCoordinate(points[i].x), ToQCoordinate(points[i].y));
     return polygon;
 }
 

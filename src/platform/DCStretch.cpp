@@ -3,6 +3,7 @@
 #include "platform/DCImpl.h"
 
 #include <QTransform>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -89,19 +90,23 @@ int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int
 
     // Map stored-row coordinates onto the destination. A bottom-up bitmap counts source rows from its bottom
     // row, which is stored first, so that row lands at the destination's bottom; opposite signs mirror.
+    // Reckoned in double, where no coordinate a caller hands in can overflow.
     const bool bottomUp = h.biHeight > 0;
     const double sx = double(wDest) / wSrc;
     const double sy = double(hDest) / hSrc;
-    QTransform toDest = bottomUp ? QTransform(sx, 0, 0, -sy, xDest - xSrc * sx, yDest + hDest + ySrc * sy)
-                                 : QTransform(sx, 0, 0, sy, xDest - xSrc * sx, yDest - ySrc * sy);
-    const QRectF source = QRectF(xSrc, ySrc, wSrc, hSrc).normalized();
+    QTransform toDest = bottomUp
+                            ? QTransform(sx, 0, 0, -sy, xDest - xSrc * sx, double(yDest) + hDest + ySrc * sy)
+                            : QTransform(sx, 0, 0, sy, xDest - xSrc * sx, yDest - ySrc * sy);
+    // Only the part of the source inside the bitmap is drawn, as the transform places it.
+    const QRectF source = QRectF(xSrc, ySrc, wSrc, hSrc).normalized() & QRectF(rows->rect());
+    if (source.isEmpty())
+        return 0;
     // Smoothing only where the size changes: Qt's filter would blur even a plain or mirrored copy.
-    const bool smooth = d->stretchMode == HALFTONE &&
-                        (std::abs(wDest) != std::abs(wSrc) || std::abs(hDest) != std::abs(hSrc));
+    const bool smooth = d->stretchMode == HALFTONE && (std::fabs(sx) != 1 || std::fabs(sy) != 1);
     const bool drawn = d->Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
         p.setTransform(toDest, true);
         p.drawImage(source, *rows, source);
     });
-    return drawn ? std::abs(hSrc) : GDI_ERROR;
+    return drawn ? int(std::min<qint64>(std::llabs(hSrc), INT32_MAX)) : GDI_ERROR;
 }

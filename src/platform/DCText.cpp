@@ -45,15 +45,15 @@ int CDC::DrawText(const std::string& text, RECT* rect, UINT format) {
     if (format & DT_CALCRECT) {
         // Without word breaks the lines may be as wide as they are; with them they wrap within the width.
         const bool wrap = format & DT_WORDBREAK && !(format & DT_SINGLELINE);
-        const QSize extent = Measure(font, string, flags, wrap ? std::max<LONG>(rect->Width(), 1) : 0);
-        rect->right = rect->left + extent.width();
-        rect->bottom = rect->top + extent.height();
+        const QSize extent = Measure(font, string, flags, wrap ? std::max(ToQRect(*rect).width(), 1) : 0);
+        rect->right = LONG(std::min<qint64>(qint64(rect->left) + extent.width(), INT32_MAX));
+        rect->bottom = LONG(std::min<qint64>(qint64(rect->top) + extent.height(), INT32_MAX));
         return extent.height();
     }
     QRect drawn;
     d->Paint([&](QPainter& p) {
         d->PrepareText(p, font);
-        p.drawText(QRect(rect->left, rect->top, rect->Width(), rect->Height()), flags, string, &drawn);
+        p.drawText(ToQRect(*rect), flags, string, &drawn);
     });
     return drawn.height();
 }
@@ -69,8 +69,8 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const RECT* clip, const std::st
     const QFont font = d->Font();
     return d->Paint([&](QPainter& p) {
         if (options & ETO_CLIPPED && clip)
-            p.setClipRect(QRect(clip->left, clip->top, clip->Width(), clip->Height()));
+            p.setClipRect(ToQRect(*clip));
         d->PrepareText(p, font);
-        p.drawText(QPoint(x, y + QFontMetrics(font).ascent()), string);
+        p.drawText(QPoint(ToQCoordinate(x), ToQCoordinate(y) + QFontMetrics(font).ascent()), string);
     });
 }

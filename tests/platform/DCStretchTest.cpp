@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -177,7 +178,12 @@ TEST(DCStretch, SourceBeyondTheBitmapDrawsOnlyTheOverlap) {
     Surface s;
     ASSERT_EQ(Picture().Draw(*s.dc, 0, 0, 6, 6, -3, -4, 6, 6), 6);
     s.Expect([](int x, int y) { return Placed(x - 3, y, 1, 1); });
-    EXPECT_EQ(Picture().Draw(*s.dc, 0, 0, 4, 4, 1000000, 5, 2000000000, 1), 1);
+    constexpr int big = std::numeric_limits<int>::max(), small = std::numeric_limits<int>::min();
+    for (int v : {big, small}) {
+        Picture().Draw(*s.dc, v, v, v, v, 0, 0, 3, 2);
+        Picture().Draw(*s.dc, 0, 0, 3, 2, v, v, v, v);
+        Picture().Draw(*s.dc, 0, 0, v, v, 0, 0, 1, 1);
+    }
 }
 
 TEST(DCStretch, DrawsThroughAPainterThatIsAlreadyActive) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <limits>
 #include <set>
 
 namespace {
@@ -56,6 +57,22 @@ TEST(DC, SurfaceKeepsWhatAnyOfItsContextsDrew) {
     }
     EXPECT_EQ(released, 1) << "releasing the context tells the window";
     EXPECT_EQ(s.image.pixel(5, 5), qRgb(0, 0, 255));
+}
+
+TEST(DC, ExtremeCoordinatesAreClippedNotOverflowed) {
+    constexpr LONG lo = std::numeric_limits<LONG>::min(), hi = std::numeric_limits<LONG>::max();
+    Surface s(8, 8);
+    RECT all{lo, lo, hi, hi};
+    s.dc->FillSolidRect(all, red);
+    EXPECT_EQ(s.Colours(), std::set<COLORREF>{red});
+    s.dc->DrawFocusRect(&all);
+    s.dc->DrawEdge(&all, EDGE_SUNKEN, BF_RECT);
+    s.dc->DrawText("x", &all, DT_WORDBREAK);
+    s.dc->DrawText("x", &all, DT_CALCRECT | DT_WORDBREAK);
+    s.dc->ExtTextOut(hi, hi, ETO_CLIPPED, &all, "x");
+    const POINT far[] = {{lo, lo}, {hi, lo}, {hi, hi}, {lo, hi}};
+    s.dc->Polygon(far, 4);
+    EXPECT_EQ(s.Colours(), std::set<COLORREF>{white}) << "the default white brush covers it all";
 }
 
 TEST(DC, FocusRectangleInvertsEveryOtherBorderPixelAndUndoesItself) {
