@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace {
 bool IsInput(QEvent::Type type) {
@@ -94,7 +95,9 @@ void PlatformWaitForClick() {
     if (ScriptedAnswer(q) || !qApp)
         return;
     QEventLoop loop;
-    auto* swallower = new ClickSwallower(&loop);
+    // The swallower may be gone already: the whole click can pass inside the loop.
+    QPointer<ClickSwallower> swallower = new ClickSwallower(&loop);
     loop.exec();
-    swallower->Abandon();
+    if (swallower)
+        swallower->Abandon();
 }

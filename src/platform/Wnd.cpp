@@ -62,6 +62,9 @@ void CWnd::Impl::Attach(QWidget* w, DWORD style, const RECT& rect, CWnd* parentW
     id = ctrlId;
     ownSurface = showSurface;
     w->setMouseTracking(true);
+    // A window hears the mouse over itself only: what its widget ignores (a push button ignores moves
+    // without a press) does not travel on to the parent.
+    w->setAttribute(Qt::WA_NoMousePropagation);
     w->setGeometry(rect.left, rect.top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
     surface = QImage(w->size(), QImage::Format_RGB32);
     surface.fill(w->palette().color(QPalette::Window));
@@ -287,7 +290,7 @@ void CWnd::ValidateRect(const RECT*) {
 }
 
 void CWnd::UpdateWindow() {
-    if (d->widget && d->paintPending && d->widget->isVisible())
+    if (d->widget && d->paintPending && !d->inPaint && d->widget->isVisible())
         d->widget->repaint();
 }
 
