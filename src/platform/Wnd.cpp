@@ -66,8 +66,9 @@ void CWnd::Impl::Attach(QWidget* w, DWORD style, const RECT& rect, CWnd* parentW
     // without a press) does not travel on to the parent.
     w->setAttribute(Qt::WA_NoMousePropagation);
     w->setGeometry(rect.left, rect.top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
-    surface = QImage(w->size(), QImage::Format_RGB32);
-    surface.fill(w->palette().color(QPalette::Window));
+    surface = std::make_shared<WndSurface>();
+    surface->image = QImage(w->size(), QImage::Format_RGB32);
+    surface->image.fill(w->palette().color(QPalette::Window));
     if (ownSurface) {
         // The surface is the whole picture: Qt need not clear behind it.
         w->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -94,7 +95,7 @@ void CWnd::Impl::Destroy() {
     widget = nullptr;
     parent = nullptr;
     id = 0;
-    surface = QImage();
+    surface = std::make_shared<WndSurface>();
     paintPending = erasePending = false;
 }
 
@@ -103,7 +104,7 @@ void CWnd::Impl::Invalidate(bool erase) {
         return;
     paintPending = true;
     erasePending = erasePending || erase;
-    if (!inPaint)
+    if (!surface->inPaint)
         widget->update();
 }
 
@@ -114,7 +115,8 @@ void CWnd::Impl::RunPaintMessage() {
     paintPending = false;
     if (erasePending) {
         erasePending = false;
-        std::unique_ptr<CDC> dc = CDC::ForImage(&surface);
+        std::shared_ptr<WndSurface> target = surface;
+        std::unique_ptr<CDC> dc = CDC::ForImage(&target->image);
         self->OnEraseBkgnd(dc.get());
     }
     if (guard)
@@ -122,23 +124,26 @@ void CWnd::Impl::RunPaintMessage() {
 }
 
 void CWnd::Impl::Paint(const QRect& area) {
-    inPaint = true;
+    std::shared_ptr<WndSurface> painting = surface;
+    painting->inPaint = true;
     RunPaintMessage();
-    inPaint = false;
+    painting->inPaint = false;
     if (!widget)
         return;
     QPainter painter(widget);
-    painter.drawImage(area, surface, area);
+    painter.drawImage(area, surface->image, area);
 }
 
 void CWnd::Impl::Resized(const QSize& size) {
-    if (size != surface.size()) {
-        QImage resized(size, QImage::Format_RGB32);
-        resized.fill(widget->palette().color(QPalette::Window));
-        QPainter copy(&resized);
+    if (size != surface->image.size()) {
+        auto resized = std::make_shared<WndSurface>();
+        resized->image = QImage(size, QImage::Format_RGB32);
+        resized->image.fill(widget->palette().color(QPalette::Window));
+        QPainter copy(&resized->image);
         copy.setCompositionMode(QPainter::CompositionMode_Source);
-        copy.drawImage(0, 0, surface);
+        copy.drawImage(0, 0, surface->image);
         copy.end();
+        resized->inPaint = surface->inPaint;
         surface = std::move(resized);
     }
     QPointer<QWidget> guard = widget;
@@ -290,7 +295,7 @@ void CWnd::ValidateRect(const RECT*) {
 }
 
 void CWnd::UpdateWindow() {
-    if (d->widget && d->paintPending && !d->inPaint && d->widget->isVisible())
+    if (d->widget && d->paintPending && !d->surface->inPaint && d->widget->isVisible())
         d->widget->repaint();
 }
 
@@ -346,12 +351,10 @@ std::string CWnd::GetWindowText() const {
 CDC* CWnd::GetDC() {
     if (!d->widget)
         return nullptr;
-    QPointer<QWidget> widget = d->widget;
-    Impl* impl = d.get();
     // Inside a paint the surface is copied right after; otherwise the screen needs a fresh copy.
-    return CDC::ForImage(&d->surface,
-                         [widget, impl] {
-                             if (widget && !impl->inPaint)
+    return CDC::ForImage(&d->surface->image,
+                         [surface = d->surface, widget = d->widget] {
+                             if (widget && !surface->inPaint)
                                  widget->update();
                          })
         .release();

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 class QMouseEvent;
 
@@ -17,6 +18,14 @@ public:
     explicit WndEventLink(CWnd::Impl* impl, QWidget* widget);
     bool eventFilter(QObject* watched, QEvent* event) override;
     CWnd::Impl* impl;
+};
+
+// The pixels of a window. Contexts share it, so that one still open when its window is resized or gone
+// draws into the old pixels instead of freed memory.
+struct WndSurface {
+    QImage image;
+    // Inside the Qt paint event: contexts released now are copied by this very paint.
+    bool inPaint = false;
 };
 
 struct CWnd::Impl {
@@ -44,11 +53,9 @@ struct CWnd::Impl {
     bool ownSurface = true;
     // Mouse presses stop here instead of travelling on to the parent widget.
     bool keepMouse = true;
-    QImage surface;
+    std::shared_ptr<WndSurface> surface = std::make_shared<WndSurface>();
     bool paintPending = false;
     bool erasePending = false;
-    // Inside the Qt paint event: contexts released now are copied by this very paint.
-    bool inPaint = false;
 };
 
 // The key and button state of a mouse event as MK_* flags.
