@@ -92,9 +92,14 @@ CContentConverter::CContentConverter(const QString& out, const QString& source, 
       m_scratch(scratch) {}
 
 bool CContentConverter::Run() {
-    for (const char* folder : folders)
-        if (!QDir().mkpath(m_out + '/' + folder))
+    // Pictures of an earlier run whose names changed must not linger.
+    for (const char* folder : folders) {
+        QDir dir(m_out + '/' + folder);
+        if (!dir.mkpath(QStringLiteral(".")))
             return false;
+        for (const QString& name : dir.entryList({QStringLiteral("*.bmp")}, QDir::Files))
+            dir.remove(name);
+    }
     QDir().mkpath(m_cache + "/content");
 
     QList<Item> items;
@@ -119,8 +124,10 @@ bool CContentConverter::Run() {
         }
         if (item.finished.isNull()) {
             // Missing or unreadable: a drawn picture of the same kind keeps the folder full.
-            item.finished = Finish(item.folder, StandIn(item.folder));
-            item.author = QStringLiteral("drawn by Quimble's resource tool in place of the missing clip art");
+            const auto [image, description] = StandIn(item.folder);
+            item.finished = Finish(item.folder, image);
+            item.author = QStringLiteral("drawn by Quimble's resource tool in place of: ") + item.description;
+            item.description = description;
             item.licence = QStringLiteral("CC0-1.0");
             item.package.clear();
         }
@@ -138,10 +145,14 @@ bool CContentConverter::Run() {
         item.licence = QStringLiteral("CC0-1.0");
         own.append(item);
     };
-    addOwn(QStringLiteral("bckgnds"), QStringLiteral("sunny hills"), CStandInPainter::Background(0));
-    addOwn(QStringLiteral("bckgnds"), QStringLiteral("starry night"), CStandInPainter::Background(2));
-    addOwn(QStringLiteral("props"), QStringLiteral("rainbow"), CStandInPainter::Prop(5));
-    addOwn(QStringLiteral("props"), QStringLiteral("gold star"), CStandInPainter::Prop(3));
+    addOwn(QStringLiteral("bckgnds"), CStandInPainter::Name(CStandInPainter::background, 0),
+           CStandInPainter::Background(0));
+    addOwn(QStringLiteral("bckgnds"), CStandInPainter::Name(CStandInPainter::background, 2),
+           CStandInPainter::Background(2));
+    addOwn(QStringLiteral("props"), CStandInPainter::Name(CStandInPainter::prop, 5),
+           CStandInPainter::Prop(5));
+    addOwn(QStringLiteral("props"), CStandInPainter::Name(CStandInPainter::prop, 3),
+           CStandInPainter::Prop(3));
     for (int kind = 0; kind < CBalloonPainter::kindCount; ++kind)
         addOwn(QStringLiteral("textblbs"), CBalloonPainter::Name(CBalloonPainter::Kind(kind)),
                CBalloonPainter::Paint(CBalloonPainter::Kind(kind)));
@@ -204,7 +215,9 @@ void CContentConverter::Load(Item& item) {
             path = m_scratch + item.source;
         if (!QFileInfo::exists(path))
             return NoteMissing(item.package,
-                               QStringLiteral("is not there (for scratch: scripts/fetch-scratch-media)"));
+                               item.package == QLatin1String("scratch")
+                                   ? QStringLiteral("is not unpacked (scripts/fetch-scratch-media)")
+                                   : QStringLiteral("is not installed"));
         QFile file(path);
         if (file.size() < (64 << 20) && file.open(QIODevice::ReadOnly))
             bytes = file.readAll();
@@ -379,21 +392,24 @@ QImage CContentConverter::Finish(const QString& folder, const QImage& raw) const
     return ScaleSmooth(trimmed, size.expandedTo(QSize(1, 1)));
 }
 
-QImage CContentConverter::StandIn(const QString& folder) {
+std::pair<QImage, QString> CContentConverter::StandIn(const QString& folder) {
     const int n = m_standIns[folder]++;
     if (IsBackground(folder))
-        return CStandInPainter::Background(n + 1);
+        return {CStandInPainter::Background(n + 1),
+                CStandInPainter::Name(CStandInPainter::background, n + 1)};
     if (folder == QLatin1String("chars"))
-        return CStandInPainter::Character(n);
+        return {CStandInPainter::Character(n), CStandInPainter::Name(CStandInPainter::character, n)};
     if (folder == QLatin1String("props"))
-        return CStandInPainter::Prop(n);
-    return CBalloonPainter::Paint(CBalloonPainter::Kind(n % CBalloonPainter::kindCount));
+        return {CStandInPainter::Prop(n), CStandInPainter::Name(CStandInPainter::prop, n)};
+    const auto kind = CBalloonPainter::Kind(n % CBalloonPainter::kindCount);
+    return {CBalloonPainter::Paint(kind), CBalloonPainter::Name(kind)};
 }
 
 QString CContentConverter::UniqueName(const QString& folder, const QString& description) {
     // The first few words of the description, before any remark.
     QString text = description.section(QRegularExpression(QStringLiteral("[;(]")), 0, 0).toLower();
     QStringList words = text.split(QRegularExpression(QStringLiteral("[^a-z0-9]+")), Qt::SkipEmptyParts);
+    words.removeIf([](const QString& word) { return word.front().isDigit(); }); // sizes such as 480x360
     static const QStringList joining = {"a", "and", "in", "of", "on", "the", "with"};
     while (words.size() > 3 || (words.size() > 1 && words.join('-').size() > 18) ||
            (words.size() > 1 && joining.contains(words.last())))
@@ -424,7 +440,7 @@ bool CContentConverter::Write(Item& item) {
         std::fprintf(stderr, "make-res: cannot write %s\n", qPrintable(base + image));
         return false;
     }
-    QString line = QStringLiteral("%1/%2  %3\n").arg(item.folder, image, item.description);
+    QString line = QStringLiteral("%1/%2  %3\n").arg(item.folder, image, item.description.section(';', 0, 0));
     if (!item.package.isEmpty())
         line += QStringLiteral("    source: Debian package %1, %2\n").arg(item.package, item.source);
     line += QStringLiteral("    author: %1\n    licence: %2\n").arg(item.author, Licence(item.licence));

@@ -40,7 +40,8 @@ private:
     void Load(Item& item);
     void Render(QList<Item*> items);
     QImage Finish(const QString& folder, const QImage& raw) const;
-    QImage StandIn(const QString& folder);
+    // A drawn picture for the folder, and its description.
+    std::pair<QImage, QString> StandIn(const QString& folder);
     bool Write(Item& item);
     QString UniqueName(const QString& folder, const QString& description);
     void NoteMissing(const QString& package, const QString& why);

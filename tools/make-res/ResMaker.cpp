@@ -76,6 +76,10 @@ bool CResMaker::MakeContent() {
 bool CResMaker::MakeHelp() {
     // Language letters of the page names, and the text file of each.
     static const char* const languages[][2] = {{"n", "nl"}, {"f", "fr"}, {"e", "en"}, {"g", "de"}};
+    // Pages of an earlier run beyond today's last page would be shown after it.
+    QDir out(m_options.out);
+    for (const QString& name : out.entryList({QStringLiteral("help*.bmp")}, QDir::Files))
+        out.remove(name);
     const CHelpFigures figures(CScreenPainter::Paint());
     const CHelpPainter painter(figures);
     bool ok = true;

@@ -83,9 +83,10 @@ QImage CStandInPainter::Background(int variant) {
 }
 
 QImage CStandInPainter::Character(int variant) {
-    QImage image = Transparent(320, 380);
+    QImage image = Transparent(400, 380);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.translate(40, 0); // room for the arms
     const QColor body = Bright(variant);
     const qreal w = 120 + (variant % 3) * 20;
     // Feet, arms, body, eyes and a smile.
@@ -128,6 +129,20 @@ QImage CStandInPainter::Character(int variant) {
     return image;
 }
 
+QString CStandInPainter::Name(Kind kind, int variant) {
+    static const char* const times[] = {"sunny hills", "evening hills", "starry night", "snowy hills"};
+    static const char* const props[] = {"ball", "tree", "flower", "star", "present", "rainbow"};
+    static const char* const colours[] = {"red", "orange", "yellow", "green", "blue", "violet", "pink"};
+    switch (kind) {
+    case background:
+        return QString::fromLatin1(times[variant % 4]);
+    case character:
+        return QStringLiteral("%1 buddy").arg(QLatin1String(colours[variant % 7]));
+    default:
+        return QString::fromLatin1(props[variant % 6]);
+    }
+}
+
 QImage CStandInPainter::Prop(int variant) {
     QImage image = Transparent(360, 360);
     QPainter p(&image);
@@ -139,7 +154,7 @@ QImage CStandInPainter::Prop(int variant) {
         p.setBrush(Qt::white);
         p.drawEllipse(c, 150, 150);
         for (int i = 0; i < 3; ++i) {
-            p.setBrush(Bright(i * 2));
+            p.setBrush(Bright(i * 2 + variant / 6));
             p.drawPie(QRectF(30, 30, 300, 300), (90 + i * 120) * 16, 60 * 16);
         }
         p.setBrush(Qt::NoBrush);
@@ -149,14 +164,14 @@ QImage CStandInPainter::Prop(int variant) {
     case 1: // a tree
         p.setBrush(QColor(0x8a, 0x5a, 0x2b));
         p.drawRect(QRectF(155, 200, 50, 150));
-        p.setBrush(QColor(0x4f, 0xa8, 0x4b));
+        p.setBrush(QColor(0x4f, 0xa8, 0x4b).darker(100 + variant / 6 * 12));
         p.drawEllipse(QPointF(180, 140), 130, 120);
         break;
     case 2: // a flower
         p.setPen(QPen(QColor(0x3a, 0x8a, 0x3a), 14, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(180, 180), QPointF(180, 350));
         p.setPen(Ink(5));
-        p.setBrush(QColor(0xff, 0x9a, 0xc8));
+        p.setBrush(Bright(variant / 6 + 6).lighter(130));
         for (int i = 0; i < 6; ++i)
             p.drawEllipse(c + QPointF(70 * std::cos(i * M_PI / 3), 70 * std::sin(i * M_PI / 3)) -
                               QPointF(0, 40),
@@ -165,7 +180,7 @@ QImage CStandInPainter::Prop(int variant) {
         p.drawEllipse(c - QPointF(0, 40), 46, 46);
         break;
     case 3: // a star
-        p.setBrush(QColor(0xff, 0xd0, 0x3a));
+        p.setBrush(variant < 6 ? QColor(0xff, 0xd0, 0x3a) : Bright(variant / 6 + 1));
         p.drawPath(StarPath(c, 165, 5, 0.45));
         break;
     case 4: // a present

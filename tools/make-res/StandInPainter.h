@@ -3,6 +3,7 @@
 // clip art whose package is missing and round off the folders.
 
 #include <QImage>
+#include <QString>
 
 class CStandInPainter {
 public:
@@ -12,4 +13,8 @@ public:
     static QImage Character(int variant);
     // A ball, tree, flower, star, present or rainbow on a transparent ground.
     static QImage Prop(int variant);
+
+    enum Kind { background, character, prop };
+    // A short description of a drawn picture, for its file name and the credits.
+    static QString Name(Kind kind, int variant);
 };

@@ -3,12 +3,24 @@
 #include "ResMaker.h"
 #include "platform/Modal.h"
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Builds often run without a session; a private runtime folder keeps Qt from warning about it.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime =
+            QDir::tempPath().toLocal8Bit() + "/quimble-make-res-" + QByteArray::number(getuid());
+        if (QDir().mkpath(QString::fromLocal8Bit(runtime)) &&
+            QFile::setPermissions(QString::fromLocal8Bit(runtime),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Makes Quimble's data folder res/."));
