@@ -4,7 +4,6 @@
 
 DOCRESOURCE QuimbleDocResource() {
     DOCRESOURCE r;
-    r.id = IDR_MAINFRAME;
     // No filter name or extension, so the framework's Save As dialog offers all files only.
     r.docString = "Quimble\n\nQuimbl\n\n\nQuimble.Document\nQuimbl Document";
     r.menu.AddPopup("&File")

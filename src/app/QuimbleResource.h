@@ -3,7 +3,6 @@
 
 #include "platform/SingleDocTemplate.h"
 
-constexpr UINT IDR_MAINFRAME = 128;
 // File, New: clears the picture.
 constexpr UINT ID_NEW_PICTURE = 32772;
 

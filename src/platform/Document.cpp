@@ -52,19 +52,10 @@ void CDocument::SetDefaultTitle() {
 BOOL CDocument::DoSave(const char* path, BOOL replace) {
     std::string newName = path ? path : "";
     if (newName.empty()) {
-        std::string filterName, filterExt;
-        if (m_pDocTemplate) {
-            m_pDocTemplate->GetDocString(filterName, CSingleDocTemplate::filterName);
-            m_pDocTemplate->GetDocString(filterExt, CSingleDocTemplate::filterExt);
-        }
-        std::string filter;
-        if (!filterName.empty() && !filterExt.empty())
-            filter = filterName + "|*" + filterExt + "|";
-        filter += "All Files (*.*)|*.*||";
+        // Documents here register no file type, so the dialog offers all files and adds no extension.
         std::string initial = m_strPathName.empty() ? m_strTitle : m_strPathName;
-        CFileDialog dialog(FALSE, filterExt.empty() ? nullptr : filterExt.c_str() + (filterExt[0] == '.'),
-                           initial.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter.c_str(),
-                           AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr);
+        CFileDialog dialog(FALSE, nullptr, initial.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                           "All Files (*.*)|*.*||", AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr);
         if (dialog.DoModal() != IDOK)
             return FALSE;
         newName = dialog.GetPathName();

@@ -42,7 +42,6 @@ public:
     virtual BOOL SaveModified();
 
     CView* GetFirstView() const { return m_views.empty() ? nullptr : m_views.front(); }
-    const std::vector<CView*>& GetViews() const { return m_views; }
     void AddView(CView* view);
     void RemoveView(CView* view);
     // Puts the title into the title bars of the frames of the views.

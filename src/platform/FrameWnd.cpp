@@ -133,9 +133,8 @@ BOOL CFrameWnd::LoadFrame(const std::string& title, const CMenu& menu, const std
     return TRUE;
 }
 
-void CFrameWnd::InitialUpdateFrame(BOOL makeVisible) {
-    if (makeVisible)
-        ActivateFrame();
+void CFrameWnd::InitialUpdateFrame() {
+    ActivateFrame();
     if (m_view)
         m_view->OnInitialUpdate();
     RecalcMinMaxInfo();

@@ -42,7 +42,7 @@ public:
     BOOL LoadFrame(const std::string& title, const CMenu& menu, const std::vector<ACCEL>& accelerators,
                    CDocument* doc, std::unique_ptr<CView> view);
     // Shows the frame and gives its view the initial update.
-    void InitialUpdateFrame(BOOL makeVisible);
+    void InitialUpdateFrame();
 
     CView* GetActiveView() const { return m_view.get(); }
     CDocument* GetActiveDocument() const;

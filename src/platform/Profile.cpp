@@ -40,7 +40,3 @@ void CProfile::Remove(const std::string& section, const std::string& entry) {
     m_settings->remove(Key(section, entry));
     m_settings->sync();
 }
-
-std::string CProfile::FileName() const {
-    return m_settings->fileName().toStdString();
-}

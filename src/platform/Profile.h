@@ -22,9 +22,6 @@ public:
     void WriteInt(const std::string& section, const std::string& entry, int value);
     void Remove(const std::string& section, const std::string& entry);
 
-    // Platform side: where the values live.
-    std::string FileName() const;
-
 private:
     std::unique_ptr<QSettings> m_settings;
 };

@@ -32,8 +32,8 @@ BOOL CSingleDocTemplate::GetDocString(std::string& out, DocStringIndex index) co
     return TRUE;
 }
 
-CDocument* CSingleDocTemplate::OpenDocumentFile(const char* path, BOOL makeVisible) {
-    if (path || m_document || !m_newDocument || !m_newFrame || !m_newView)
+CDocument* CSingleDocTemplate::OpenNewDocument() {
+    if (m_document || !m_newDocument || !m_newFrame || !m_newView)
         return nullptr;
     std::unique_ptr<CDocument> doc = m_newDocument();
     std::unique_ptr<CFrameWnd> frame = m_newFrame();
@@ -54,6 +54,6 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* path, BOOL makeVisib
     CWinApp* app = AfxGetApp();
     if (app && !app->m_pMainWnd)
         app->m_pMainWnd = m_frame.get();
-    m_frame->InitialUpdateFrame(makeVisible);
+    m_frame->InitialUpdateFrame();
     return m_document.get();
 }

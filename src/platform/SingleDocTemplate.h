@@ -14,9 +14,8 @@ class CView;
 
 // What a document type shows of itself: the document string (seven fields separated by "\n": window
 // title, default document name, new-file name, filter name, filter extension, file type id and name),
-// the menu and the keyboard shortcuts, all under one resource id.
+// the menu and the keyboard shortcuts.
 struct DOCRESOURCE {
-    UINT id = 0;
     std::string docString;
     CMenu menu;
     std::vector<ACCEL> accelerators;
@@ -46,12 +45,11 @@ public:
 
     // One field of the document string; FALSE (and an empty string) when there is no such field.
     BOOL GetDocString(std::string& out, DocStringIndex index) const;
-    UINT GetResourceId() const { return m_resource.id; }
 
-    // A new document with its frame and view: the document is made new, the frame shown and the view
-    // given its initial update. Null when any part fails; nothing of it is left then. Only new
-    // documents are made (path must be null): a picture is opened by the view's own command.
-    CDocument* OpenDocumentFile(const char* path, BOOL makeVisible = TRUE);
+    // The document with its frame and view: the document is made new, the frame shown and the view given
+    // its initial update. Null when any part fails (nothing of it is left then) or when the document
+    // exists already.
+    CDocument* OpenNewDocument();
 
     CDocument* GetDocument() const { return m_document.get(); }
     CFrameWnd* GetFrame() const { return m_frame.get(); }

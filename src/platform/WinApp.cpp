@@ -125,7 +125,7 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& info) {
 }
 
 BOOL CWinApp::ProcessShellCommand(CCommandLineInfo&) {
-    return !m_templates.empty() && m_templates.front()->OpenDocumentFile(nullptr) != nullptr;
+    return !m_templates.empty() && m_templates.front()->OpenNewDocument() != nullptr;
 }
 
 BOOL CWinApp::OnCmdMsg(UINT id) {
