@@ -174,8 +174,10 @@ BOOL CDIB::Create(int width, int height, int bitCount, const CPalette* palette) 
         palette->GetPaletteEntries(0, used, entries.data());
     }
     const UINT colours = bits == 8 ? (used ? used : maxColours) : 0;
-    const DWORD image = StrideOf(width, bits) * DWORD(height);
-    const DWORD size = infoHeaderSize + 4 * colours + image;
+    const std::uint64_t image = std::uint64_t(StrideOf(width, bits)) * DWORD(height);
+    if (infoHeaderSize + 4 * colours + image > maxBlockSize)
+        return FALSE;
+    const DWORD size = DWORD(infoHeaderSize + 4 * colours + image);
     auto block = NewBlock(size);
     if (!block)
         return FALSE;
@@ -186,7 +188,7 @@ BOOL CDIB::Create(int width, int height, int bitCount, const CPalette* palette) 
     h.biPlanes = 1;
     h.biBitCount = bits;
     h.biCompression = BI_RGB;
-    h.biSizeImage = image;
+    h.biSizeImage = DWORD(image);
     h.biClrUsed = used;
     std::memcpy(block.get(), &h, infoHeaderSize);
     auto* table = reinterpret_cast<RGBQUAD*>(block.get() + infoHeaderSize);

@@ -47,7 +47,7 @@ public:
 
     // A blank white image: bit count 8 (256-entry table, palette entries copied when one is given) or
     // 0 / 24 and above (24-bit). Fails and keeps the image for a width or height below 1 or beyond
-    // maxDimension.
+    // maxDimension, or a block beyond maxBlockSize.
     BOOL Create(int width, int height, int bitCount, const CPalette* palette = nullptr);
     // Adopts a packed bitmap; refused (and freed) when its header does not fit its size.
     BOOL Attach(std::unique_ptr<BYTE[]> block, DWORD size, const char* name = nullptr);

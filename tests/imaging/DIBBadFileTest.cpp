@@ -1,10 +1,13 @@
 #include "BmpFixtures.h"
 #include "imaging/DIB.h"
+#include "platform/DC.h"
 #include "platform/File.h"
 #include "support/TempDir.h"
 
+#include <QImage>
 #include <functional>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 // A sound 2 x 2 8-bit file with a two-entry table, for the cases to break.
@@ -101,4 +104,51 @@ TEST(DIBBadFiles, PathsThatAreNoFilesFailQuietly) {
     EXPECT_FALSE(dib.Load(dir.Join("missing.bmp")));
     EXPECT_FALSE(dib.Load(""));
     EXPECT_TRUE(messages.texts.empty());
+}
+
+// Whatever a damaged file holds, everything that reads a loaded picture stays inside it (the sanitizer
+// build checks that).
+TEST(DIBBadFiles, DamagedFilesNeverLeadAnyReaderAstray) {
+    TempDir dir;
+    BmpSpec base = Sound();
+    base.width = 9;
+    base.height = 5;
+    base.colorsUsed = 0;
+    base.table.assign(256, RGBQUAD{10, 20, 30, 0});
+    base.rows.assign(12 * 5, '\x05');
+    const std::string sound = MakeBmp(base);
+    auto ramp = MakePalette(GreyRamp());
+    QImage surface(12, 8, QImage::Format_RGB32);
+    auto dc = CDC::ForImage(&surface);
+    const RECT dest{0, 0, 12, 8};
+    std::mt19937 random(1234);
+    int loaded = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes = sound;
+        const int changes = 1 + int(random() % 4);
+        for (int i = 0; i < changes; ++i) {
+            // Mostly the two headers, where a change matters.
+            const std::size_t at = random() % 4 ? random() % 54 : random() % bytes.size();
+            bytes[at] = char(random() % 3 ? random() : bytes[at] ^ 0x80);
+        }
+        if (random() % 5 == 0)
+            bytes.resize(random() % bytes.size());
+        CDIB dib;
+        if (!dib.Load(dir.Write("f.bmp", bytes)))
+            continue;
+        ++loaded;
+        for (int y = -1; y <= dib.GetHeight(); ++y)
+            for (int x = -1; x <= dib.GetWidth(); ++x)
+                if (BYTE* p = dib.PixelAddressDirect(x, y))
+                    *p ^= 1;
+        const RECT source{0, 0, dib.GetWidth(), dib.GetHeight()};
+        dib.Draw(dc.get(), &dest, &source, nullptr, FALSE);
+        CPalette palette;
+        dib.CreatePalette(&palette);
+        dib.CreateScaled(7, 4, 0, nullptr);
+        dib.CreateScaled(7, 4, 8, ramp.get());
+        dib.MapToPalette(ramp.get());
+        dib.Save(dir.Join("out.bmp"));
+    }
+    EXPECT_GT(loaded, 20) << "enough damaged files still load to exercise the readers";
 }

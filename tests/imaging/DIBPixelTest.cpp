@@ -40,6 +40,7 @@ TEST(DIBPixels, CreateAndFill) {
     EXPECT_FALSE(dib.Create(0, 10, 24));
     EXPECT_FALSE(dib.Create(10, -1, 24));
     EXPECT_FALSE(dib.Create(CDIB::maxDimension + 1, 1, 24));
+    EXPECT_FALSE(dib.Create(CDIB::maxDimension, CDIB::maxDimension, 24)) << "3 GiB of rows";
     EXPECT_EQ(dib.GetWidth(), 3) << "a failed Create keeps the image";
     const BITMAPINFOHEADER& h = *dib.GetHeader();
     EXPECT_EQ(h.biSize, 40u);
