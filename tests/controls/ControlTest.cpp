@@ -1,8 +1,10 @@
 #include "ControlTestKit.h"
 
 #include "app/AppState.h"
+#include "controls/ButtonControl.h"
 #include "controls/Control.h"
 #include "imaging/DIB.h"
+#include "platform/Modal.h"
 #include "platform/Palette.h"
 #include "support/TempDir.h"
 
@@ -232,4 +234,30 @@ TEST(ControlManager, PaletteFromAPictureMapsTheSharedPicturesWhenAsked) {
     unsetenv("QUIMBLE_SCREEN_COLORS");
     view.CheckDisplay();
     EXPECT_FALSE(TestDisplayFlag(DISPLAY_PALETTE)) << "the offscreen screen shows true colour";
+}
+
+TEST(ControlManager, AControlWhoseWindowCannotBeMadeStaysWindowless) {
+    std::vector<std::string> asked;
+    SetModalResponder([&](const ModalQuestion& q) {
+        asked.push_back(q.text);
+        ModalAnswer answer;
+        answer.result = IDOK;
+        return answer;
+    });
+    CTestView view(394, 275);
+    CWnd nowhere; // no window to create a child in
+    auto* lost = new CSolidControl(&view, &nowhere, 1, {100, 100, 200, 200}, 0);
+    auto* lostButton = new CButtonControl(&view, &nowhere, 2, {0, 0, 10, 10}, nullptr, 0, 0);
+    SetModalResponder({});
+    EXPECT_EQ(asked,
+              (std::vector<std::string>{"Could not create CWndControl", "Could not create CButtonControl"}));
+    ASSERT_TRUE(view.AddControl(lost));
+    ASSERT_TRUE(view.AddControl(lostButton));
+    EXPECT_EQ(lost->GetWindow(), nullptr);
+    EXPECT_FALSE(lostButton->Enable(false));
+    Settle();
+    EXPECT_EQ(lost->m_rect, (RECT{50, 50, 100, 100})) << "laid out all the same";
+    view.SetHotControl(lostButton);
+    EXPECT_EQ(lost->m_draws, 0);
+    EXPECT_EQ(view.FindControlByWindow(nullptr), nullptr);
 }
