@@ -2,7 +2,9 @@
 
 #include "composition/DIBSlot.h"
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -47,6 +49,45 @@ std::int64_t ColumnOffset(std::int64_t x, int bitCount) {
     default:
         return -1;
     }
+}
+static_assert(std::endian::native == std::endian::little, "the run scans read eight bytes as one word");
+constexpr std::uint64_t lowBits = 0x0101010101010101;
+constexpr std::uint64_t highBits = 0x8080808080808080;
+
+std::uint64_t Load8(const BYTE* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+// The first column from x on whose byte is not v, 32 and then eight bytes at a time.
+int EndOfSame(const BYTE* row, int x, int width, BYTE v) {
+    const std::uint64_t same = v * lowBits;
+    for (; x + 32 <= width; x += 32)
+        if ((Load8(row + x) ^ same) | (Load8(row + x + 8) ^ same) | (Load8(row + x + 16) ^ same) |
+            (Load8(row + x + 24) ^ same))
+            break;
+    for (; x + 8 <= width; x += 8)
+        if (const std::uint64_t differs = Load8(row + x) ^ same)
+            return x + std::countr_zero(differs) / 8;
+    while (x < width && row[x] == v)
+        ++x;
+    return x;
+}
+
+// The first column from x on whose byte is 0 or 255. The lowest flagged byte of the zero-byte test is
+// exact, and that is the only one used.
+int EndOfSoft(const BYTE* row, int x, int width) {
+    for (; x + 8 <= width; x += 8) {
+        const std::uint64_t w = Load8(row + x);
+        const std::uint64_t zero = (w - lowBits) & ~w & highBits;
+        const std::uint64_t full = (~w - lowBits) & w & highBits;
+        if (zero | full)
+            return x + std::countr_zero(zero | full) / 8;
+    }
+    while (x < width && row[x] != 0 && row[x] != 255)
+        ++x;
+    return x;
 }
 } // namespace
 
@@ -105,9 +146,23 @@ void CCanvasComposer::Compose(CDIB& canvas, const std::vector<CDIBSlot*>& slots,
         // From the first column of the update area at which no slot is left on the row, the rest of the
         // row is background up to the canvas's right edge.
         const std::int64_t emptyFrom = std::max<std::int64_t>({left, lastEnd + 1, 1});
-        FillSpan(row, left, std::min<std::int64_t>(right, emptyFrom), back);
+
+        m_pieces.clear();
+        m_covered.clear();
+        for (Layer* layer : m_active)
+            if (layer->paints)
+                FindPieces(*layer, j, blend, keyBytes);
+        std::int64_t from = left;
+        const std::int64_t to = std::min<std::int64_t>(right, emptyFrom);
+        for (const Run& covered : m_covered) {
+            FillSpan(row, from, std::min<std::int64_t>(covered.begin, to), back);
+            from = std::max<std::int64_t>(from, covered.end);
+        }
+        FillSpan(row, from, to, back);
         for (auto it = m_active.rbegin(); it != m_active.rend(); ++it)
-            PaintRow(**it, j, row, blend, keyBytes);
+            if ((*it)->paints)
+                PaintPieces(**it, row);
+
         if (emptyFrom < right)
             FillSpan(row, emptyFrom, width, back);
     }
@@ -116,24 +171,28 @@ void CCanvasComposer::Compose(CDIB& canvas, const std::vector<CDIBSlot*>& slots,
 bool CCanvasComposer::Plan(const std::vector<CDIBSlot*>& slots, double sx, double sy, int left, int right) {
     m_layers.clear();
     m_columns.clear();
+    m_maskColumns.clear();
     try {
         m_layers.reserve(slots.size());
         m_active.reserve(slots.size());
+        m_pieces.reserve(slots.size() * (std::size_t(std::max(right - left, 0)) + 1));
+        m_covered.reserve(std::size_t(std::max(right - left, 0)) + 1);
+        m_coveredNext.reserve(m_covered.capacity());
         for (const CDIBSlot* slot : slots) {
             if (!slot || !slot->m_visible)
                 continue;
             const std::int64_t w = std::abs(std::int64_t(slot->m_width));
             const std::int64_t h = std::abs(std::int64_t(slot->m_height));
-            const bool mirrorH = slot->GetMirrorHorizontal();
             Layer layer{};
+            layer.mirrorH = slot->GetMirrorHorizontal();
             layer.mirrorV = slot->GetMirrorVertical();
             layer.rowStart = ScaleTrunc(layer.mirrorV ? slot->m_y - h : slot->m_y, sy);
             layer.rowCount = ScaleTrunc(h, sy);
             if (layer.rowCount <= 0)
                 continue; // never on a row
-            layer.colStart = ScaleTrunc(mirrorH ? slot->m_x - w : slot->m_x, sx);
-            const std::int64_t colCount = ScaleTrunc(w, sx);
-            layer.colEnd = layer.colStart + colCount;
+            layer.colStart = ScaleTrunc(layer.mirrorH ? slot->m_x - w : slot->m_x, sx);
+            layer.colCount = ScaleTrunc(w, sx);
+            layer.colEnd = layer.colStart + layer.colCount;
 
             layer.image = {slot->GetBits(), slot->GetStride(), slot->GetWidth(), slot->GetHeight(),
                            slot->BitCount()};
@@ -143,17 +202,19 @@ bool CCanvasComposer::Plan(const std::vector<CDIBSlot*>& slots, double sx, doubl
                                alpha->BitCount()};
             layer.spanBegin = int(std::max<std::int64_t>(layer.colStart, left));
             layer.spanEnd = int(std::min<std::int64_t>(layer.colEnd, right));
-            layer.paints = layer.image.bits && layer.image.bitCount == 24 && colCount > 0 &&
+            layer.paints = layer.image.bits && layer.image.bitCount == 24 && layer.colCount > 0 &&
                            layer.spanBegin < layer.spanEnd &&
                            (!alpha || (layer.alpha.bits && ColumnOffset(0, layer.alpha.bitCount) >= 0));
+            layer.contiguous = !layer.mirrorH && layer.colCount == layer.image.width;
             if (layer.paints) {
+                m_runs.reserve(std::size_t(alpha ? layer.alpha.width : layer.image.width) + 1);
                 layer.firstColumn = m_columns.size();
                 Stepper imageColumn, alphaColumn;
-                imageColumn.Start(layer.spanBegin - layer.colStart, layer.image.width, colCount);
-                alphaColumn.Start(layer.spanBegin - layer.colStart, layer.alpha.width, colCount);
+                imageColumn.Start(layer.spanBegin - layer.colStart, layer.image.width, layer.colCount);
+                alphaColumn.Start(layer.spanBegin - layer.colStart, layer.alpha.width, layer.colCount);
                 for (int e = layer.spanBegin; e < layer.spanEnd; ++e) {
                     std::int64_t x = imageColumn.q, ax = alphaColumn.q;
-                    if (mirrorH) {
+                    if (layer.mirrorH) {
                         x = layer.image.width - 1 - x;
                         ax = layer.alpha.width - 1 - ax;
                     }
@@ -163,6 +224,15 @@ bool CCanvasComposer::Plan(const std::vector<CDIBSlot*>& slots, double sx, doubl
                     imageColumn.Next();
                     alphaColumn.Next();
                 }
+                // The first canvas column that reads mask column a or beyond: colStart plus
+                // ceil(a × colCount ÷ mask width), kept within the span.
+                const int maskWidth = alpha ? layer.alpha.width : layer.image.width;
+                layer.firstMaskColumn = m_maskColumns.size();
+                Stepper inverse;
+                inverse.Start(0, layer.colCount, maskWidth);
+                for (int a = 0; a <= maskWidth; ++a, inverse.Next())
+                    m_maskColumns.push_back(int(std::clamp<std::int64_t>(
+                        layer.colStart + inverse.q + (inverse.r != 0), layer.spanBegin, layer.spanEnd)));
             }
             m_layers.push_back(layer);
         }
@@ -172,9 +242,7 @@ bool CCanvasComposer::Plan(const std::vector<CDIBSlot*>& slots, double sx, doubl
     return true;
 }
 
-void CCanvasComposer::PaintRow(Layer& layer, std::int64_t j, BYTE* canvasRow, bool blend, const BYTE key[3]) {
-    if (!layer.paints)
-        return;
+void CCanvasComposer::FindPieces(Layer& layer, std::int64_t j, bool blend, const BYTE key[3]) {
     // A layer's rows are consecutive, so after its first row each row is one step further.
     if (!layer.rowsStarted) {
         layer.imageRow.Start(j - layer.rowStart, layer.image.height, layer.rowCount);
@@ -187,56 +255,176 @@ void CCanvasComposer::PaintRow(Layer& layer, std::int64_t j, BYTE* canvasRow, bo
     auto storedRow = [&](const Plane& plane, std::int64_t y) {
         return plane.bits + std::size_t(layer.mirrorV ? y : plane.height - 1 - y) * plane.stride;
     };
-    const BYTE* imageRow = storedRow(layer.image, layer.imageRow.q);
-    BYTE* out = canvasRow + 3 * std::size_t(layer.spanBegin);
-    if (!layer.alpha.bits)
-        PaintKeyed(layer, imageRow, key, out);
-    else if (!blend)
-        PaintAlpha<Mix::OpaqueOnly>(layer, imageRow, storedRow(layer.alpha, layer.alphaRow.q), out);
-    else if (m_table)
-        PaintAlpha<Mix::Table>(layer, imageRow, storedRow(layer.alpha, layer.alphaRow.q), out);
-    else
-        PaintAlpha<Mix::Direct>(layer, imageRow, storedRow(layer.alpha, layer.alphaRow.q), out);
+    layer.imageBits = storedRow(layer.image, layer.imageRow.q);
+    layer.alphaBits = layer.alpha.bits ? storedRow(layer.alpha, layer.alphaRow.q) : nullptr;
+
+    // Only the gaps between the opaque runs of the layers in front are read and painted.
+    layer.pieceBegin = m_pieces.size();
+    auto covered = std::partition_point(m_covered.begin(), m_covered.end(),
+                                        [&](const Run& run) { return run.end <= layer.spanBegin; });
+    int from = layer.spanBegin;
+    for (; covered != m_covered.end() && covered->begin < layer.spanEnd; ++covered) {
+        if (covered->begin > from)
+            AddGap(layer, from, covered->begin, blend, key);
+        from = std::max(from, covered->end);
+    }
+    if (from < layer.spanEnd)
+        AddGap(layer, from, layer.spanEnd, blend, key);
+    layer.pieceEnd = m_pieces.size();
+    Cover(layer.pieceBegin);
 }
 
-template <CCanvasComposer::Mix mix>
-void CCanvasComposer::PaintAlpha(const Layer& layer, const BYTE* imageRow, const BYTE* alphaRow,
-                                 BYTE* out) const {
-    const Column* column = m_columns.data() + layer.firstColumn;
-    for (int n = layer.spanEnd - layer.spanBegin; n > 0; --n, ++column, out += 3) {
-        const unsigned a = alphaRow[column->alpha];
-        if (a == 0)
+// Reads the mask columns that canvas columns begin..end-1 sample, as runs, and adds them as pieces.
+void CCanvasComposer::AddGap(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]) {
+    const std::int64_t maskWidth = layer.alphaBits ? layer.alpha.width : layer.image.width;
+    const std::int64_t first = (begin - layer.colStart) * maskWidth / layer.colCount;
+    const std::int64_t last = (end - 1 - layer.colStart) * maskWidth / layer.colCount;
+    if (layer.mirrorH)
+        ReadMaskRuns(layer, int(maskWidth - 1 - last), int(maskWidth - first), blend, key);
+    else
+        ReadMaskRuns(layer, int(first), int(last + 1), blend, key);
+
+    // Mask column a is first read at canvas column colStart + ceil(a × colCount ÷ mask width);
+    // mirrored, mask columns count from the other side.
+    const int* canvasColumn = m_maskColumns.data() + layer.firstMaskColumn;
+    auto add = [&](int c0, int c1, Kind kind) {
+        c0 = std::max(c0, begin);
+        c1 = std::min(c1, end);
+        if (c0 < c1)
+            m_pieces.push_back({c0, c1, kind});
+    };
+    if (!layer.mirrorH) {
+        for (const Run& run : m_runs)
+            add(canvasColumn[run.begin], canvasColumn[run.end], run.kind);
+    } else {
+        for (auto it = m_runs.rbegin(); it != m_runs.rend(); ++it)
+            add(canvasColumn[maskWidth - it->end], canvasColumn[maskWidth - it->begin], it->kind);
+    }
+}
+
+void CCanvasComposer::ReadMaskRuns(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]) {
+    std::vector<Run>& runs = m_runs;
+    runs.clear();
+    auto add = [&runs](int from, int to, Kind kind) {
+        if (kind == Kind::Leave)
+            return;
+        if (!runs.empty() && runs.back().end == from && runs.back().kind == kind)
+            runs.back().end = to;
+        else
+            runs.push_back({from, to, kind});
+    };
+    const Kind soft = blend ? Kind::Blend : Kind::Leave;
+    if (!layer.alphaBits) {
+        const BYTE* row = layer.imageBits;
+        for (int x = begin; x < end; ++x) {
+            const BYTE* s = row + 3 * x;
+            add(x, x + 1, s[0] == key[0] && s[1] == key[1] && s[2] == key[2] ? Kind::Leave : Kind::Copy);
+        }
+    } else if (layer.alpha.bitCount == 8) {
+        // Companions are mostly long runs of 0 and 255: scan those many bytes at a time.
+        const BYTE* row = layer.alphaBits;
+        for (int x = begin; x < end;) {
+            const int from = x;
+            const BYTE v = row[x];
+            if (v == 0 || v == 255) {
+                x = EndOfSame(row, x + 1, end, v);
+                add(from, x, v ? Kind::Copy : Kind::Leave);
+            } else {
+                x = EndOfSoft(row, x + 1, end);
+                add(from, x, soft);
+            }
+        }
+    } else {
+        for (int x = begin; x < end; ++x) {
+            const BYTE v = layer.alphaBits[ColumnOffset(x, layer.alpha.bitCount)];
+            add(x, x + 1, v == 0 ? Kind::Leave : v == 255 ? Kind::Copy : soft);
+        }
+    }
+}
+
+// Merges the opaque pieces from index from on (in column order) into the covered columns.
+void CCanvasComposer::Cover(std::size_t from) {
+    m_coveredNext.clear();
+    auto add = [this](const Run& run) {
+        if (!m_coveredNext.empty() && m_coveredNext.back().end >= run.begin)
+            m_coveredNext.back().end = std::max(m_coveredNext.back().end, run.end);
+        else
+            m_coveredNext.push_back(run);
+    };
+    auto covered = m_covered.begin();
+    for (std::size_t i = from; i < m_pieces.size(); ++i) {
+        if (m_pieces[i].kind != Kind::Copy)
             continue;
-        const BYTE* s = imageRow + column->image;
-        if (a == 255) {
-            out[0] = s[0];
-            out[1] = s[1];
-            out[2] = s[2];
-        } else if constexpr (mix == Mix::Table) {
-            // (D × (255 − a)) >> 8 plus (S × a) >> 8, both from the product table.
-            const BYTE* keep = m_table + (255 - a) * 256;
-            const BYTE* take = m_table + a * 256;
+        while (covered != m_covered.end() && covered->begin < m_pieces[i].begin)
+            add(*covered++);
+        add(m_pieces[i]);
+    }
+    while (covered != m_covered.end())
+        add(*covered++);
+    m_covered.swap(m_coveredNext);
+}
+
+void CCanvasComposer::PaintPieces(const Layer& layer, BYTE* canvasRow) const {
+    const BYTE* const image = layer.imageBits;
+    const Column* const columns = m_columns.data() + layer.firstColumn - layer.spanBegin;
+    for (std::size_t i = layer.pieceBegin; i < layer.pieceEnd; ++i) {
+        const Run piece = m_pieces[i];
+        if (piece.kind == Kind::Blend) {
+            if (m_table)
+                BlendPiece<Mix::Table>(layer, piece, canvasRow);
+            else
+                BlendPiece<Mix::Direct>(layer, piece, canvasRow);
+            continue;
+        }
+        const Column* column = columns + piece.begin;
+        BYTE* out = canvasRow + 3 * std::size_t(piece.begin);
+        if (layer.contiguous) {
+            std::memcpy(out, image + column->image, 3 * std::size_t(piece.end - piece.begin));
+            continue;
+        }
+        // Four pixels at a time as three words. A pixel is read as the word that ends with it: the
+        // header in front of the rows keeps that read inside the block even for the first pixel.
+        auto pixel = [image](const Column* c) {
+            std::uint32_t word;
+            std::memcpy(&word, image + c->image - 1, 4);
+            return word >> 8;
+        };
+        int n = piece.end - piece.begin;
+        for (; n >= 4; n -= 4, column += 4, out += 12) {
+            const std::uint32_t p0 = pixel(column), p1 = pixel(column + 1), p2 = pixel(column + 2),
+                                p3 = pixel(column + 3);
+            const std::uint32_t w0 = p0 | p1 << 24, w1 = p1 >> 8 | p2 << 16, w2 = p2 >> 16 | p3 << 8;
+            std::memcpy(out, &w0, 4);
+            std::memcpy(out + 4, &w1, 4);
+            std::memcpy(out + 8, &w2, 4);
+        }
+        for (; n > 0; --n, ++column, out += 3)
+            std::memcpy(out, image + column->image, 3);
+    }
+}
+
+// Mixes partly transparent pixels (alpha 1 to 254): (D × (255 − a)) >> 8 plus (S × a) >> 8.
+template <CCanvasComposer::Mix mix>
+void CCanvasComposer::BlendPiece(const Layer& layer, const Run& piece, BYTE* canvasRow) const {
+    const BYTE* const image = layer.imageBits;
+    const BYTE* const alpha = layer.alphaBits;
+    const BYTE* const table = m_table;
+    const Column* column = m_columns.data() + layer.firstColumn + (piece.begin - layer.spanBegin);
+    BYTE* out = canvasRow + 3 * std::size_t(piece.begin);
+    for (int n = piece.end - piece.begin; n > 0; --n, ++column, out += 3) {
+        const unsigned a = alpha[column->alpha];
+        const BYTE* s = image + column->image;
+        if constexpr (mix == Mix::Table) {
+            const BYTE* keep = table + (255 - a) * 256;
+            const BYTE* take = table + a * 256;
             out[0] = BYTE(keep[out[0]] + take[s[0]]);
             out[1] = BYTE(keep[out[1]] + take[s[1]]);
             out[2] = BYTE(keep[out[2]] + take[s[2]]);
-        } else if constexpr (mix == Mix::Direct) {
+        } else {
             const unsigned k = 255 - a;
             out[0] = BYTE(((out[0] * k) >> 8) + ((s[0] * a) >> 8));
             out[1] = BYTE(((out[1] * k) >> 8) + ((s[1] * a) >> 8));
             out[2] = BYTE(((out[2] * k) >> 8) + ((s[2] * a) >> 8));
         }
-    }
-}
-
-void CCanvasComposer::PaintKeyed(const Layer& layer, const BYTE* imageRow, const BYTE key[3],
-                                 BYTE* out) const {
-    const Column* column = m_columns.data() + layer.firstColumn;
-    for (int n = layer.spanEnd - layer.spanBegin; n > 0; --n, ++column, out += 3) {
-        const BYTE* s = imageRow + column->image;
-        if (s[0] == key[0] && s[1] == key[1] && s[2] == key[2])
-            continue;
-        out[0] = s[0];
-        out[1] = s[1];
-        out[2] = s[2];
     }
 }

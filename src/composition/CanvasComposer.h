@@ -4,7 +4,10 @@
 // source's alpha companion, or with a key colour when it has none. Slot 0 is the front-most.
 //
 // Per call, each slot's rows and columns on the canvas and its column map (the picture and alpha byte
-// of every canvas column) are worked out once; the per-pixel loop only looks up, tests and mixes.
+// of every canvas column) are worked out once. Per row, each slot's coverage is read as runs
+// (transparent, opaque, partly transparent), front to back, so that whatever an opaque run in front
+// hides is neither read nor painted; then the remaining pieces are painted back to front. The result is
+// the same, byte for byte, as putting every slot's pixels over the background one after the other.
 
 #include "platform/WinTypes.h"
 #include <cstddef>
@@ -54,26 +57,43 @@ private:
         std::uint32_t image;
         std::uint32_t alpha;
     };
+    enum class Kind : std::uint8_t { Leave, Copy, Blend };
+    // Columns begin..end-1 (of a mask row, or of the canvas) that a slot treats alike.
+    struct Run {
+        int begin, end;
+        Kind kind;
+    };
     struct Layer {
-        std::int64_t rowStart, rowCount, colStart, colEnd;
-        bool paints;             // has pixels that can be addressed and a span of at least one column
-        int spanBegin, spanEnd;  // canvas columns it paints inside the update area
-        std::size_t firstColumn; // its column map in m_columns
-        Plane image, alpha;      // alpha without bits: key colour
-        bool mirrorV;
+        std::int64_t rowStart, rowCount, colStart, colCount, colEnd;
+        bool paints;                 // has pixels that can be addressed and columns inside the update area
+        int spanBegin, spanEnd;      // canvas columns it paints inside the update area
+        std::size_t firstColumn;     // its column map in m_columns
+        std::size_t firstMaskColumn; // its map from mask columns to canvas columns in m_maskColumns
+        Plane image, alpha;          // alpha without bits: key colour
+        bool mirrorH, mirrorV;
+        bool contiguous; // its picture columns follow the canvas columns one to one
         bool rowsStarted;
         Stepper imageRow, alphaRow;
+        const BYTE* imageBits; // the stored rows for the current canvas row
+        const BYTE* alphaBits;
+        std::size_t pieceBegin, pieceEnd; // its pieces of the current canvas row in m_pieces
     };
-    enum class Mix { Table, Direct, OpaqueOnly };
+    enum class Mix { Table, Direct };
 
     bool Plan(const std::vector<CDIBSlot*>& slots, double sx, double sy, int left, int right);
-    void PaintRow(Layer& layer, std::int64_t j, BYTE* canvasRow, bool blend, const BYTE key[3]);
-    template <Mix mix>
-    void PaintAlpha(const Layer& layer, const BYTE* imageRow, const BYTE* alphaRow, BYTE* out) const;
-    void PaintKeyed(const Layer& layer, const BYTE* imageRow, const BYTE key[3], BYTE* out) const;
+    void FindPieces(Layer& layer, std::int64_t j, bool blend, const BYTE key[3]);
+    void AddGap(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]);
+    void ReadMaskRuns(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]);
+    void Cover(std::size_t from);
+    void PaintPieces(const Layer& layer, BYTE* canvasRow) const;
+    template <Mix mix> void BlendPiece(const Layer& layer, const Run& piece, BYTE* canvasRow) const;
 
     const BYTE* m_table;
     std::vector<Layer> m_layers;
     std::vector<Column> m_columns;
+    std::vector<int> m_maskColumns;
     std::vector<Layer*> m_active;
+    std::vector<Run> m_runs;                   // runs of the mask row being read, in mask columns
+    std::vector<Run> m_pieces;                 // canvas runs to paint, per layer, of the current row
+    std::vector<Run> m_covered, m_coveredNext; // canvas columns an opaque run in front already decides
 };
