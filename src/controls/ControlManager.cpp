@@ -48,7 +48,6 @@ void CControlManager::RemoveAll() {
 CControlManager::~CControlManager() {
     // The controls give their pictures back to the collection, so they go first.
     CControlManager::RemoveAll();
-    m_palette.DeleteObject();
 }
 
 bool CControlManager::OnControlEvent(int, WPARAM) {
