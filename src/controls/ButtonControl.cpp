@@ -70,9 +70,16 @@ void CButtonControl::OnMouseMove(UINT flags, POINT point) {
 }
 
 bool CButtonControl::SetImage(CDIB* image) {
-    if (!image || !m_manager || !m_manager->GetDIBManager().Add(image))
+    if (!image || !m_manager)
         return false;
-    ShowImage(image);
+    const DWORD references = image->GetRefCount();
+    if (!m_manager->GetDIBManager().Add(image))
+        return false;
+    // The collection counts nothing for a picture it lists already; that picture belongs to another holder,
+    // and this button's release must not take the other's reference away.
+    const bool listedAlready = image->GetRefCount() == references;
+    if (ShowImage(image) && listedAlready)
+        image->AddRef();
     return true;
 }
 

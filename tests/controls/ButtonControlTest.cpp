@@ -107,10 +107,17 @@ TEST(ButtonControl, HoldsExactlyOneReferenceToItsPicture) {
     EXPECT_EQ(s.button->GetImage(), nullptr);
     EXPECT_EQ(s.view.GetDIBManager().GetCount(), 1) << "only the first picture, held elsewhere, is left";
 
-    auto made = MakeBandPicture(8, 8);
-    CDIB* image = made.release();
+    CDIB* image = MakeBandPicture(8, 8).release();
     EXPECT_TRUE(s.button->SetImage(image));
     EXPECT_EQ(image->GetRefCount(), 1u) << "registered with the collection, which now owns it";
+    EXPECT_TRUE(s.button->SetImage(image));
+    EXPECT_EQ(image->GetRefCount(), 1u);
+
+    // A picture another holder has: the button takes a reference of its own, so that both can let go.
+    EXPECT_TRUE(s.button->SetImage(first));
+    EXPECT_EQ(first->GetRefCount(), 2u);
+    s.button->ReleaseImage();
+    EXPECT_EQ(first->GetRefCount(), 1u);
 }
 
 TEST(ButtonControl, StylesAndAButtonWithACaptionIsAPlainButton) {
