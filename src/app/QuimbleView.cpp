@@ -13,11 +13,6 @@ const char saveFilter[] = "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|
 
 CQuimbleView::CQuimbleView() : CControlManager(this) {}
 
-// The controls are windows inside this one: they go while it is still whole.
-CQuimbleView::~CQuimbleView() {
-    RemoveAll();
-}
-
 CQuimbleDoc* CQuimbleView::GetDocument() const {
     return dynamic_cast<CQuimbleDoc*>(CView::GetDocument());
 }

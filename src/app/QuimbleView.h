@@ -11,7 +11,6 @@ class CQuimbleDoc;
 class CQuimbleView : public CView, public CControlManager {
 public:
     CQuimbleView();
-    ~CQuimbleView() override;
 
     CQuimbleDoc* GetDocument() const;
 
