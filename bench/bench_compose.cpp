@@ -68,9 +68,8 @@ LayerPictures MakePictures(const LayerPlan& plan, bool opaque, std::mt19937& rng
 
 struct Scene {
     std::vector<std::unique_ptr<CDIB>> sources;
-    std::vector<std::unique_ptr<CDIBSlot>> layerSlots;
-    std::vector<CDIBSlot*> order; // front-most first
-    std::vector<QImage> images;   // back-most first, premultiplied, mirrored where the layer is
+    std::vector<std::unique_ptr<CDIBSlot>> layerSlots; // front-most first
+    std::vector<QImage> images; // back-most first, premultiplied, mirrored where the layer is
     CBlendTable table;
 
     Scene() {
@@ -102,10 +101,8 @@ struct Scene {
             slot->m_visible = 1;
             slot->SetMirrorHorizontal(plan.width < 0);
             sources.push_back(std::move(pictures.picture));
-            layerSlots.push_back(std::move(slot));
+            layerSlots.insert(layerSlots.begin(), std::move(slot));
         }
-        for (auto it = layerSlots.rbegin(); it != layerSlots.rend(); ++it)
-            order.push_back(it->get());
     }
 };
 
@@ -122,7 +119,7 @@ void ComposeQuimble(benchmark::State& state) {
     CCanvasComposer composer(scene.table.Data());
     const double sx = double(width) / designWidth, sy = double(height) / designHeight;
     for (auto _ : state) {
-        composer.Compose(canvas, scene.order, sx, sy, nullptr, true, 0xFFFFFF, background);
+        composer.Compose(canvas, scene.layerSlots, sx, sy, nullptr, true, 0xFFFFFF, background);
         benchmark::DoNotOptimize(canvas.GetBits());
     }
 }
@@ -151,7 +148,8 @@ void ComposeQPainter(benchmark::State& state) {
 
 const std::pair<int, int> sizes[] = {{569, 421}, {1386, 827}, {2048, 1536}};
 
-// Keeps the median processor time of every benchmark (steadier than wall time on a shared machine) while the console shows the usual table.
+// Keeps the median processor time of every benchmark (steadier than wall time on a shared machine) while the
+// console shows the usual table.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
     // Without colours, so that the ratio lines start their lines.

@@ -99,8 +99,8 @@ void CCanvasComposer::Stepper::Start(std::int64_t k, std::int64_t size, std::int
     count = n;
 }
 
-void CCanvasComposer::Compose(CDIB& canvas, const std::vector<CDIBSlot*>& slots, double sx, double sy,
-                              RECT* rect, bool blend, COLORREF key, COLORREF background) {
+void CCanvasComposer::Compose(CDIB& canvas, const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx,
+                              double sy, RECT* rect, bool blend, COLORREF key, COLORREF background) {
     if (canvas.IsEmpty() || canvas.BitCount() != 24)
         return;
     const int width = canvas.GetWidth();
@@ -168,7 +168,8 @@ void CCanvasComposer::Compose(CDIB& canvas, const std::vector<CDIBSlot*>& slots,
     }
 }
 
-bool CCanvasComposer::Plan(const std::vector<CDIBSlot*>& slots, double sx, double sy, int left, int right) {
+bool CCanvasComposer::Plan(const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx, double sy,
+                           int left, int right) {
     m_layers.clear();
     m_columns.clear();
     m_maskColumns.clear();
@@ -178,7 +179,7 @@ bool CCanvasComposer::Plan(const std::vector<CDIBSlot*>& slots, double sx, doubl
         m_pieces.reserve(slots.size() * (std::size_t(std::max(right - left, 0)) + 1));
         m_covered.reserve(std::size_t(std::max(right - left, 0)) + 1);
         m_coveredNext.reserve(m_covered.capacity());
-        for (const CDIBSlot* slot : slots) {
+        for (const auto& slot : slots) {
             if (!slot || !slot->m_visible)
                 continue;
             const std::int64_t w = std::abs(std::int64_t(slot->m_width));

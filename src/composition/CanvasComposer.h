@@ -12,6 +12,7 @@
 #include "platform/WinTypes.h"
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CDIB;
@@ -27,8 +28,8 @@ public:
     // rect, in design units, is normalised and scaled to canvas pixels in place and limits the rows and
     // columns recomposed; null means the whole canvas. Without slots the whole canvas becomes background.
     // blend off leaves partly transparent pixels out. key applies to slots without an alpha companion.
-    void Compose(CDIB& canvas, const std::vector<CDIBSlot*>& slots, double sx, double sy, RECT* rect,
-                 bool blend, COLORREF key, COLORREF background);
+    void Compose(CDIB& canvas, const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx, double sy,
+                 RECT* rect, bool blend, COLORREF key, COLORREF background);
 
 private:
     // Steps q = k * size / count for k = k0, k0 + 1, ... without dividing at each step.
@@ -80,7 +81,7 @@ private:
     };
     enum class Mix { Table, Direct };
 
-    bool Plan(const std::vector<CDIBSlot*>& slots, double sx, double sy, int left, int right);
+    bool Plan(const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx, double sy, int left, int right);
     void FindPieces(Layer& layer, std::int64_t j, bool blend, const BYTE key[3]);
     void AddGap(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]);
     void ReadMaskRuns(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]);

@@ -11,7 +11,7 @@ constexpr COLORREF grey = 0xC8C8C8;
 
 // A plain, slow reading of the composing rules, pixel by pixel and column by column, through the
 // picture's own pixel addressing. It shares nothing with the composer and serves as its yardstick.
-void ReferenceCompose(CDIB& canvas, const std::vector<CDIBSlot*>& slots, double sx, double sy,
+void ReferenceCompose(CDIB& canvas, const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx, double sy,
                       const RECT* rect, bool blend, const BYTE* table, COLORREF key, COLORREF background) {
     const int W = canvas.GetWidth(), H = canvas.GetHeight();
     int L = 0, T = 0, R = W, B = H;
@@ -40,14 +40,14 @@ void ReferenceCompose(CDIB& canvas, const std::vector<CDIBSlot*>& slots, double 
         int srcRow, colStart, rowStart, colCount, rowCount;
     };
     std::vector<Work> work(slots.size());
-    for (CDIBSlot* s : slots)
+    for (const auto& s : slots)
         s->BeginPixelAccess();
     for (int j = 0; j < H; ++j) {
         if (j < T || j >= B)
             continue;
         bool any = false;
         for (size_t i = 0; i < slots.size(); ++i) {
-            CDIBSlot* s = slots[i];
+            const CDIBSlot* s = slots[i].get();
             Work& w = work[i];
             w.active = false;
             if (!s->m_visible)
@@ -88,7 +88,7 @@ void ReferenceCompose(CDIB& canvas, const std::vector<CDIBSlot*>& slots, double 
             BYTE* d = canvas.PixelAddress(e, j);
             for (int i = int(slots.size()) - 1; i >= 0; --i) {
                 Work& w = work[i];
-                CDIBSlot* s = slots[i];
+                const CDIBSlot* s = slots[i].get();
                 if (!w.active)
                     continue;
                 if (e >= w.colStart + w.colCount) {
@@ -129,20 +129,18 @@ void ReferenceCompose(CDIB& canvas, const std::vector<CDIBSlot*>& slots, double 
 
 struct Scene {
     std::vector<std::unique_ptr<CDIB>> sources;
-    std::vector<std::unique_ptr<CDIBSlot>> owned;
-    std::vector<CDIBSlot*> slots;
+    std::vector<std::unique_ptr<CDIBSlot>> slots;
 
     CDIBSlot* Add(std::unique_ptr<CDIB> source, int x, int y, int width, int height) {
         auto slot = std::make_unique<CDIBSlot>();
-        EXPECT_TRUE(slot->CreateFromLayerDib(source.get(), std::uint32_t(owned.size() + 1)));
+        EXPECT_TRUE(slot->CreateFromLayerDib(source.get(), std::uint32_t(slots.size() + 1)));
         slot->m_x = x, slot->m_y = y, slot->m_width = width, slot->m_height = height;
         slot->m_visible = 1;
         slot->SetMirrorHorizontal(width < 0);
         slot->SetMirrorVertical(height < 0);
         sources.push_back(std::move(source));
-        owned.push_back(std::move(slot));
-        slots.push_back(owned.back().get());
-        return slots.back();
+        slots.push_back(std::move(slot));
+        return slots.back().get();
     }
 };
 

@@ -1,0 +1,256 @@
+#include "composition/DIBMixer.h"
+
+#include "app/AppState.h"
+#include "controls/ButtonControl.h"
+#include "controls/ControlManager.h"
+#include "platform/DC.h"
+#include "platform/Modal.h"
+#include <algorithm>
+#include <new>
+#include <string>
+
+namespace {
+constexpr int lastHelpPage = 20;
+
+const char* HelpPrefix(int language) {
+    switch (language) {
+    case LANG_FRENCH:
+        return "res/helpf";
+    case LANG_ENGLISH:
+        return "res/helpe";
+    case LANG_GERMAN:
+        return "res/helpg";
+    default:
+        return "res/helpn";
+    }
+}
+
+bool IsOn(const CButtonControl* button) {
+    return button && (button->m_flags & CTL_ON);
+}
+} // namespace
+
+CDIBMixer::CDIBMixer(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect,
+                     std::uint32_t flags)
+    : CWndControl(manager, parentWnd, id, designRect) {
+    m_flags |= flags | CTL_NEVER_HOT;
+    if (manager)
+        manager->AddListener(this);
+    if (!m_blendTable.Build())
+        AfxMessageBox("Error: could not setup the alphablending 64K lookup table... out of memory");
+    m_composer.SetBlendTable(m_blendTable.Data());
+}
+
+CDIBMixer::~CDIBMixer() {
+    m_layerStrip = nullptr;
+    m_selectedSlot = nullptr;
+    m_moveButton = m_textButton = m_interactiveUpdateButton = m_helpButton = nullptr;
+}
+
+void CDIBMixer::SetButtons(CButtonControl* move, CButtonControl* text, CButtonControl* interactiveUpdate,
+                           CButtonControl* help) {
+    m_moveButton = move;
+    m_textButton = text;
+    m_interactiveUpdateButton = interactiveUpdate;
+    m_helpButton = help;
+}
+
+bool CDIBMixer::RecreateCanvas(int width, int height) {
+    if (!m_canvas.Create(width, height, 24))
+        return false;
+    m_flags |= CMX_CANVAS_READY;
+    m_canvas.SetStretchMode(TestDisplayFlag(DISPLAY_PALETTE) ? HALFTONE : COLORONCOLOR);
+    return true;
+}
+
+void CDIBMixer::Rescale() {
+    CWndControl::Rescale();
+    if (!m_manager)
+        return;
+    if (!RecreateCanvas(m_rect.Width(), m_rect.Height()))
+        return;
+    ComposeCanvas(nullptr, TRUE, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
+    Draw(nullptr);
+}
+
+void CDIBMixer::Draw(const RECT*) {
+    CDC* dc = GetDC();
+    if (!dc)
+        return;
+    const RECT whole{0, 0, m_canvas.GetWidth(), m_canvas.GetHeight()};
+    m_canvas.Draw(dc, &whole, &whole, m_manager ? m_manager->GetPalette() : nullptr, TRUE);
+    DrawSelectionFrame(dc);
+    DrawOffCanvasArrow(dc);
+    ReleaseDC(dc);
+}
+
+// The selection frame and its arrow belong to dragging, which is not built yet: nothing to draw.
+void CDIBMixer::DrawSelectionFrame(CDC*) {}
+void CDIBMixer::DrawOffCanvasArrow(CDC*) {}
+
+BOOL CDIBMixer::AddDibSlot(std::unique_ptr<CDIBSlot> slot) {
+    if (!slot)
+        return FALSE;
+    try {
+        m_slots.push_back(std::move(slot));
+    } catch (const std::bad_alloc&) {
+        AfxMessageBox("Error: could not add a dibslot to the dibmixer");
+        return FALSE;
+    }
+    return TRUE;
+}
+
+CDIBSlot* CDIBMixer::FindDibSlot(std::uint32_t key, int* index) const {
+    if (key == 0)
+        return nullptr;
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        if (m_slots[i]->m_key == key) {
+            if (index)
+                *index = int(i);
+            return m_slots[i].get();
+        }
+    }
+    return nullptr;
+}
+
+void CDIBMixer::SelectDibSlot(CDIBSlot* slot) {
+    m_selectedSlot = slot;
+    if (slot) {
+        m_flags |= CMX_SLOT_SELECTED;
+    } else {
+        SwitchOff(m_moveButton);
+        SwitchOff(m_textButton);
+        m_flags &= ~CMX_SLOT_SELECTED;
+    }
+    Recompose(TRUE);
+}
+
+void CDIBMixer::SwitchOff(CButtonControl* button) {
+    if (!button)
+        return;
+    button->m_flags &= ~CTL_ON;
+    button->Draw(nullptr);
+}
+
+void CDIBMixer::ComposeCanvas(RECT* rect, BOOL blend, COLORREF key, COLORREF background) {
+    if (!m_manager)
+        return;
+    Compose(rect, blend, key, background, m_manager->GetScaleX(), m_manager->GetScaleY());
+}
+
+void CDIBMixer::Compose(RECT* rect, bool blend, COLORREF key, COLORREF background, double sx, double sy) {
+    if (!(m_flags & CMX_CANVAS_READY))
+        return;
+    m_composer.Compose(m_canvas, m_slots, sx, sy, rect, blend, key, background);
+}
+
+void CDIBMixer::Recompose(BOOL blend) {
+    RECT changed{};
+    UpdateFromLayerStrip(&changed);
+    ComposeCanvas(&changed, blend, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
+    Draw(nullptr);
+}
+
+// No layer strip can be joined yet, so there is nothing to follow.
+BOOL CDIBMixer::UpdateFromLayerStrip(RECT*) {
+    return FALSE;
+}
+
+CDIBMixer::TargetCanvas CDIBMixer::ComposeForTarget(const RECT* target) {
+    const double sx = m_manager->GetScaleX(), sy = m_manager->GetScaleY();
+    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
+    if (!target || sx == 0 || sy == 0 || (target->Width() == width && target->Height() == height))
+        return TargetCanvas::Unchanged;
+    // The factors that put the picture's design size onto the target; the manager's stay as they are.
+    const double designWidth = width / sx, designHeight = height / sy;
+    if (designWidth == 0 || designHeight == 0)
+        return TargetCanvas::NoDesignSize;
+    if (!RecreateCanvas(target->Width(), target->Height()))
+        return TargetCanvas::Unchanged;
+    Compose(nullptr, true, MIXER_KEY_COLOUR, MIXER_BACKGROUND, target->Width() / designWidth,
+            target->Height() / designHeight);
+    return TargetCanvas::Recreated;
+}
+
+void CDIBMixer::RestoreCanvas(TargetCanvas state, int width, int height) {
+    if (state == TargetCanvas::Recreated && RecreateCanvas(width, height))
+        ComposeCanvas(nullptr, TRUE, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
+}
+
+BOOL CDIBMixer::RenderToDC(CDC* dc, const RECT* dest, const RECT* target) {
+    if (!dc || !GetSafeHwnd() || !m_manager || m_canvas.IsEmpty())
+        return FALSE;
+    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
+    const RECT destination =
+        dest ? RECT{0, 0, dest->Width(), dest->Height()} : RECT{0, 0, m_rect.Width(), m_rect.Height()};
+    const TargetCanvas state = ComposeForTarget(target);
+    if (state == TargetCanvas::NoDesignSize)
+        return TRUE;
+    const RECT whole{0, 0, width, height};
+    m_canvas.Draw(dc, &destination, state == TargetCanvas::Recreated ? target : &whole,
+                  m_manager->GetPalette(), TRUE);
+    RestoreCanvas(state, width, height);
+    return TRUE;
+}
+
+BOOL CDIBMixer::ExportBitmap(const char* path, const RECT* target) {
+    if (!path || !m_manager || m_canvas.IsEmpty())
+        return FALSE;
+    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
+    const TargetCanvas state = ComposeForTarget(target);
+    const BOOL written = m_canvas.Save(path);
+    RestoreCanvas(state, width, height);
+    return written;
+}
+
+void CDIBMixer::GetLargestSlotSize(int* width, int* height) const {
+    if (!width || !height)
+        return;
+    for (const auto& slot : m_slots) {
+        *width = std::max(*width, slot->GetWidth());
+        *height = std::max(*height, slot->GetHeight());
+    }
+}
+
+bool CDIBMixer::OnControlEvent(int id, WPARAM) {
+    if ((m_moveButton && id == m_moveButton->GetId()) || (m_textButton && id == m_textButton->GetId())) {
+        // The selection follows the layer strip's selected layer; with no strip joined there is none.
+        SelectDibSlot(nullptr);
+    } else if (m_interactiveUpdateButton && id == m_interactiveUpdateButton->GetId()) {
+        m_interactiveUpdate = IsOn(m_interactiveUpdateButton);
+    } else if (m_helpButton && id == m_helpButton->GetId()) {
+        if (!m_helpShowing)
+            ShowHelp();
+    } else {
+        Recompose(TRUE);
+    }
+    return true;
+}
+
+void CDIBMixer::ShowHelp() {
+    m_helpShowing = IsOn(m_helpButton);
+    int page = 0;
+    while (ShowHelpPage(page) && page < lastHelpPage)
+        ++page;
+    m_helpShowing = false;
+    SwitchOff(m_helpButton);
+    // The last page would stay on the picture area until its next paint.
+    Draw(nullptr);
+}
+
+BOOL CDIBMixer::ShowHelpPage(int n) {
+    if (n < 0 || !GetSafeHwnd())
+        return FALSE;
+    CDIB page;
+    if (!page.Load(MakeFullPath(HelpPrefix(GetLanguage())) + std::to_string(n) + ".bmp"))
+        return FALSE;
+    CDC* dc = GetDC();
+    if (!dc)
+        return FALSE;
+    const RECT source{0, 0, page.GetWidth(), page.GetHeight()};
+    const RECT dest{0, 0, m_rect.Width(), m_rect.Height()};
+    page.Draw(dc, &dest, &source, m_manager ? m_manager->GetPalette() : nullptr, TRUE);
+    ReleaseDC(dc);
+    WaitForClick();
+    return TRUE;
+}

@@ -1,0 +1,100 @@
+#pragma once
+// The picture area of the editor screen: a control with a window of its own that holds one slot per
+// layer with content, composes them back to front into a 24-bit canvas the size of its window, and
+// paints it. The same composition, at the size of the largest layer picture, serves printing and the
+// flat bitmap export. It also shows the help pages over the picture.
+
+#include "composition/BlendTable.h"
+#include "composition/CanvasComposer.h"
+#include "composition/DIBSlot.h"
+#include "controls/WndControl.h"
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CButtonControl;
+class CLayerStrip;
+
+// Bits of the compositor's flag word.
+enum : std::uint32_t {
+    CMX_CANVAS_READY = 0x10000,
+    CMX_SLOT_SELECTED = 0x20000, // read by the layer strip
+};
+
+constexpr COLORREF MIXER_KEY_COLOUR = 0xFFFFFF;
+constexpr COLORREF MIXER_BACKGROUND = 0xC8C8C8;
+
+class CDIBMixer : public CWndControl {
+public:
+    // Registers with the manager as a listener, so that every control's events reach OnControlEvent.
+    CDIBMixer(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect, std::uint32_t flags);
+    ~CDIBMixer() override;
+
+    // Follows the new scale: a blank canvas of the window's pixel size, composed whole and painted.
+    void Rescale() override;
+    // Paints the canvas 1:1 (area is not used), then the selection frame and the off-canvas arrow.
+    void Draw(const RECT* area) override;
+    bool OnControlEvent(int id, WPARAM param) override;
+    virtual void DrawSelectionFrame(CDC* dc);
+    virtual void DrawOffCanvasArrow(CDC* dc);
+
+    // Takes the slot and appends it behind the others. False (and the slot is dropped) for none or when
+    // the array cannot grow.
+    BOOL AddDibSlot(std::unique_ptr<CDIBSlot> slot);
+    // The front-most slot with key (none for key 0), and its index when asked for.
+    CDIBSlot* FindDibSlot(std::uint32_t key, int* index = nullptr) const;
+    // Selects slot (none: switches the move and text buttons off), then recomposes.
+    void SelectDibSlot(CDIBSlot* slot);
+    // rect (design units, or none for the whole canvas) is normalised and scaled to canvas pixels in
+    // place. Does nothing before the canvas is ready.
+    void ComposeCanvas(RECT* rect, BOOL blend, COLORREF key, COLORREF background);
+    // Composes what the layer strip changed, and paints.
+    void Recompose(BOOL blend);
+    // Brings the slots in line with the layer strip and grows rect by what changed. 0 without a strip.
+    BOOL UpdateFromLayerStrip(RECT* rect);
+    // Draws the picture onto dc (printing): composed at target's size when one is given, stretched to
+    // dest (the window's size when none). 0 without dc, window, manager or canvas.
+    BOOL RenderToDC(CDC* dc, const RECT* dest, const RECT* target);
+    // Writes the picture, composed at target's size when one is given, as a BMP file. Returns whether the
+    // file was written.
+    BOOL ExportBitmap(const char* path, const RECT* target);
+    // Raises width and height to the largest slot picture's.
+    void GetLargestSlotSize(int* width, int* height) const;
+    // Shows help page n over the picture until a click. 0 when it could not be shown.
+    BOOL ShowHelpPage(int n);
+
+    // The four mode buttons, linked by the view after creation.
+    void SetButtons(CButtonControl* move, CButtonControl* text, CButtonControl* interactiveUpdate,
+                    CButtonControl* help);
+
+    const CDIB& GetCanvas() const { return m_canvas; }
+    const std::vector<std::unique_ptr<CDIBSlot>>& GetSlots() const { return m_slots; }
+    CDIBSlot* GetSelectedSlot() const { return m_selectedSlot; }
+    bool IsHelpShowing() const { return m_helpShowing; }
+    bool IsInteractiveUpdate() const { return m_interactiveUpdate; }
+
+    CLayerStrip* m_layerStrip = nullptr; // the strip this compositor follows; set by the strip
+
+private:
+    // How a print or export left the canvas, so that it can be put back.
+    enum class TargetCanvas { Unchanged, Recreated, NoDesignSize };
+
+    bool RecreateCanvas(int width, int height);
+    void Compose(RECT* rect, bool blend, COLORREF key, COLORREF background, double sx, double sy);
+    TargetCanvas ComposeForTarget(const RECT* target);
+    void RestoreCanvas(TargetCanvas state, int width, int height);
+    void ShowHelp();
+    static void SwitchOff(CButtonControl* button);
+
+    CDIBSlot m_canvas;
+    std::vector<std::unique_ptr<CDIBSlot>> m_slots; // index 0 is the front-most
+    CDIBSlot* m_selectedSlot = nullptr;
+    CButtonControl* m_moveButton = nullptr;
+    CButtonControl* m_textButton = nullptr;
+    CButtonControl* m_interactiveUpdateButton = nullptr;
+    CButtonControl* m_helpButton = nullptr;
+    CBlendTable m_blendTable;
+    CCanvasComposer m_composer;
+    bool m_interactiveUpdate = false;
+    bool m_helpShowing = false;
+};
