@@ -64,6 +64,7 @@ struct CButton::ButtonImpl {
 bool ButtonWatch::eventFilter(QObject*, QEvent* event) {
     if (!impl)
         return false;
+    WndHandlerScope scope;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         impl->swallowClick = false;
@@ -106,11 +107,20 @@ BOOL CButton::Create(const std::string& caption, DWORD style, const RECT& rect, 
     // In a dialog, Enter on a focused push button presses it, but Enter on a check box the default one.
     if (type == BS_AUTOCHECKBOX)
         button->setAutoDefault(false);
-    ButtonImpl* impl = b.get();
-    b->watch = new ButtonWatch(impl, button);
-    QObject::connect(button, &QPushButton::clicked, b->watch, [impl] { impl->Clicked(); });
-    QObject::connect(button, &QPushButton::pressed, b->watch, [impl] { impl->LookChanged(); });
-    QObject::connect(button, &QPushButton::released, b->watch, [impl] { impl->LookChanged(); });
+    auto* watch = new ButtonWatch(b.get(), button);
+    b->watch = watch;
+    // Through the watch: the button object may be gone while its widget still finishes a click.
+    QObject::connect(button, &QPushButton::clicked, watch, [watch] {
+        WndHandlerScope scope;
+        if (watch->impl)
+            watch->impl->Clicked();
+    });
+    auto lookChanged = [watch] {
+        if (watch->impl)
+            watch->impl->LookChanged();
+    };
+    QObject::connect(button, &QPushButton::pressed, watch, lookChanged);
+    QObject::connect(button, &QPushButton::released, watch, lookChanged);
     return AdoptWidget(button, style, rect, parent, id, b->ownerDraw);
 }
 

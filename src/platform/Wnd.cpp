@@ -32,6 +32,7 @@ WndEventLink::WndEventLink(CWnd::Impl* impl, QWidget* widget) : QObject(widget),
 bool WndEventLink::eventFilter(QObject* watched, QEvent* event) {
     if (!impl || watched != impl->widget)
         return false;
+    WndHandlerScope scope;
     switch (event->type()) {
     case QEvent::Paint:
         if (!impl->ownSurface)
@@ -91,7 +92,12 @@ void CWnd::Impl::Destroy() {
     if (link)
         link->impl = nullptr;
     link = nullptr;
-    delete widget.data();
+    if (widget && WndHandlerScope::Active()) {
+        widget->hide();
+        widget->deleteLater();
+    } else {
+        delete widget.data();
+    }
     widget = nullptr;
     parent = nullptr;
     id = 0;
@@ -108,10 +114,14 @@ void CWnd::Impl::Invalidate(bool erase) {
         widget->update();
 }
 
+bool CWnd::Impl::Alive(const QPointer<WndEventLink>& guard) {
+    return guard && guard->impl;
+}
+
 void CWnd::Impl::RunPaintMessage() {
     if (!paintPending || !widget)
         return;
-    QPointer<QWidget> guard = widget;
+    QPointer<WndEventLink> guard = link;
     paintPending = false;
     if (erasePending) {
         erasePending = false;
@@ -119,16 +129,17 @@ void CWnd::Impl::RunPaintMessage() {
         std::unique_ptr<CDC> dc = CDC::ForImage(&target->image);
         self->OnEraseBkgnd(dc.get());
     }
-    if (guard)
+    if (Alive(guard))
         self->OnPaint();
 }
 
 void CWnd::Impl::Paint(const QRect& area) {
+    QPointer<WndEventLink> guard = link;
     std::shared_ptr<WndSurface> painting = surface;
     painting->inPaint = true;
     RunPaintMessage();
     painting->inPaint = false;
-    if (!widget)
+    if (!Alive(guard))
         return;
     QPainter painter(widget);
     painter.drawImage(area, surface->image, area);
@@ -146,9 +157,9 @@ void CWnd::Impl::Resized(const QSize& size) {
         resized->inPaint = surface->inPaint;
         surface = std::move(resized);
     }
-    QPointer<QWidget> guard = widget;
+    QPointer<WndEventLink> guard = link;
     self->OnSize(widget->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED, size.width(), size.height());
-    if (guard)
+    if (Alive(guard))
         Invalidate(true);
 }
 
@@ -156,6 +167,8 @@ bool CWnd::Impl::Mouse(QEvent::Type type, QMouseEvent* event) {
     QPoint p = event->position().toPoint();
     POINT point{p.x(), p.y()};
     UINT flags = MouseFlags(event);
+    // Read before the handler runs: it may end this object.
+    bool done = keepMouse;
     switch (type) {
     case QEvent::MouseMove:
         self->OnMouseMove(flags, point);
@@ -173,7 +186,7 @@ bool CWnd::Impl::Mouse(QEvent::Type type, QMouseEvent* event) {
             self->OnLButtonDblClk(flags, point);
         break;
     }
-    return keepMouse;
+    return done;
 }
 
 CWnd::CWnd() : d(std::make_unique<Impl>(this)) {}

@@ -43,10 +43,13 @@ struct CWnd::Impl {
     void Resized(const QSize& size);
     // Returns whether the event is done with (the widget must not see it).
     bool Mouse(QEvent::Type type, QMouseEvent* event);
+    // Whether the window of the link a handler started from still exists: handlers may end the window,
+    // and the object with it, so nothing of the object is touched after one unless this holds.
+    static bool Alive(const QPointer<WndEventLink>& guard);
 
     CWnd* self;
     QPointer<QWidget> widget;
-    WndEventLink* link = nullptr;
+    QPointer<WndEventLink> link;
     CWnd* parent = nullptr;
     UINT id = 0;
     // The widget shows the surface (else it paints itself, like a push button drawn by Qt).
@@ -56,6 +59,21 @@ struct CWnd::Impl {
     std::shared_ptr<WndSurface> surface = std::make_shared<WndSurface>();
     bool paintPending = false;
     bool erasePending = false;
+};
+
+// Marks the time a window's handler runs. A window may be destroyed from inside a handler (its own or
+// another's), while Qt is still delivering an event to its widget or to an ancestor; so then widgets are
+// hidden at once and deleted when the event is over.
+class WndHandlerScope {
+public:
+    WndHandlerScope() { ++depth; }
+    ~WndHandlerScope() { --depth; }
+    WndHandlerScope(const WndHandlerScope&) = delete;
+    WndHandlerScope& operator=(const WndHandlerScope&) = delete;
+    static bool Active() { return depth > 0; }
+
+private:
+    static inline int depth = 0;
 };
 
 // The key and button state of a mouse event as MK_* flags.

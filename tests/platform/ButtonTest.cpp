@@ -117,3 +117,24 @@ TEST(Button, PushLikeCheckBoxTogglesAndPlainButtonHasItsCaption) {
     check.SetCheck(BST_UNCHECKED);
     EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
 }
+
+TEST_F(ButtonFixture, HandlersMayDeleteTheirButton) {
+    struct SelfDeleting : CButton {
+        void OnClicked() override { delete this; }
+        void OnLButtonDown(UINT, POINT) override {
+            if (onPress)
+                delete this;
+        }
+        bool onPress = false;
+    };
+    for (bool onPress : {false, true}) {
+        auto* doomed = new SelfDeleting;
+        doomed->onPress = onPress;
+        ASSERT_TRUE(doomed->Create("x", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, {60, 60, 90, 90}, &parent, 9));
+        QApplication::processEvents();
+        QTest::mouseClick(Top(), Qt::LeftButton, Qt::NoModifier, QPoint(70, 70));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Top()->findChildren<QWidget*>().size(), 1) << "only the fixture's button is left";
+        QTest::qWait(QApplication::doubleClickInterval() + 20);
+    }
+}

@@ -201,3 +201,20 @@ TEST(Wnd, ObjectsAndWidgetsMayGoInAnyOrder) {
     }
     EXPECT_EQ(w->findChildren<QWidget*>().size(), 1);
 }
+
+TEST(Wnd, AHandlerMayDestroyItsOwnWindowAndTheParent) {
+    struct Destroyer : CWnd {
+        void OnLButtonDown(UINT, POINT) override { victim->DestroyWindow(); }
+        CWnd* victim = nullptr;
+    };
+    CWnd parent;
+    Destroyer child;
+    child.victim = &parent;
+    ASSERT_TRUE(parent.Create("p", WS_VISIBLE, {0, 0, 50, 50}, nullptr, 0));
+    ASSERT_TRUE(child.Create("", WS_CHILD | WS_VISIBLE, {0, 0, 20, 20}, &parent, 1));
+    ShowAndSettle(parent);
+    QTest::mousePress(parent.GetQWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(parent.GetSafeHwnd(), nullptr);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(child.GetSafeHwnd(), nullptr) << "the child's widget went with the parent's";
+}
