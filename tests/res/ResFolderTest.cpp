@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -12,7 +13,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -143,13 +143,16 @@ TEST_F(ResFolder, ButtonsHoldFourBandsFromDisabledAtTheTopToPressedAtTheBottom) 
 }
 
 TEST_F(ResFolder, HelpPagesRunFromZeroWithoutGapsInEveryLanguage) {
-    const std::regex page("help([nfeg])([0-9]+)\\.bmp");
+    // help<letter><number>.bmp, the number in decimal without leading zeros.
     std::map<char, std::set<int>> pages;
     for (const auto& entry : fs::directory_iterator(res)) {
-        std::smatch m;
         const std::string name = entry.path().filename().string();
-        if (std::regex_match(name, m, page))
-            pages[m[1].str()[0]].insert(std::stoi(m[2].str()));
+        if (name.size() < 10 || name.rfind("help", 0) != 0 || name.substr(name.size() - 4) != ".bmp")
+            continue;
+        const std::string number = name.substr(5, name.size() - 9);
+        if (number.empty() || number.size() > 3 || !std::all_of(number.begin(), number.end(), ::isdigit))
+            continue;
+        pages[name[4]].insert(std::stoi(number));
     }
     for (char language : {'n', 'f', 'e', 'g'}) {
         const std::set<int>& numbers = pages[language];

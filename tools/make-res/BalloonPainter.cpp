@@ -7,13 +7,14 @@ namespace {
 
 QPainterPath Speech(bool tailLeft) {
     QPainterPath body;
-    body.addEllipse(QRectF(20, 16, 360, 210));
+    body.addEllipse(QRectF(20, 10, 360, 200));
+    // A long curved tail from the lower part of the body out to the side.
     QPainterPath tail;
-    const qreal x = tailLeft ? 120 : 280;
+    const qreal x = tailLeft ? 130 : 270;
     const qreal d = tailLeft ? -1 : 1;
-    tail.moveTo(x - 28 * d, 200);
-    tail.quadTo(x + 10 * d, 250, x + 60 * d, 288);
-    tail.quadTo(x + 30 * d, 240, x + 40 * d, 205);
+    tail.moveTo(x - 40 * d, 180);
+    tail.quadTo(x - 10 * d, 250, x + 70 * d - 20 * d, 292);
+    tail.quadTo(x + 20 * d, 240, x + 30 * d, 185);
     tail.closeSubpath();
     return body.united(tail);
 }

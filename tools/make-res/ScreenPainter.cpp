@@ -3,6 +3,7 @@
 #include "ScreenLayout.h"
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 using namespace layout;
 
@@ -30,6 +31,18 @@ QImage CScreenPainter::Paint() {
     p.setPen(QPen(QColor(0x9d, 0xb4, 0xd8), 1.5, Qt::DotLine, Qt::RoundCap));
     p.drawLine(QPointF(590, 94.5), QPointF(772, 94.5));
     p.drawLine(QPointF(590, 172.5), QPointF(772, 172.5));
+    // A sticker in the free corner beside the file row.
+    QPainterPath star;
+    for (int i = 0; i < 10; ++i) {
+        const qreal radius = i % 2 ? 6.5 : 14.5;
+        const qreal angle = M_PI / 2 + i * M_PI / 5;
+        const QPointF point(765 + radius * std::cos(angle), 66 - radius * std::sin(angle));
+        i ? star.lineTo(point) : star.moveTo(point);
+    }
+    star.closeSubpath();
+    p.setPen(QPen(QColor(0xd9, 0x9a, 0x10), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(0xff, 0xd0, 0x3a));
+    p.drawPath(star);
     look::Panel(p, QRectF(593, 226, 191, 320), 10, QColor(0xf4, 0xf8, 0xff));
     look::Well(p, QRectF(layerStrip).adjusted(-2, -2, 2, 2), 5, QColor(0xe3, 0xec, 0xf8));
 
