@@ -1,0 +1,243 @@
+#include "composition/DIBMixer.h"
+#include "Pictures.h"
+#include "app/AppState.h"
+#include "controls/ButtonControl.h"
+#include "controls/ControlManager.h"
+#include "platform/DC.h"
+#include "platform/Modal.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+ModalAnswer Ok() {
+    ModalAnswer answer;
+    answer.result = IDOK;
+    return answer;
+}
+
+constexpr COLORREF grey = MIXER_BACKGROUND;
+constexpr COLORREF red = RGB(230, 10, 10);
+constexpr int moveId = 100008, textId = 100009, interactiveId = 100010, helpId = 100011;
+
+// A view that is its own control manager, with the compositor where the editor screen has it and its
+// four mode buttons. The design screen is 788 x 550, so a view of that size has the scale 1.
+class MixerTest : public ::testing::Test, public CWnd, public CControlManager {
+protected:
+    MixerTest() : CControlManager(this) {}
+
+    void Build(int width, int height) {
+        Create("", WS_VISIBLE, {0, 0, width, height}, nullptr, 0);
+        mixer = new CDIBMixer(this, this, 100046, {2, 23, 571, 444}, 0);
+        AddControl(mixer);
+        CButtonControl* buttons[4];
+        const int ids[4] = {moveId, textId, interactiveId, helpId};
+        for (int i = 0; i < 4; ++i) {
+            buttons[i] = new CButtonControl(this, this, ids[i], {600, 10 + 30 * i, 640, 35 + 30 * i}, nullptr,
+                                            CTL_TOGGLE, 0);
+            AddControl(buttons[i]);
+        }
+        mixer->SetButtons(buttons[0], buttons[1], buttons[2], buttons[3]);
+        SetBackground(nullptr);
+        PaintBackground(nullptr); // fixes the design size and lays everything out
+        SetModalResponder([this](const ModalQuestion& q) {
+            questions.push_back(q);
+            return onQuestion ? onQuestion(q) : Ok();
+        });
+    }
+    void SetUp() override { Build(788, 550); }
+    void TearDown() override {
+        SetModalResponder({});
+        SetLanguage(LANG_NONE);
+        ClearDisplayFlag(DISPLAY_PALETTE);
+    }
+
+    bool OnControlEvent(int id, WPARAM) override {
+        commands.push_back(id);
+        return true;
+    }
+
+    CButtonControl* Button(int id) { return static_cast<CButtonControl*>(FindControl(id)); }
+
+    // A slot of one colour (opaque through its alpha companion) placed in design units.
+    CDIBSlot* AddSlot(COLORREF colour, int pixelWidth, int pixelHeight, RECT place, std::uint32_t key) {
+        auto source = SolidPicture(pixelWidth, pixelHeight, colour);
+        source->SetAlpha(SolidAlpha(pixelWidth, pixelHeight, 255));
+        auto slot = std::make_unique<CDIBSlot>();
+        EXPECT_TRUE(slot->CreateFromLayerDib(source.get(), key));
+        slot->m_x = place.left, slot->m_y = place.top;
+        slot->m_width = place.Width(), slot->m_height = place.Height();
+        slot->m_visible = 1;
+        sources.push_back(std::move(source));
+        CDIBSlot* raw = slot.get();
+        EXPECT_TRUE(mixer->AddDibSlot(std::move(slot)));
+        return raw;
+    }
+
+    COLORREF Shown(int x, int y) {
+        CDC* dc = mixer->GetDC();
+        const COLORREF colour = dc->GetPixel(x, y);
+        mixer->ReleaseDC(dc);
+        return colour;
+    }
+
+    CDIBMixer* mixer = nullptr;
+    std::vector<std::unique_ptr<CDIB>> sources;
+    std::vector<int> commands;
+    std::vector<ModalQuestion> questions;
+    std::function<ModalAnswer(const ModalQuestion&)> onQuestion;
+};
+} // namespace
+
+TEST_F(MixerTest, RescaleMakesAGreyCanvasThePixelSizeOfTheControlAndPaintsIt) {
+    EXPECT_TRUE(mixer->m_flags & CTL_NEVER_HOT);
+    EXPECT_TRUE(mixer->m_flags & CMX_CANVAS_READY);
+    EXPECT_EQ(mixer->GetCanvas().GetWidth(), 569);
+    EXPECT_EQ(mixer->GetCanvas().GetHeight(), 421);
+    EXPECT_EQ(mixer->GetCanvas().BitCount(), 24);
+    EXPECT_EQ(mixer->GetCanvas().GetStretchMode(), COLORONCOLOR);
+    EXPECT_EQ(PixelAt(mixer->GetCanvas(), 568, 420), grey);
+    EXPECT_EQ(Shown(0, 0), grey);
+
+    // At twice the size every design unit is two pixels; a palette screen draws it in halftone.
+    SetDisplayFlag(DISPLAY_PALETTE);
+    AddSlot(red, 10, 10, {10, 10, 20, 20}, 1);
+    Resize(1576, 1100);
+    EXPECT_EQ(mixer->GetCanvas().GetWidth(), 1138);
+    EXPECT_EQ(mixer->GetCanvas().GetStretchMode(), HALFTONE);
+    EXPECT_EQ(PixelAt(mixer->GetCanvas(), 19, 19), grey);
+    EXPECT_EQ(PixelAt(mixer->GetCanvas(), 20, 20), red);
+    EXPECT_EQ(PixelAt(mixer->GetCanvas(), 39, 39), red);
+    EXPECT_EQ(PixelAt(mixer->GetCanvas(), 40, 40), grey);
+    EXPECT_EQ(Shown(30, 30), red);
+}
+
+TEST_F(MixerTest, FindsTheFrontMostSlotOfAKeyAndTheLargestPicture) {
+    CDIBSlot* first = AddSlot(red, 30, 12, {0, 0, 10, 10}, 7);
+    AddSlot(red, 20, 40, {0, 0, 10, 10}, 7);
+    int index = -1;
+    EXPECT_EQ(mixer->FindDibSlot(7, &index), first);
+    EXPECT_EQ(index, 0);
+    EXPECT_EQ(mixer->FindDibSlot(0), nullptr);
+    EXPECT_EQ(mixer->FindDibSlot(8), nullptr);
+    EXPECT_FALSE(mixer->AddDibSlot(nullptr));
+
+    int width = 0, height = 0;
+    mixer->GetLargestSlotSize(&width, &height);
+    EXPECT_EQ(width, 30);
+    EXPECT_EQ(height, 40);
+}
+
+TEST_F(MixerTest, ClearingTheSelectionSwitchesTheMoveAndTextButtonsOffWithoutEvents) {
+    CDIBSlot* slot = AddSlot(red, 10, 10, {0, 0, 10, 10}, 1);
+    mixer->SelectDibSlot(slot);
+    EXPECT_TRUE(mixer->m_flags & CMX_SLOT_SELECTED);
+    Button(moveId)->m_flags |= CTL_ON;
+    Button(textId)->m_flags |= CTL_ON;
+    mixer->SelectDibSlot(nullptr);
+    EXPECT_FALSE(mixer->m_flags & CMX_SLOT_SELECTED);
+    EXPECT_FALSE(Button(moveId)->m_flags & CTL_ON);
+    EXPECT_FALSE(Button(textId)->m_flags & CTL_ON);
+    EXPECT_TRUE(commands.empty());
+
+    // Without a layer strip there is no layer to select: the move button goes off again at once.
+    Button(moveId)->Clicked();
+    EXPECT_FALSE(Button(moveId)->m_flags & CTL_ON);
+    EXPECT_EQ(mixer->GetSelectedSlot(), nullptr);
+    Button(interactiveId)->Clicked();
+    EXPECT_TRUE(mixer->IsInteractiveUpdate());
+    Button(interactiveId)->Clicked();
+    EXPECT_FALSE(mixer->IsInteractiveUpdate());
+}
+
+TEST_F(MixerTest, AnEventOfAnotherControlRecomposesAndPaints) {
+    CDIB& canvas = const_cast<CDIB&>(mixer->GetCanvas());
+    SetPixelAt(canvas, 5, 5, red);
+    mixer->OnControlEvent(100003, 0); // no slots: the whole canvas turns grey
+    EXPECT_EQ(PixelAt(canvas, 5, 5), grey);
+    EXPECT_EQ(Shown(5, 5), grey);
+}
+
+TEST_F(MixerTest, ExportWritesTheLargestLayerSizeAndPutsEverythingBack) {
+    TempDir dir;
+    AddSlot(red, 1024, 768, {0, 0, 569, 421}, 1);
+    const double sx = GetScaleX(), sy = GetScaleY();
+    const RECT target{0, 0, 1024, 768};
+    ASSERT_TRUE(mixer->ExportBitmap(dir.Join("out.bmp").c_str(), &target));
+    CDIB written;
+    ASSERT_TRUE(written.Load(dir.Join("out.bmp")));
+    EXPECT_EQ(written.GetWidth(), 1024);
+    EXPECT_EQ(written.GetHeight(), 768);
+    // 569 units at 1024 / 569 pixels each come to just under 1024 and truncate: the last column is grey.
+    EXPECT_EQ(PixelAt(written, 1022, 766), red);
+    EXPECT_EQ(mixer->GetCanvas().GetWidth(), 569);
+    EXPECT_EQ(PixelAt(mixer->GetCanvas(), 568, 420), red);
+
+    // A 0 x 0 target cannot be made: the canvas as it is gets written, the factors stay exactly.
+    const RECT none{0, 0, 0, 0};
+    ASSERT_TRUE(mixer->ExportBitmap(dir.Join("small.bmp").c_str(), &none));
+    ASSERT_TRUE(written.Load(dir.Join("small.bmp")));
+    EXPECT_EQ(written.GetWidth(), 569);
+    EXPECT_EQ(GetScaleX(), sx);
+    EXPECT_EQ(GetScaleY(), sy);
+
+    // A file that cannot be written is reported as such, after the writer's own message.
+    EXPECT_FALSE(mixer->ExportBitmap(dir.Join("missing/out.bmp").c_str(), &target));
+    ASSERT_FALSE(questions.empty());
+    EXPECT_EQ(questions.back().kind, ModalKind::MessageBox);
+    EXPECT_FALSE(mixer->ExportBitmap(nullptr, &target));
+}
+
+TEST_F(MixerTest, PrintingComposesAtTheTargetSizeAndStretchesToTheDestination) {
+    AddSlot(red, 100, 100, {0, 0, 100, 100}, 1);
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(nullptr));
+    CBitmap page;
+    ASSERT_TRUE(page.CreateCompatibleBitmap(&memory, 400, 300));
+    memory.SelectObject(&page);
+    const RECT dest{0, 0, 400, 300};
+    const RECT target{0, 0, 1138, 842};
+    ASSERT_TRUE(mixer->RenderToDC(&memory, &dest, &target));
+    // The slot covers 100 of 569 design units across: 70 of 400 page pixels.
+    EXPECT_EQ(memory.GetPixel(69, 60), red);
+    EXPECT_EQ(memory.GetPixel(72, 60), grey);
+    EXPECT_EQ(mixer->GetCanvas().GetWidth(), 569);
+    EXPECT_FALSE(mixer->RenderToDC(nullptr, &dest, &target));
+}
+
+TEST_F(MixerTest, HelpShowsEachPageStretchedUntilOneIsMissingThenRepaintsThePicture) {
+    TempDir dir;
+    dir.Mkdir("res");
+    const COLORREF pageColour[4] = {RGB(0, 0, 200), RGB(0, 200, 0), RGB(200, 200, 0), RGB(0, 200, 200)};
+    for (int n = 0; n < 4; ++n)
+        ASSERT_TRUE(
+            SolidPicture(7 + n, 5, pageColour[n])->Save(dir.Join("res/helpe" + std::to_string(n) + ".bmp")));
+    ASSERT_TRUE(SolidPicture(7, 5, red)->Save(dir.Join("res/helpn0.bmp")));
+    ScopedCwd cwd(dir.path);
+    SetLanguage(LANG_ENGLISH);
+
+    std::vector<COLORREF> seen;
+    onQuestion = [&](const ModalQuestion& q) {
+        if (q.kind == ModalKind::WaitForClick) {
+            seen.push_back(Shown(0, 0));
+            EXPECT_EQ(Shown(568, 420), seen.back()) << "the page covers the whole picture area";
+            EXPECT_TRUE(mixer->IsHelpShowing());
+            Button(helpId)->Clicked(); // a second help event while pages show is ignored
+        }
+        return Ok();
+    };
+    Button(helpId)->Clicked();
+    EXPECT_EQ(seen, std::vector<COLORREF>(pageColour, pageColour + 4));
+    EXPECT_FALSE(mixer->IsHelpShowing());
+    EXPECT_FALSE(Button(helpId)->m_flags & CTL_ON);
+    EXPECT_EQ(Shown(0, 0), grey);
+
+    // German has no pages here: nothing is shown and the button is off at once.
+    SetLanguage(LANG_GERMAN);
+    seen.clear();
+    Button(helpId)->m_flags &= ~CTL_ON;
+    Button(helpId)->Clicked();
+    EXPECT_TRUE(seen.empty());
+    EXPECT_FALSE(Button(helpId)->m_flags & CTL_ON);
+}
