@@ -93,7 +93,9 @@ void CWnd::Impl::Destroy() {
         link->impl = nullptr;
     link = nullptr;
     if (widget && WndHandlerScope::Active()) {
+        // Until it goes, the widget shows nothing and tells nobody anything.
         widget->hide();
+        widget->blockSignals(true);
         widget->deleteLater();
     } else {
         delete widget.data();
