@@ -1,10 +1,9 @@
 #pragma once
-// Pictures for the imaging tests, made by the tests: BMP file bytes from header fields, tables and rows,
-// palettes from colour lists, and a modal responder that records message boxes.
+// Pictures for the imaging tests, made by the tests: BMP file bytes from header fields, table and rows,
+// palettes from colour lists, and pixel reading.
 
-#include "platform/Modal.h"
+#include "imaging/DIB.h"
 #include "platform/Palette.h"
-#include "platform/WinTypes.h"
 
 #include <cstring>
 #include <memory>
@@ -12,47 +11,35 @@
 #include <vector>
 
 struct BmpSpec {
-    LONG width = 3;
-    LONG height = 2;
+    LONG width = 3, height = 2;
     WORD bits = 24;
-    DWORD compression = BI_RGB;
-    DWORD colorsUsed = 0;
-    DWORD headerSize = 40;
+    DWORD compression = BI_RGB, colorsUsed = 0, headerSize = 40;
     std::vector<RGBQUAD> table;
-    std::string rows; // pixel bytes exactly as stored, padding included
+    std::string rows; // exactly as stored, padding included
 };
 
-// The file: header, info header (headerSize bytes, zero beyond 40), table and rows; the size field
-// covers all of it.
-inline std::string MakeBmp(const BmpSpec& s) {
-    BITMAPINFOHEADER h{};
-    h.biSize = s.headerSize;
-    h.biWidth = s.width;
-    h.biHeight = s.height;
-    h.biPlanes = 1;
-    h.biBitCount = s.bits;
-    h.biCompression = s.compression;
-    h.biSizeImage = DWORD(s.rows.size());
-    h.biClrUsed = s.colorsUsed;
-    std::string info(s.headerSize < 40 ? 40 : s.headerSize, '\0');
-    std::memcpy(info.data(), &h, sizeof h);
-    info.resize(s.headerSize);
-    std::string table(reinterpret_cast<const char*>(s.table.data()), s.table.size() * sizeof(RGBQUAD));
-    BITMAPFILEHEADER f{};
-    f.bfType = 0x4D42;
-    f.bfSize = DWORD(sizeof f + info.size() + table.size() + s.rows.size());
-    f.bfOffBits = DWORD(sizeof f + info.size() + table.size());
-    return std::string(reinterpret_cast<const char*>(&f), sizeof f) + info + table + s.rows;
+template <typename T> void Poke(std::string& bytes, std::size_t at, T v) {
+    std::memcpy(bytes.data() + at, &v, sizeof v);
+}
+template <typename T> T Peek(const std::string& bytes, std::size_t at) {
+    T v{};
+    std::memcpy(&v, bytes.data() + at, sizeof v);
+    return v;
 }
 
-// Overwrites a little-endian field of a file image in place.
-template <typename T> void Poke(std::string& bytes, std::size_t offset, T value) {
-    std::memcpy(bytes.data() + offset, &value, sizeof value);
-}
-template <typename T> T Peek(const std::string& bytes, std::size_t offset) {
-    T value{};
-    std::memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
+// File header, info header (zero beyond its first 40 bytes), table and rows; the size field is right.
+inline std::string MakeBmp(const BmpSpec& s) {
+    BITMAPINFOHEADER h{s.headerSize, s.width, s.height, 1, s.bits, s.compression, DWORD(s.rows.size()), 0, 0,
+                       s.colorsUsed, 0};
+    std::string info(std::max<DWORD>(s.headerSize, 40), '\0');
+    std::memcpy(info.data(), &h, sizeof h);
+    info.resize(s.headerSize);
+    std::string body = info + std::string(reinterpret_cast<const char*>(s.table.data()), s.table.size() * 4);
+    std::string file(14, '\0');
+    Poke<WORD>(file, 0, 0x4D42);
+    Poke<DWORD>(file, 2, DWORD(14 + body.size() + s.rows.size()));
+    Poke<DWORD>(file, 10, DWORD(14 + body.size()));
+    return file + body + s.rows;
 }
 
 inline std::unique_ptr<CPalette> MakePalette(const std::vector<COLORREF>& colours) {
@@ -68,7 +55,7 @@ inline std::unique_ptr<CPalette> MakePalette(const std::vector<COLORREF>& colour
     return palette;
 }
 
-// A 256-entry grey ramp: entry i is (i, i, i).
+// Entry i is (i, i, i).
 inline std::vector<COLORREF> GreyRamp() {
     std::vector<COLORREF> colours;
     for (int i = 0; i < 256; ++i)
@@ -76,16 +63,13 @@ inline std::vector<COLORREF> GreyRamp() {
     return colours;
 }
 
-// Records every message box and answers OK, for the life of the object.
-struct MessageRecorder {
-    MessageRecorder() {
-        SetModalResponder([this](const ModalQuestion& q) {
-            texts.push_back(q.text);
-            ModalAnswer a;
-            a.result = IDOK;
-            return a;
-        });
-    }
-    ~MessageRecorder() { SetModalResponder({}); }
-    std::vector<std::string> texts;
-};
+// A 24-bit pixel as a colour, an 8-bit pixel as its index; CLR_INVALID where there is no address.
+inline COLORREF At(const CDIB& dib, int x, int y) {
+    const BYTE* p = dib.PixelAddressDirect(x, y);
+    return !p ? CLR_INVALID : dib.BitCount() == 8 ? *p : RGB(p[2], p[1], p[0]);
+}
+
+inline void Put(CDIB& dib, int x, int y, COLORREF colour) {
+    const RECT r{x, y, x + 1, y + 1};
+    dib.Fill(colour, &r);
+}
