@@ -9,10 +9,8 @@ namespace {
 const QRgb bands[] = {0xff2f8fd8, 0xff3aa55d, 0xff7b61d9, 0xff21a38f, 0xfff08a24, 0xff2f7fd0, 0xffd95fa8};
 const QColor ink(0x24, 0x30, 0x48);
 
-QRectF TextBox(QPainter* p, const QFont& font, const QRectF& r, const QString& text) {
-    QFontMetricsF metrics(font);
-    return metrics.boundingRect(r, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
-    Q_UNUSED(p);
+QRectF TextBox(const QFont& font, const QRectF& r, const QString& text) {
+    return QFontMetricsF(font).boundingRect(r, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 } // namespace
@@ -39,7 +37,7 @@ qreal CHelpPainter::Flow(QPainter* p, const QList<CHelpBook::Line>& lines, const
         else if (line.kind == CHelpBook::Line::iconLine)
             indent = size * 2.6, markHeight = size * 2.1;
         const QRectF area(column.left() + indent, y, column.width() - indent, 10000);
-        const QRectF box = TextBox(p, font, area, line.text);
+        const QRectF box = TextBox(font, area, line.text);
         const qreal rowHeight = qMax(box.height(), markHeight);
         // One-line text stands level with its mark.
         const qreal textTop = y + (rowHeight - box.height()) / 2;

@@ -26,9 +26,9 @@ bool CResMaker::Run() {
     return ok;
 }
 
-bool CResMaker::Write24(const QImage& image, const QString& name) {
+bool CResMaker::Write(const QImage& image, const QString& name, int bits) {
     const QString path = m_options.out + '/' + name;
-    if (bmpout::Write24(image, path))
+    if (bits == 8 ? bmpout::Write8(image, look::GeneralPalette(), path) : bmpout::Write24(image, path))
         return true;
     std::fprintf(stderr, "make-res: cannot write %s\n", qPrintable(path));
     return false;
@@ -36,19 +36,18 @@ bool CResMaker::Write24(const QImage& image, const QString& name) {
 
 bool CResMaker::MakeScreen() {
     const QImage screen = CScreenPainter::Paint();
-    bool ok = Write24(screen, QStringLiteral("Backg.BMP")) &&
-              bmpout::Write8(screen, look::GeneralPalette(), m_options.out + "/Backg8.BMP");
+    // The 8-bit screen's colour table becomes the screen palette on a 256-colour display.
+    bool ok = Write(screen, QStringLiteral("Backg.BMP")) && Write(screen, QStringLiteral("Backg8.BMP"), 8);
     for (const layout::Button& button : layout::buttons)
-        ok = Write24(CButtonPainter::Paint(screen, button), QString::fromLatin1(button.file)) && ok;
-    ok = Write24(CButtonPainter::PaintHideToggle(), QStringLiteral("bvisib.bmp")) && ok;
-    return Write24(CButtonPainter::PaintHold(), QStringLiteral("hold.bmp")) && ok;
+        ok = Write(CButtonPainter::Paint(screen, button), QString::fromLatin1(button.file)) && ok;
+    ok = Write(CButtonPainter::PaintHideToggle(), QStringLiteral("bvisib.bmp")) && ok;
+    return Write(CButtonPainter::PaintHold(), QStringLiteral("hold.bmp")) && ok;
 }
 
 bool CResMaker::MakeDialogs() {
-    bool ok = bmpout::Write8(CDialogPainter::PaintStartup(), look::GeneralPalette(),
-                             m_options.out + "/startup.bmp");
-    ok = Write24(CDialogPainter::PaintTextDialog(), QStringLiteral("textdlg.bmp")) && ok;
-    return Write24(CDialogPainter::PaintInfoDialog(), QStringLiteral("infodlg.bmp")) && ok;
+    bool ok = Write(CDialogPainter::PaintStartup(), QStringLiteral("startup.bmp"), 8);
+    ok = Write(CDialogPainter::PaintTextDialog(), QStringLiteral("textdlg.bmp")) && ok;
+    return Write(CDialogPainter::PaintInfoDialog(), QStringLiteral("infodlg.bmp")) && ok;
 }
 
 bool CResMaker::MakeContent() {
@@ -65,9 +64,8 @@ bool CResMaker::MakeContent() {
            "The screen, buttons, dialog and help pictures, the balloons named speech-*, thought, shout,\n"
            "whisper and caption, and the pictures marked as drawn were drawn by Quimble's resource tool\n"
            "(tools/make-res) and are dedicated to the public domain (CC0 1.0). All other content pictures\n"
-           "are free clip art from Debian's archive, converted (rendered, trimmed, scaled, their "
-           "transparency\n"
-           "written as the a*.bmp companion). Pictures under CC BY-SA keep that licence.\n\n";
+           "are free clip art from Debian's archive, converted: rendered, trimmed, scaled, and their\n"
+           "transparency written as the a*.bmp companion. Pictures under CC BY-SA keep that licence.\n\n";
     for (const QString& line : converter.Credits())
         out << line << '\n';
     return ok;
@@ -91,8 +89,8 @@ bool CResMaker::MakeHelp() {
             continue;
         }
         for (int page = 0; page < book.pages.size(); ++page)
-            ok = Write24(painter.Paint(book, page),
-                         QStringLiteral("help%1%2.bmp").arg(QLatin1String(language[0])).arg(page)) &&
+            ok = Write(painter.Paint(book, page),
+                       QStringLiteral("help%1%2.bmp").arg(QLatin1String(language[0])).arg(page)) &&
                  ok;
     }
     return ok;

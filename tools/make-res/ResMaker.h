@@ -1,6 +1,7 @@
 #pragma once
 // Lays out the whole data folder: screen, buttons, dialogs, help pages, content folders and credits.
 
+#include <QImage>
 #include <QString>
 
 class CResMaker {
@@ -21,7 +22,8 @@ private:
     bool MakeDialogs();
     bool MakeHelp();
     bool MakeContent();
-    bool Write24(const class QImage& image, const QString& name);
+    // Writes a picture of the data folder as a 24-bit or (on the general palette) 8-bit BMP file.
+    bool Write(const QImage& image, const QString& name, int bits = 24);
 
     Options m_options;
 };
