@@ -3,6 +3,7 @@
 #include "Look.h"
 #include <QLinearGradient>
 #include <QPainter>
+#include <cstdio>
 
 namespace {
 
@@ -81,6 +82,9 @@ qreal CHelpPainter::FitSize(const QList<CHelpBook::Line>& lines, const QRectF& c
     qreal size = 21;
     while (size > 12 && Flow(nullptr, lines, column, size) > column.height())
         size -= 0.5;
+    if (Flow(nullptr, lines, column, size) > column.height())
+        std::fprintf(stderr, "make-res: a help text is too long for its page: \"%s...\"\n",
+                     qPrintable(lines.isEmpty() ? QString() : lines.first().text.left(40)));
     return size;
 }
 
