@@ -213,9 +213,11 @@ BOOL CWnd::AdoptWidget(QWidget* widget, DWORD style, const RECT& rect, CWnd* par
             delete widget;
         return FALSE;
     }
-    // A new Qt parent, keeping the widget's kind (a dialog stays a window of its own).
+    // A new Qt parent, keeping the widget's kind (a dialog stays a window of its own). A widget made
+    // without a parent counts as a plain window and becomes a child.
     if (parent && parent->d->widget && widget->parentWidget() != parent->d->widget)
-        widget->setParent(parent->d->widget, widget->windowFlags());
+        widget->setParent(parent->d->widget,
+                          widget->windowType() == Qt::Window ? Qt::Widget : widget->windowFlags());
     d->keepMouse = false;
     // What the widget leaves of a mouse message never reaches the parent window: a move over a button
     // is not a move over the view.

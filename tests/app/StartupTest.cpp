@@ -5,6 +5,8 @@
 #include "platform/RecentFileList.h"
 
 #include <QSettings>
+#include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -38,14 +40,19 @@ TEST(Startup, InitInstanceSetsTheLanguageMakesTheWindowThenShowsTheStartupPictur
     app.m_arguments = {"2", "3"};
     struct Seen {
         bool frameVisible = false;
+        bool itemsInside = false;
         DialogTemplate dialog;
     };
     std::vector<Seen> seen;
     SetModalResponder([&](const ModalQuestion& q) {
         Seen s;
         s.frameVisible = app.m_pMainWnd && app.m_pMainWnd->GetQWidget()->isVisible();
-        if (q.kind == ModalKind::Dialog && q.dialog)
+        if (q.kind == ModalKind::Dialog && q.dialog) {
             s.dialog = q.dialog->GetTemplate();
+            QList<QWidget*> items = q.dialog->GetQWidget()->findChildren<QWidget*>();
+            s.itemsInside = !items.isEmpty() && std::none_of(items.begin(), items.end(),
+                                                             [](QWidget* w) { return w->isWindow(); });
+        }
         seen.push_back(s);
         ModalAnswer a;
         a.result = IDOK;
@@ -57,6 +64,7 @@ TEST(Startup, InitInstanceSetsTheLanguageMakesTheWindowThenShowsTheStartupPictur
     EXPECT_EQ(GetLanguage(), LANG_ENGLISH);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_TRUE(seen[0].frameVisible);
+    EXPECT_TRUE(seen[0].itemsInside); // the picture is shown in the dialog, not as a window of its own
     const DialogTemplate& t = seen[0].dialog;
     EXPECT_EQ(t.style, WS_POPUP);
     EXPECT_EQ(t.cx, 400);
