@@ -434,10 +434,10 @@ BOOL CDIB::MakeCompanionNames(const std::string& path, CompanionMode mode, std::
 }
 
 BOOL CDIB::LoadAlpha() {
-    m_alpha.reset();
     std::string imageName, alphaName;
     if (m_name.empty() || !MakeCompanionNames(m_name, companionReplaceFirst, &imageName, &alphaName))
         return FALSE;
+    m_alpha.reset();
     auto alpha = std::unique_ptr<CDIB>(new (std::nothrow) CDIB);
     if (!alpha || !alpha->Load(alphaName, FALSE))
         return FALSE;
