@@ -2,7 +2,6 @@
 #include "app/ShellFixture.h"
 #include "platform/Dialog.h"
 #include "platform/Modal.h"
-#include "platform/RecentFileList.h"
 
 #include <QSettings>
 #include <QWidget>
@@ -111,13 +110,4 @@ TEST(Startup, RecentFilesKeepFourUnderTheQuimbleKey) {
     EXPECT_EQ(settings.value("Recent File List/File2").toString(), "/p/4.qmf");
     EXPECT_EQ(settings.value("Recent File List/File4").toString(), "/p/2.qmf");
     EXPECT_FALSE(settings.contains("Recent File List/File5"));
-
-    // The next start reads them back.
-    CQuimbleApp again;
-    SetModalResponder([](const ModalQuestion&) { return ModalAnswer{}; });
-    ASSERT_TRUE(again.InitInstance());
-    SetModalResponder({});
-    ASSERT_NE(again.GetRecentFileList(), nullptr);
-    EXPECT_EQ(again.GetRecentFileList()->Entries().front(), "/p/5.bmp");
-    EXPECT_EQ(again.GetRecentFileList()->Entries().size(), 4u);
 }

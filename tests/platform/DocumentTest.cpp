@@ -82,14 +82,3 @@ TEST(Document, SaveModifiedAsksWithTheTitle) {
     EXPECT_EQ(answers.asked[0].caption, "Quimble");
     EXPECT_EQ(doc->saved, std::vector<std::string>{"/tmp/beach.qmf"});
 }
-
-TEST(Document, PathNamesJoinTheRecentFilesOnlyWithTheFlag) {
-    TestApp app;
-    app.LoadStdProfileSettings(4);
-    ASSERT_TRUE(app.Start());
-    app.Doc()->SetPathName("/a/one.qmf", FALSE);
-    EXPECT_TRUE(app.GetRecentFileList()->Entries().empty());
-    app.Doc()->SetPathName("/a/two.qmf");
-    EXPECT_EQ(app.GetRecentFileList()->Entries(), std::vector<std::string>{"/a/two.qmf"});
-    EXPECT_EQ(app.Doc()->GetTitle(), "two.qmf");
-}

@@ -1,23 +1,12 @@
 #include "platform/FrameworkFixture.h"
 #include "platform/ScriptedAnswers.h"
 
-#include <QAction>
 #include <QMainWindow>
-#include <QMenuBar>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 QMainWindow* Window(CFrameWnd* frame) {
     return static_cast<QMainWindow*>(frame->GetQWidget());
-}
-
-QAction* MenuAction(CFrameWnd* frame, const QString& text) {
-    for (QAction* menu : Window(frame)->menuBar()->actions())
-        for (QAction* item : menu->menu()->actions())
-            if (item->text() == text)
-                return item;
-    return nullptr;
 }
 } // namespace
 
@@ -40,19 +29,6 @@ TEST(Frame, NewDocumentMakesAShownFrameWithItsViewAndTitle) {
     EXPECT_EQ(window->windowTitle(), "beach.qmf - Quimble");
 }
 
-TEST(Frame, MenuTextsKeepTheirShortcutTextAndSeparators) {
-    TestApp app;
-    ASSERT_TRUE(app.Start());
-    QList<QAction*> menus = Window(app.Frame())->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
-    EXPECT_EQ(menus[0]->text(), "&File");
-    QList<QAction*> items = menus[0]->menu()->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), "&Thing\tCtrl+T");
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(menus[1]->text(), "&Help");
-}
-
 TEST(Frame, CommandsGoToViewDocumentFrameAndApplicationInTurn) {
     TestApp app;
     ASSERT_TRUE(app.Start());
@@ -72,23 +48,6 @@ TEST(Frame, CommandsGoToViewDocumentFrameAndApplicationInTurn) {
     EXPECT_TRUE(frame->RouteCommand(ID_FILE_SAVE));
     EXPECT_EQ(app.Doc()->saved, std::vector<std::string>{"/tmp/quimble-frame-test.qmf"});
     EXPECT_TRUE(answers.asked.empty());
-}
-
-TEST(Frame, MenuItemsAndShortcutsReachTheirHandlers) {
-    TestApp app;
-    ASSERT_TRUE(app.Start());
-    MenuAction(app.Frame(), "&App thing")->trigger();
-    EXPECT_EQ(app.appCommands, 1);
-    MenuAction(app.Frame(), "&Thing\tCtrl+T")->trigger();
-    EXPECT_EQ(app.View()->events.size(), 1u);
-
-    QMainWindow* window = Window(app.Frame());
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
-    EXPECT_EQ(app.View()->events.size(), 2u);
-    QTest::keyClick(window, Qt::Key_T); // without Ctrl: nothing
-    EXPECT_EQ(app.View()->events.size(), 2u);
 }
 
 TEST(Frame, ClosingAsksOnlyWhenModifiedAndCancelKeepsTheWindow) {

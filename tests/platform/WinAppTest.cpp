@@ -73,12 +73,3 @@ TEST(WinApp, WithoutATemplateTheShellCommandFails) {
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     EXPECT_EQ(AfxGetApp(), &app);
 }
-
-TEST(WinApp, ProfileStringsLiveUnderTheRegistryKey) {
-    TestApp app;
-    app.SetRegistryKey("QuimbleWinAppTest");
-    EXPECT_TRUE(app.WriteProfileString("Settings", "Name", "value"));
-    EXPECT_EQ(app.GetProfileString("Settings", "Name"), "value");
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "QuimbleWinAppTest", "QuimbleWinAppTest");
-    EXPECT_EQ(settings.value("Settings/Name").toString(), "value");
-}
