@@ -9,6 +9,8 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,4 +132,54 @@ TEST(HelpBook, KeepsAtMostTheTwentyOnePagesTheProgramShowsAndRefusesAnEmptyFile)
     EXPECT_EQ(book.pages.size(), CHelpBook::maxPages);
     EXPECT_FALSE(book.Load(QString::fromStdString(dir.Write("none.txt", "just words\n"))));
     EXPECT_FALSE(book.Load(QString::fromStdString(dir.Join("missing.txt"))));
+}
+
+TEST(ContentConverter, ConvertsTheListDrawsStandInsForMissingPicturesAndCreditsEachOne) {
+    TempDir dir;
+    // A square SVG background, a PNG prop with an empty border, and a character whose file is missing.
+    dir.Write("art/sky.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100'>"
+                             "<rect width='100' height='100' fill='#3080ff'/></svg>");
+    QImage prop = Clear(300, 200);
+    for (int y = 50; y < 150; ++y)
+        for (int x = 100; x < 200; ++x)
+            prop.setPixel(x, y, qRgba(255, 0, 0, 255));
+    dir.Mkdir("art");
+    ASSERT_TRUE(prop.save(QString::fromStdString(dir.Join("art/box.png"))));
+    const std::string list = "id\tfolder\tpackage\tsource\tlicence\tdescription\tsize\n"
+                             "b1\tbckgnds\tpkg\t" +
+                             dir.Join("art/sky.svg") +
+                             "\tpublic-domain\tBlue sky; square\t-\n"
+                             "p1\tprops\tpkg\t" +
+                             dir.Join("art/box.png") +
+                             "\tCC-BY-SA-4.0\tred box (big)\t-\n"
+                             "c1\tchars\tgone-pkg\t" +
+                             dir.Join("art/none.svg") +
+                             "\tpublic-domain\tlost one\t-\n"
+                             "x1\tnowhere\tpkg\t/dev/null\tpublic-domain\tignored\t-\n";
+    dir.Write("src/picks.tsv", list);
+    dir.Write("out/props/iold.bmp", "stale");
+
+    CContentConverter converter(QString::fromStdString(dir.Join("out")),
+                                QString::fromStdString(dir.Join("src")),
+                                QString::fromStdString(dir.Join("cache")), QString());
+    ASSERT_TRUE(converter.Run());
+
+    CDIB sky, box, boxAlpha;
+    ASSERT_TRUE(sky.Load(dir.Join("out/bckgnds/iblue-sky.bmp")));
+    EXPECT_EQ(sky.GetWidth(), 800);
+    EXPECT_EQ(sky.GetHeight(), 600);
+    ASSERT_TRUE(box.Load(dir.Join("out/props/ired-box.bmp")));
+    ASSERT_TRUE(boxAlpha.Load(dir.Join("out/props/ared-box.bmp")));
+    EXPECT_EQ(box.GetWidth(), 400) << "trimmed to the covered square, then scaled up to the folder's size";
+    EXPECT_EQ(box.GetHeight(), 400);
+    EXPECT_EQ(boxAlpha.GetWidth(), 400);
+    const std::vector<std::string> props = dir.List("out/props");
+    EXPECT_EQ(std::count(props.begin(), props.end(), "iold.bmp"), 0) << "an earlier run's picture is gone";
+    EXPECT_EQ(dir.List("out/chars").size(), 2u) << "a drawn stand-in and its companion";
+
+    const QString credits = converter.Credits().join('\n');
+    EXPECT_TRUE(credits.contains("props/ired-box.bmp")) << credits.toStdString();
+    EXPECT_TRUE(credits.contains("CC BY-SA 4.0"));
+    EXPECT_TRUE(credits.contains("in place of: lost one"));
+    EXPECT_FALSE(credits.contains("ignored"));
 }

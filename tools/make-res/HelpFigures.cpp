@@ -13,8 +13,6 @@ using namespace layout;
 namespace {
 
 // Figures are drawn in their own units, scaled to the place they get on the page.
-constexpr qreal figureWidth = 788;
-
 QSizeF FigureSize(const QString& name) {
     if (name == QLatin1String("screen"))
         return {788, 550};
