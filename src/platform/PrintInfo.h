@@ -1,6 +1,5 @@
 #pragma once
-// What one print job knows: its page range, whether it is a preview, the page being printed and the
-// printable area of that page.
+// What one print job knows: its page range, whether it is a preview and the page being printed.
 
 #include "platform/WinTypes.h"
 
@@ -13,8 +12,6 @@ public:
 
     BOOL m_bPreview = FALSE;
     UINT m_nCurPage = 1;
-    // The printable area of the page in device pixels.
-    RECT m_rectDraw;
 
 private:
     UINT m_minPage = 1;

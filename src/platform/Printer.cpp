@@ -89,7 +89,6 @@ BOOL CPrinter::Render(QPrinter& printer, CPrintInfo* info, const PageDrawer& dra
         if (page != info->GetMinPage() && !printer.newPage())
             break;
         info->m_nCurPage = page;
-        info->m_rectDraw = {0, 0, printer.width(), printer.height()};
         std::unique_ptr<CDC> dc = CDC::ForPainter(&painter, printer.width(), printer.height(),
                                                   printer.logicalDpiX(), printer.logicalDpiY());
         draw(dc.get(), info);
