@@ -80,9 +80,11 @@ void CWnd::Impl::Attach(QWidget* w, DWORD style, const RECT& rect, CWnd* parentW
         MINMAXINFO info{};
         info.ptMaxTrackSize = {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
         self->OnGetMinMaxInfo(&info);
-        w->setMinimumSize(std::max(info.ptMinTrackSize.x, 0), std::max(info.ptMinTrackSize.y, 0));
-        w->setMaximumSize(std::clamp<LONG>(info.ptMaxTrackSize.x, 0, QWIDGETSIZE_MAX),
-                          std::clamp<LONG>(info.ptMaxTrackSize.y, 0, QWIDGETSIZE_MAX));
+        // A limit left at zero (or below) is no limit: a window is never made to vanish.
+        auto limit = [](LONG v, LONG none) { return v > 0 ? std::min<LONG>(v, QWIDGETSIZE_MAX) : none; };
+        w->setMinimumSize(limit(info.ptMinTrackSize.x, 0), limit(info.ptMinTrackSize.y, 0));
+        w->setMaximumSize(limit(info.ptMaxTrackSize.x, QWIDGETSIZE_MAX),
+                          limit(info.ptMaxTrackSize.y, QWIDGETSIZE_MAX));
     }
     w->setEnabled(!(style & WS_DISABLED));
     w->setVisible(style & WS_VISIBLE);

@@ -197,3 +197,18 @@ TEST(Wnd, AHandlerMayDestroyItsOwnWindowAndTheParent) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(child.GetSafeHwnd(), nullptr) << "the child's widget went with the parent's";
 }
+
+TEST(Wnd, TopLevelTakesItsSizeLimitsAndZeroMeansNone) {
+    struct Limited : CWnd {
+        void OnGetMinMaxInfo(MINMAXINFO* info) override {
+            info->ptMinTrackSize = {100, 80};
+            info->ptMaxTrackSize = {0, 0};
+        }
+    } wnd;
+    ASSERT_TRUE(wnd.Create("w", 0, {0, 0, 10, 10}, nullptr, 0));
+    EXPECT_EQ(wnd.GetQWidget()->minimumSize(), QSize(100, 80));
+    EXPECT_EQ(wnd.GetQWidget()->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    RECT client;
+    wnd.GetClientRect(&client);
+    EXPECT_EQ(client, (RECT{0, 0, 100, 80}));
+}
