@@ -15,7 +15,8 @@ std::vector<BYTE> Description(const std::vector<PALETTEENTRY>& entries) {
 } // namespace
 
 TEST(Palette, NearestEntryBySquaredDistanceLowestIndexOnTies) {
-    auto block = Description({{0, 0, 0, 0}, {255, 0, 0, 0}, {0, 0, 255, 0}, {255, 0, 0, 0}, {128, 128, 128, 0}});
+    auto block =
+        Description({{0, 0, 0, 0}, {255, 0, 0, 0}, {0, 0, 255, 0}, {255, 0, 0, 0}, {128, 128, 128, 0}});
     CPalette pal;
     EXPECT_FALSE(pal.IsCreated());
     ASSERT_TRUE(pal.CreatePalette(reinterpret_cast<LOGPALETTE*>(block.data())));
@@ -51,4 +52,31 @@ TEST(Palette, RefusesEmptyDescriptions) {
     auto block = Description({});
     EXPECT_FALSE(pal.CreatePalette(reinterpret_cast<LOGPALETTE*>(block.data())));
     EXPECT_FALSE(pal.DeleteObject());
+}
+
+TEST(Palette, NearestMatchesAPlainSearchEverywhere) {
+    std::uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 4; ++round) {
+        std::vector<PALETTEENTRY> entries;
+        int n = round == 0 ? 2 : round == 1 ? 16 : 256;
+        for (int i = 0; i < n; ++i) // coarse values make ties likely
+            entries.push_back(
+                {BYTE((next() >> 8) & 0xF0), BYTE((next() >> 8) & 0xF0), BYTE((next() >> 8) & 0xF0), 0});
+        auto block = Description(entries);
+        CPalette pal;
+        ASSERT_TRUE(pal.CreatePalette(reinterpret_cast<LOGPALETTE*>(block.data())));
+        for (int k = 0; k < 20000; ++k) {
+            COLORREF c = next() >> 8 & 0xFFFFFF;
+            UINT expected = 0;
+            int best = 1 << 30;
+            for (int i = 0; i < n; ++i) {
+                int dr = entries[i].peRed - GetRValue(c), dg = entries[i].peGreen - GetGValue(c),
+                    db = entries[i].peBlue - GetBValue(c);
+                if (dr * dr + dg * dg + db * db < best)
+                    best = dr * dr + dg * dg + db * db, expected = UINT(i);
+            }
+            ASSERT_EQ(pal.GetNearestPaletteIndex(c), expected) << "colour " << std::hex << c;
+        }
+    }
 }
