@@ -210,18 +210,20 @@ bool CCanvasComposer::Plan(const std::vector<std::unique_ptr<CDIBSlot>>& slots, 
             if (layer.paints) {
                 m_runs.reserve(std::size_t(alpha ? layer.alpha.width : layer.image.width) + 1);
                 layer.firstColumn = m_columns.size();
+                m_columns.resize(m_columns.size() + std::size_t(layer.spanEnd - layer.spanBegin));
+                Column* column = m_columns.data() + layer.firstColumn;
                 Stepper imageColumn, alphaColumn;
                 imageColumn.Start(layer.spanBegin - layer.colStart, layer.image.width, layer.colCount);
                 alphaColumn.Start(layer.spanBegin - layer.colStart, layer.alpha.width, layer.colCount);
-                for (int e = layer.spanBegin; e < layer.spanEnd; ++e) {
+                for (int e = layer.spanBegin; e < layer.spanEnd; ++e, ++column) {
                     std::int64_t x = imageColumn.q, ax = alphaColumn.q;
                     if (layer.mirrorH) {
                         x = layer.image.width - 1 - x;
                         ax = layer.alpha.width - 1 - ax;
                     }
-                    m_columns.push_back(
-                        {std::uint32_t(3 * x),
-                         layer.alpha.bits ? std::uint32_t(ColumnOffset(ax, layer.alpha.bitCount)) : 0});
+                    column->image = std::uint32_t(3 * x);
+                    column->alpha =
+                        layer.alpha.bits ? std::uint32_t(ColumnOffset(ax, layer.alpha.bitCount)) : 0;
                     imageColumn.Next();
                     alphaColumn.Next();
                 }
@@ -229,11 +231,13 @@ bool CCanvasComposer::Plan(const std::vector<std::unique_ptr<CDIBSlot>>& slots, 
                 // ceil(a × colCount ÷ mask width), kept within the span.
                 const int maskWidth = alpha ? layer.alpha.width : layer.image.width;
                 layer.firstMaskColumn = m_maskColumns.size();
+                m_maskColumns.resize(m_maskColumns.size() + std::size_t(maskWidth) + 1);
+                int* canvasColumn = m_maskColumns.data() + layer.firstMaskColumn;
                 Stepper inverse;
                 inverse.Start(0, layer.colCount, maskWidth);
                 for (int a = 0; a <= maskWidth; ++a, inverse.Next())
-                    m_maskColumns.push_back(int(std::clamp<std::int64_t>(
-                        layer.colStart + inverse.q + (inverse.r != 0), layer.spanBegin, layer.spanEnd)));
+                    canvasColumn[a] = int(std::clamp<std::int64_t>(
+                        layer.colStart + inverse.q + (inverse.r != 0), layer.spanBegin, layer.spanEnd));
             }
             m_layers.push_back(layer);
         }
