@@ -127,6 +127,25 @@ void ReferenceCompose(CDIB& canvas, const std::vector<std::unique_ptr<CDIBSlot>>
     }
 }
 
+// A picture of any bit count pixel addressing knows, its bytes left for the caller to set.
+std::unique_ptr<CDIB> Plane(int width, int height, int bitCount) {
+    const DWORD colours = bitCount <= 8 ? 1u << bitCount : 0;
+    const DWORD rows = CDIB::StrideOf(width, bitCount) * DWORD(height);
+    const DWORD size = sizeof(BITMAPINFOHEADER) + 4 * colours + rows;
+    auto block = std::make_unique<BYTE[]>(size);
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = WORD(bitCount);
+    header.biSizeImage = rows;
+    std::memcpy(block.get(), &header, sizeof header);
+    auto dib = std::make_unique<CDIB>();
+    EXPECT_TRUE(dib->Attach(std::move(block), size));
+    return dib;
+}
+
 struct Scene {
     std::vector<std::unique_ptr<CDIB>> sources;
     std::vector<std::unique_ptr<CDIBSlot>> slots;
@@ -269,16 +288,20 @@ TEST(CanvasComposer, MatchesThePlainReadingOfTheRulesOnRandomScenes) {
                 for (int k = 0; k < 20; ++k)
                     SetPixelAt(*source, pick(0, source->GetWidth() - 1), pick(0, source->GetHeight() - 1),
                                white);
-            const int alphaKind = pick(0, 2);
+            const int alphaKind = pick(0, 3);
             if (alphaKind) {
-                auto alpha = std::make_unique<CDIB>();
-                alpha->Create(pick(1, 40), pick(1, 40), alphaKind == 1 ? 8 : 24);
-                randomise(*alpha);
-                // Mostly the three classes of coverage in runs, as real companions have them.
-                for (DWORD k = 0; k < alpha->GetStride() * DWORD(alpha->GetHeight()); ++k) {
+                const int bitCounts[] = {8, 24, 1, 4, 16};
+                auto alpha = Plane(pick(1, 90), pick(1, 40),
+                                   alphaKind < 3 ? bitCounts[alphaKind - 1] : bitCounts[pick(2, 4)]);
+                // Coverage in runs of 0, 255 and values between, as real companions have it; short runs
+                // or long ones.
+                const int longest = pick(0, 1) ? 3 : 40;
+                BYTE* bytes = alpha->GetBits();
+                for (DWORD k = 0, end = alpha->GetStride() * DWORD(alpha->GetHeight()); k < end;) {
                     const int c = pick(0, 3);
-                    if (c < 2)
-                        alpha->GetBits()[k] = c ? 255 : 0;
+                    const BYTE v = c == 0 ? 0 : c == 1 ? 255 : BYTE(pick(1, 254));
+                    for (int n = pick(1, longest); n > 0 && k < end; --n)
+                        bytes[k++] = c == 3 ? BYTE(pick(0, 255)) : v;
                 }
                 source->SetAlpha(std::move(alpha));
             }
