@@ -480,16 +480,7 @@ BOOL CDIB::MapToPalette(const CPalette* palette) {
     // The result is laid out anew as an 8-bit image whose table is exactly the palette, so the rows
     // start where the header says whatever the palette's size, and a 4-bit image can take indexes
     // beyond 15.
-    DWORD size = 0;
-    auto block = NewIndexedBlock(*GetHeader(), *palette, &size);
-    if (!block)
-        return FALSE;
-    const auto* out = reinterpret_cast<const BITMAPINFOHEADER*>(block.get());
-    BYTE* to = block.get() + size - out->biSizeImage;
-    const DWORD toStride = StrideOf(out->biWidth, 8), fromStride = GetStride();
-    const BYTE* from = GetBits();
-    const int width = GetWidth(), height = GetHeight();
-    for (int y = 0; y < height; ++y, from += fromStride, to += toStride) {
+    return RebuildIndexed(*palette, [&](const BYTE* from, BYTE* to, int width) {
         if (bits == 8) {
             for (int x = 0; x < width; ++x)
                 to[x] = map[from[x]];
@@ -497,9 +488,7 @@ BOOL CDIB::MapToPalette(const CPalette* palette) {
             for (int x = 0; x < width; ++x)
                 to[x] = map[(x & 1) ? from[x / 2] & 0x0F : from[x / 2] >> 4];
         }
-    }
-    Adopt(std::move(block), size);
-    return TRUE;
+    });
 }
 
 BOOL CDIB::ConvertTo8Bit(const CPalette* palette) {
@@ -507,24 +496,28 @@ BOOL CDIB::ConvertTo8Bit(const CPalette* palette) {
     if (!palette || palette->GetEntryCount() == 0 || BitCount() != 24 || NumColors() != 0)
         return FALSE;
     ShowWaitCursor();
+    BOOL done = RebuildIndexed(*palette, [&](const BYTE* from, BYTE* to, int width) {
+        for (int x = 0; x < width; ++x, from += 3)
+            to[x] = BYTE(palette->GetNearestPaletteIndex(RGB(from[2], from[1], from[0])));
+    });
+    ShowArrowCursor();
+    return done;
+}
+
+BOOL CDIB::RebuildIndexed(const CPalette& palette,
+                          const std::function<void(const BYTE* from, BYTE* to, int width)>& convertRow) {
     DWORD size = 0;
-    auto block = NewIndexedBlock(*GetHeader(), *palette, &size);
-    if (!block) {
-        ShowArrowCursor();
+    auto block = NewIndexedBlock(*GetHeader(), palette, &size);
+    if (!block)
         return FALSE;
-    }
     const auto* out = reinterpret_cast<const BITMAPINFOHEADER*>(block.get());
     BYTE* to = block.get() + size - out->biSizeImage;
     const DWORD toStride = StrideOf(out->biWidth, 8), fromStride = GetStride();
     const BYTE* from = GetBits();
     const int width = GetWidth(), height = GetHeight();
-    for (int y = 0; y < height; ++y, from += fromStride, to += toStride) {
-        const BYTE* p = from;
-        for (int x = 0; x < width; ++x, p += 3)
-            to[x] = BYTE(palette->GetNearestPaletteIndex(RGB(p[2], p[1], p[0])));
-    }
+    for (int y = 0; y < height; ++y, from += fromStride, to += toStride)
+        convertRow(from, to, width);
     Adopt(std::move(block), size);
-    ShowArrowCursor();
     return TRUE;
 }
 

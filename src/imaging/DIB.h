@@ -8,6 +8,7 @@
 // of rows, so pixel addresses and whole-row walks never leave the block, whatever file it came from.
 
 #include "platform/WinTypes.h"
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -141,6 +142,10 @@ private:
     // the same picture (name, alpha companion, reference count, stretch mode and mirror flags kept).
     void Install(std::unique_ptr<BYTE[]> block, DWORD size);
     void Adopt(std::unique_ptr<BYTE[]> block, DWORD size);
+    // Lays the picture out anew as an 8-bit image on the palette, each row made by convertRow from the
+    // old row; false (nothing changed) when memory runs out.
+    BOOL RebuildIndexed(const CPalette& palette,
+                        const std::function<void(const BYTE* from, BYTE* to, int width)>& convertRow);
 
     std::unique_ptr<BYTE[]> m_block;
     DWORD m_size = 0;

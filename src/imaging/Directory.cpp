@@ -16,9 +16,9 @@ BOOL CDirectory::Scan(const char* pattern) {
     if (!(m_flags & pathSet) || m_path.empty())
         return FALSE;
     m_entries.clear();
-    const std::string spec = m_path + "/" + (pattern ? pattern : m_pattern);
+    const std::string searchPath = m_path + "/" + (pattern ? pattern : m_pattern);
     WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(spec.c_str(), &data);
+    HANDLE search = FindFirstFileA(searchPath.c_str(), &data);
     if (search == INVALID_HANDLE_VALUE)
         return TRUE;
     do {

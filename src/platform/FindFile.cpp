@@ -52,12 +52,13 @@ bool WildcardMatch(const char* pattern, const char* name) {
     return *p == 0;
 }
 
-HANDLE FindFirstFileA(const char* spec, WIN32_FIND_DATAA* data) {
-    if (!spec || !data)
+HANDLE FindFirstFileA(const char* searchPath, WIN32_FIND_DATAA* data) {
+    if (!searchPath || !data)
         return INVALID_HANDLE_VALUE;
-    std::string s(spec);
+    std::string s(searchPath);
     std::size_t slash = s.rfind('/');
-    std::string folder = slash == std::string::npos ? std::string(".") : s.substr(0, std::max<std::size_t>(slash, 1));
+    std::string folder =
+        slash == std::string::npos ? std::string(".") : s.substr(0, std::max<std::size_t>(slash, 1));
     std::string pattern = slash == std::string::npos ? s : s.substr(slash + 1);
     DIR* dir = opendir(folder.c_str());
     if (!dir)

@@ -9,8 +9,8 @@ struct FindSearch;
 using HANDLE = FindSearch*;
 inline HANDLE const INVALID_HANDLE_VALUE = nullptr;
 
-// spec is a folder, "/", and a pattern; a spec without "/" searches the working directory.
-HANDLE FindFirstFileA(const char* spec, WIN32_FIND_DATAA* data);
+// searchPath is a folder, "/", and a pattern; a searchPath without "/" searches the working directory.
+HANDLE FindFirstFileA(const char* searchPath, WIN32_FIND_DATAA* data);
 BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* data);
 BOOL FindClose(HANDLE search);
 

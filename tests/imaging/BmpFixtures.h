@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-struct BmpSpec {
+struct BmpLayout {
     LONG width = 3, height = 2;
     WORD bits = 24;
     DWORD compression = BI_RGB, colorsUsed = 0, headerSize = 40;
@@ -28,7 +28,7 @@ template <typename T> T Peek(const std::string& bytes, std::size_t at) {
 }
 
 // File header, info header (zero beyond its first 40 bytes), table and rows; the size field is right.
-inline std::string MakeBmp(const BmpSpec& s) {
+inline std::string MakeBmp(const BmpLayout& s) {
     BITMAPINFOHEADER h{s.headerSize, s.width, s.height, 1, s.bits, s.compression, DWORD(s.rows.size()), 0, 0,
                        s.colorsUsed, 0};
     std::string info(std::max<DWORD>(s.headerSize, 40), '\0');

@@ -10,12 +10,12 @@
 
 namespace {
 // A sound 2 x 2 8-bit file with a two-entry table, for the cases to break.
-BmpSpec Sound() {
+BmpLayout Sound() {
     return {
         2, 2, 8, BI_RGB, 2, 40, {{0, 0, 0, 0}, {255, 255, 255, 0}}, std::string("\0\x01\0\0\x01\0\0\0", 8)};
 }
-std::string With(const std::function<void(BmpSpec&)>& change) {
-    BmpSpec s = Sound();
+std::string With(const std::function<void(BmpLayout&)>& change) {
+    BmpLayout s = Sound();
     change(s);
     return MakeBmp(s);
 }
@@ -39,18 +39,18 @@ TEST(DIBBadFiles, EveryCraftedFileFailsAndKeepsNothing) {
         {"size field 4 GiB", WithField(2, 0xFFFFFFFF)},
         {"header size 39", WithField(14, 39)},
         {"header size beyond the block", WithField(14, 0x80000000)},
-        {"width 0", With([](BmpSpec& s) { s.width = 0; })},
-        {"width negative", With([](BmpSpec& s) { s.width = -2; })},
-        {"width absurd", With([](BmpSpec& s) { s.width = 0x7FFFFFFF; })},
-        {"height 0", With([](BmpSpec& s) { s.height = 0; })},
-        {"height most negative", With([](BmpSpec& s) { s.height = LONG(0x80000000); })},
-        {"huge picture, small block", With([](BmpSpec& s) { s.width = s.height = 30000; })},
-        {"bit count 7", With([](BmpSpec& s) { s.bits = 7; })},
-        {"run-length 8", With([](BmpSpec& s) { s.compression = BI_RLE8; })},
-        {"run-length 4", With([](BmpSpec& s) { s.bits = 4, s.compression = BI_RLE4; })},
-        {"colours used beyond a palette", With([](BmpSpec& s) { s.colorsUsed = 0x40000000; })},
-        {"table past the block", With([](BmpSpec& s) { s.colorsUsed = 0; })},
-        {"rows past the block", With([](BmpSpec& s) { s.bits = 24; })},
+        {"width 0", With([](BmpLayout& s) { s.width = 0; })},
+        {"width negative", With([](BmpLayout& s) { s.width = -2; })},
+        {"width absurd", With([](BmpLayout& s) { s.width = 0x7FFFFFFF; })},
+        {"height 0", With([](BmpLayout& s) { s.height = 0; })},
+        {"height most negative", With([](BmpLayout& s) { s.height = LONG(0x80000000); })},
+        {"huge picture, small block", With([](BmpLayout& s) { s.width = s.height = 30000; })},
+        {"bit count 7", With([](BmpLayout& s) { s.bits = 7; })},
+        {"run-length 8", With([](BmpLayout& s) { s.compression = BI_RLE8; })},
+        {"run-length 4", With([](BmpLayout& s) { s.bits = 4, s.compression = BI_RLE4; })},
+        {"colours used beyond a palette", With([](BmpLayout& s) { s.colorsUsed = 0x40000000; })},
+        {"table past the block", With([](BmpLayout& s) { s.colorsUsed = 0; })},
+        {"rows past the block", With([](BmpLayout& s) { s.bits = 24; })},
     };
     TempDir dir;
     for (const auto& [what, bytes] : cases) {
@@ -71,7 +71,7 @@ TEST(DIBBadFiles, EveryCraftedFileFailsAndKeepsNothing) {
 // checks that).
 TEST(DIBBadFiles, DamagedFilesNeverLeadAnyReaderAstray) {
     TempDir dir;
-    BmpSpec base{
+    BmpLayout base{
         9, 5, 8, BI_RGB, 0, 40, std::vector<RGBQUAD>(256, {10, 20, 30, 0}), std::string(12 * 5, '\x05')};
     const std::string sound = MakeBmp(base);
     auto ramp = MakePalette(GreyRamp());

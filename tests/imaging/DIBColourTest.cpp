@@ -36,7 +36,7 @@ TEST(DIBColour, PaletteMappingLaysOutExactlyThePalette) {
     EXPECT_EQ(QImage(QString::fromStdString(dir.Join("m.bmp"))).pixel(4, 1) & 0xFFFFFF, 0x222222u);
 
     // A 4-bit picture becomes 8-bit, so indexes beyond 15 fit.
-    BmpSpec four{3, 1, 4, BI_RGB, 0, 40, std::vector<RGBQUAD>(16), std::string("\x12\x10\0\0", 4)};
+    BmpLayout four{3, 1, 4, BI_RGB, 0, 40, std::vector<RGBQUAD>(16), std::string("\x12\x10\0\0", 4)};
     four.table[1] = {200, 200, 200, 0};
     four.table[2] = {40, 40, 40, 0};
     ASSERT_TRUE(dib.Load(dir.Write("4.bmp", MakeBmp(four))));

@@ -42,7 +42,7 @@ TEST(DIBFile, WritesExactLayoutsThatReadBackHereAndInQt) {
 
 TEST(DIBFile, ReadsWhatTheFormatAllowsAndTurnsTopDownRows) {
     TempDir dir;
-    BmpSpec spec;
+    BmpLayout spec;
     spec.width = 1;
     spec.height = -3; // top row stored first
     spec.rows = std::string("\x01\x01\x01\0\x02\x02\x02\0\x03\x03\x03\0", 12);
@@ -57,7 +57,7 @@ TEST(DIBFile, ReadsWhatTheFormatAllowsAndTurnsTopDownRows) {
     EXPECT_EQ(At(dib, 0, 2), RGB(3, 3, 3));
 
     // 32-bit pictures load, without pixel addresses.
-    BmpSpec deep{2, 2, 32, BI_RGB, 0, 40, {}, std::string(16, '\x7f')};
+    BmpLayout deep{2, 2, 32, BI_RGB, 0, 40, {}, std::string(16, '\x7f')};
     ASSERT_TRUE(dib.Load(dir.Write("32.bmp", MakeBmp(deep))));
     ASSERT_TRUE(dib.BeginPixelAccess());
     EXPECT_EQ(dib.PixelAddress(0, 0), nullptr);
