@@ -160,13 +160,13 @@ CDIBMixer::TargetCanvas CDIBMixer::ComposeForTarget(const RECT* target) {
     const double sx = m_manager->GetScaleX(), sy = m_manager->GetScaleY();
     const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
     if (!target || sx == 0 || sy == 0 || (target->Width() == width && target->Height() == height))
-        return TargetCanvas::Unchanged;
+        return TargetCanvas::None;
     // The factors that put the picture's design size onto the target; the manager's stay as they are.
     const double designWidth = width / sx, designHeight = height / sy;
     if (designWidth == 0 || designHeight == 0)
         return TargetCanvas::NoDesignSize;
     if (!RecreateCanvas(target->Width(), target->Height()))
-        return TargetCanvas::Unchanged;
+        return TargetCanvas::Kept;
     Compose(nullptr, true, MIXER_KEY_COLOUR, MIXER_BACKGROUND, target->Width() / designWidth,
             target->Height() / designHeight);
     return TargetCanvas::Recreated;
@@ -186,9 +186,11 @@ BOOL CDIBMixer::RenderToDC(CDC* dc, const RECT* dest, const RECT* target) {
     const TargetCanvas state = ComposeForTarget(target);
     if (state == TargetCanvas::NoDesignSize)
         return TRUE;
+    // With a target the picture is drawn from the target's area, also when the canvas could not be made
+    // at its size (a 0 x 0 target then draws nothing).
     const RECT whole{0, 0, width, height};
-    m_canvas.Draw(dc, &destination, state == TargetCanvas::Recreated ? target : &whole,
-                  m_manager->GetPalette(), TRUE);
+    m_canvas.Draw(dc, &destination, state == TargetCanvas::None ? &whole : target, m_manager->GetPalette(),
+                  TRUE);
     RestoreCanvas(state, width, height);
     return TRUE;
 }

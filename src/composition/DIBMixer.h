@@ -76,8 +76,10 @@ public:
     CLayerStrip* m_layerStrip = nullptr; // the strip this compositor follows; set by the strip
 
 private:
-    // How a print or export left the canvas, so that it can be put back.
-    enum class TargetCanvas { Unchanged, Recreated, NoDesignSize };
+    // What a print or export target did to the canvas: nothing (no target, or the canvas's own size),
+    // kept it (it could not be made at the target's size), re-created it (to be put back afterwards), or
+    // nothing because the picture has no design size.
+    enum class TargetCanvas { None, Kept, Recreated, NoDesignSize };
 
     bool RecreateCanvas(int width, int height);
     void Compose(RECT* rect, bool blend, COLORREF key, COLORREF background, double sx, double sy);

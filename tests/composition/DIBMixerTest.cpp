@@ -204,6 +204,15 @@ TEST_F(MixerTest, PrintingComposesAtTheTargetSizeAndStretchesToTheDestination) {
     EXPECT_EQ(memory.GetPixel(72, 60), grey);
     EXPECT_EQ(mixer->GetCanvas().GetWidth(), 569);
     EXPECT_FALSE(mixer->RenderToDC(nullptr, &dest, &target));
+
+    // Without slots the target is 0 x 0: nothing is drawn and the factors stay exactly as they were.
+    const double sx = GetScaleX(), sy = GetScaleY();
+    memory.FillSolidRect(dest, RGB(1, 2, 3));
+    const RECT none{0, 0, 0, 0};
+    EXPECT_TRUE(mixer->RenderToDC(&memory, &dest, &none));
+    EXPECT_EQ(memory.GetPixel(10, 10), RGB(1, 2, 3));
+    EXPECT_EQ(GetScaleX(), sx);
+    EXPECT_EQ(GetScaleY(), sy);
 }
 
 TEST_F(MixerTest, HelpShowsEachPageStretchedUntilOneIsMissingThenRepaintsThePicture) {
