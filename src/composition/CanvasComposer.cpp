@@ -349,6 +349,9 @@ void CCanvasComposer::ReadMaskRuns(const Layer& layer, int begin, int end, bool 
 
 // Merges the opaque pieces from index from on (in column order) into the covered columns.
 void CCanvasComposer::Cover(std::size_t from) {
+    if (std::none_of(m_pieces.begin() + std::ptrdiff_t(from), m_pieces.end(),
+                     [](const Run& piece) { return piece.kind == Kind::Copy; }))
+        return;
     m_coveredNext.clear();
     auto add = [this](const Run& run) {
         if (!m_coveredNext.empty() && m_coveredNext.back().end >= run.begin)
