@@ -201,8 +201,8 @@ bool CCanvasComposer::Plan(const std::vector<std::unique_ptr<CDIBSlot>>& slots, 
             if (alpha)
                 layer.alpha = {alpha->GetBits(), alpha->GetStride(), alpha->GetWidth(), alpha->GetHeight(),
                                alpha->BitCount()};
-            layer.spanBegin = int(std::max<std::int64_t>(layer.colStart, left));
-            layer.spanEnd = int(std::min<std::int64_t>(layer.colEnd, right));
+            layer.spanBegin = int(std::clamp<std::int64_t>(layer.colStart, left, right));
+            layer.spanEnd = int(std::clamp<std::int64_t>(layer.colEnd, left, right));
             layer.paints = layer.image.bits && layer.image.bitCount == 24 && layer.colCount > 0 &&
                            layer.spanBegin < layer.spanEnd &&
                            (!alpha || (layer.alpha.bits && ColumnOffset(0, layer.alpha.bitCount) >= 0));

@@ -263,6 +263,21 @@ TEST(CanvasComposer, ASlotPartlyOffTheCanvasIsClippedAndAHalfSizeAlphaCoversTwoP
     EXPECT_EQ(PixelAt(*canvas, 1, 2), grey);
 }
 
+// Stored slots can hold any numbers: the far ends of the range must neither overflow nor reach outside.
+TEST(CanvasComposer, SlotsAtTheEndsOfTheRangeAreSafe) {
+    for (int value : {INT32_MIN, INT32_MIN + 1, -70000, 70000, INT32_MAX}) {
+        const int opposite = value == INT32_MIN ? INT32_MAX : -value;
+        Scene scene;
+        scene.Add(SolidPicture(3, 3, 0x0000FF), value, 0, value, 2);
+        scene.Add(SolidPicture(3, 3, 0x00FF00), 0, value, 2, value);
+        scene.Add(SolidPicture(3, 3, 0xFF0000), value, value, opposite, value);
+        auto canvas = SolidPicture(5, 4, 0);
+        RECT rect{value, value, opposite, 3};
+        CCanvasComposer().Compose(*canvas, scene.slots, 3.5, 0.25, &rect, true, white, grey);
+        CCanvasComposer().Compose(*canvas, scene.slots, 3.5, 0.25, nullptr, true, white, grey);
+    }
+}
+
 // Random scenes: slots in and out of the canvas, negative sizes and mirror flags in any combination,
 // companions of other sizes and depths, hidden slots, update areas, blending on and off, with and
 // without the table. Every byte must equal the yardstick's, including the bytes left alone.
