@@ -207,6 +207,36 @@ TEST(CanvasComposer, PixelRulesGiveThePinnedValues) {
     EXPECT_EQ(ComposeOnePixel(RGB(255, 255, 254), -1, grey, true, nullptr), RGB(255, 255, 254));
 }
 
+// Every weight over every pair of canvas and picture bytes, in long runs as the vector mixing takes
+// them: each byte must be the table's sum.
+TEST(CanvasComposer, SoftPixelsMatchTheTableForEveryWeightAndByte) {
+    CBlendTable built;
+    ASSERT_TRUE(built.Build());
+    const BYTE* t = built.Data();
+    auto rampAcross = SolidPicture(256, 256, 0); // the canvas bytes behind: column x is x
+    auto rampDown = SolidPicture(256, 256, 0);   // the picture bytes in front: row y is y
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < 256; ++x) {
+            SetPixelAt(*rampAcross, x, y, RGB(x, x, x));
+            SetPixelAt(*rampDown, x, y, RGB(y, y, y));
+        }
+    rampAcross->SetAlpha(SolidAlpha(256, 256, 255));
+    Scene scene;
+    CDIB* front = rampDown.get();
+    scene.Add(std::move(rampDown), 0, 0, 256, 256);
+    scene.Add(std::move(rampAcross), 0, 0, 256, 256);
+    auto canvas = SolidPicture(256, 256, 0);
+    for (int a = 1; a < 255; ++a) {
+        front->SetAlpha(SolidAlpha(256, 256, BYTE(a)));
+        CCanvasComposer(t).Compose(*canvas, scene.slots, 1.0, 1.0, nullptr, true, white, grey);
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x) {
+                const int mixed = t[x * 256 + 255 - a] + t[y * 256 + a];
+                ASSERT_EQ(PixelAt(*canvas, x, y), RGB(mixed, mixed, mixed)) << a << " " << x << " " << y;
+            }
+    }
+}
+
 TEST(CanvasComposer, WithoutSlotsTheWholeCanvasTurnsGreyEvenForASmallArea) {
     auto canvas = SolidPicture(7, 5, 0x010203);
     RECT rect{1, 1, 2, 2};
