@@ -408,15 +408,23 @@ void CCanvasComposer::PaintPieces(const Layer& layer, BYTE* canvasRow) const {
             std::memcpy(out, image + column->image, 3 * std::size_t(piece.end - piece.begin));
             continue;
         }
-        int n = piece.end - piece.begin;
-        for (; n >= 4; n -= 4, column += 4, out += 12) {
-            const auto words = GatherFour(image, column);
-            std::memcpy(out, &words[0], 4);
-            std::memcpy(out + 4, &words[1], 4);
-            std::memcpy(out + 8, &words[2], 4);
+        const int n = piece.end - piece.begin;
+        if (n < 4) {
+            for (int k = 0; k < n; ++k)
+                std::memcpy(out + 3 * k, image + column[k].image, 3);
+            continue;
         }
-        for (; n > 0; --n, ++column, out += 3)
-            std::memcpy(out, image + column->image, 3);
+        auto copyFour = [image](const Column* c, BYTE* to) {
+            const auto words = GatherFour(image, c);
+            std::memcpy(to, &words[0], 4);
+            std::memcpy(to + 4, &words[1], 4);
+            std::memcpy(to + 8, &words[2], 4);
+        };
+        // The last four pixels are copied again rather than one by one: writing the same bytes twice is
+        // harmless, and it spares a loop of unpredictable length.
+        for (int k = 0; k + 4 <= n; k += 4)
+            copyFour(column + k, out + 3 * k);
+        copyFour(column + n - 4, out + 3 * (n - 4));
     }
 }
 
