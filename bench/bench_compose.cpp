@@ -178,8 +178,11 @@ int main(int argc, char** argv) {
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (auto [w, h] : sizes) {
-        const std::string args = "/" + std::to_string(w) + "/" + std::to_string(h);
-        const double ours = reporter.medians["quimble" + args], theirs = reporter.medians["qpainter" + args];
+        auto median = [&](std::string name) {
+            name.append("/").append(std::to_string(w)).append("/").append(std::to_string(h));
+            return reporter.medians[name];
+        };
+        const double ours = median("quimble"), theirs = median("qpainter");
         if (ours > 0 && theirs > 0)
             std::printf("compose %dx%d: ratio %.2f (quimble %.2f ms, qpainter %.2f ms)\n", w, h,
                         ours / theirs, ours, theirs);
