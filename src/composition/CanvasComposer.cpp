@@ -54,45 +54,59 @@ std::int64_t ColumnOffset(std::int64_t x, int bitCount) {
         return -1;
     }
 }
-static_assert(std::endian::native == std::endian::little, "the run scans read eight bytes as one word");
-constexpr std::uint64_t lowBits = 0x0101010101010101;
-constexpr std::uint64_t highBits = 0x8080808080808080;
+static_assert(std::endian::native == std::endian::little,
+              "pixels are read and written as little-endian words");
 
-std::uint64_t Load8(const BYTE* p) {
-    std::uint64_t word;
-    std::memcpy(&word, p, 8);
-    return word;
+#if defined(__SSE2__)
+// The bits of the 16 bytes at p that equal v (bit i for byte i).
+unsigned Equal16(const BYTE* p, __m128i v) {
+    return unsigned(
+        _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), v)));
 }
+#endif
 
-// The first column from x on whose byte is not v, 32 and then eight bytes at a time.
-int EndOfSame(const BYTE* row, int x, int width, BYTE v) {
-    const std::uint64_t same = v * lowBits;
-    for (; x + 32 <= width; x += 32)
-        if ((Load8(row + x) ^ same) | (Load8(row + x + 8) ^ same) | (Load8(row + x + 16) ^ same) |
-            (Load8(row + x + 24) ^ same))
-            break;
-    for (; x + 8 <= width; x += 8)
-        if (const std::uint64_t differs = Load8(row + x) ^ same)
-            return x + std::countr_zero(differs) / 8;
-    while (x < width && row[x] == v)
-        ++x;
-    return x;
-}
-
-// The first column from x on whose byte is 0 or 255. The lowest flagged byte of the zero-byte test is
-// exact, and that is the only one used.
-int EndOfSoft(const BYTE* row, int x, int width) {
-    for (; x + 8 <= width; x += 8) {
-        const std::uint64_t w = Load8(row + x);
-        const std::uint64_t zero = (w - lowBits) & ~w & highBits;
-        const std::uint64_t full = (~w - lowBits) & w & highBits;
-        if (zero | full)
-            return x + std::countr_zero(zero | full) / 8;
+// The first column from x on, before end, whose byte ends gives true for; end if there is none. With
+// SSE2, 16 bytes at a time through ends16 (the same test as bits), and the last bytes of the range as the
+// 16 that end at end rather than one by one.
+template <class Ends, class Ends16> int RunEnd(const BYTE* row, int x, int end, Ends ends, Ends16 ends16) {
+#if defined(__SSE2__)
+    if (end >= 16) {
+        for (; x + 16 <= end; x += 16)
+            if (const unsigned found = ends16(row + x))
+                return x + std::countr_zero(found);
+        const unsigned found = ends16(row + end - 16) >> (x - (end - 16));
+        return std::min(x + std::countr_zero(found), end);
     }
-    while (x < width && row[x] != 0 && row[x] != 255)
+#endif
+    while (x < end && !ends(row[x]))
         ++x;
     return x;
 }
+
+// The first column from x on whose byte is not v.
+int EndOfSame(const BYTE* row, int x, int end, BYTE v) {
+#if defined(__SSE2__)
+    const __m128i same = _mm_set1_epi8(char(v));
+    auto ends16 = [same](const BYTE* p) { return ~Equal16(p, same) & 0xFFFF; };
+#else
+    auto ends16 = [](const BYTE*) { return 0u; };
+#endif
+    return RunEnd(
+        row, x, end, [v](BYTE b) { return b != v; }, ends16);
+}
+
+// The first column from x on whose byte is 0 or 255.
+int EndOfSoft(const BYTE* row, int x, int end) {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128(), full = _mm_set1_epi8(-1);
+    auto ends16 = [zero, full](const BYTE* p) { return Equal16(p, zero) | Equal16(p, full); };
+#else
+    auto ends16 = [](const BYTE*) { return 0u; };
+#endif
+    return RunEnd(
+        row, x, end, [](BYTE b) { return b == 0 || b == 255; }, ends16);
+}
+
 // The pixels of four columns (each with a byte offset image into the row), in order, as twelve bytes.
 template <class Column> std::array<std::uint32_t, 3> GatherFour(const BYTE* image, const Column* column) {
     // A pixel is read as the word that ends with it: the header in front of the rows keeps that read
@@ -226,7 +240,6 @@ bool CCanvasComposer::Plan(const std::vector<std::unique_ptr<CDIBSlot>>& slots, 
                            (!alpha || (layer.alpha.bits && ColumnOffset(0, layer.alpha.bitCount) >= 0));
             layer.contiguous = !layer.mirrorH && layer.colCount == layer.image.width;
             if (layer.paints) {
-                m_runs.reserve(std::size_t(alpha ? layer.alpha.width : layer.image.width) + 1);
                 layer.firstColumn = m_columns.size();
                 m_columns.resize(m_columns.size() + std::size_t(layer.spanEnd - layer.spanBegin));
                 Column* column = m_columns.data() + layer.firstColumn;
@@ -242,6 +255,7 @@ bool CCanvasComposer::Plan(const std::vector<std::unique_ptr<CDIBSlot>>& slots, 
                     column->image = std::uint32_t(3 * x);
                     column->alpha =
                         layer.alpha.bits ? std::uint32_t(ColumnOffset(ax, layer.alpha.bitCount)) : 0;
+                    column->mask = std::uint32_t(alpha ? ax : x);
                     imageColumn.Next();
                     alphaColumn.Next();
                 }
@@ -299,70 +313,59 @@ void CCanvasComposer::FindPieces(Layer& layer, std::int64_t j, bool blend, const
 
 // Reads the mask columns that canvas columns begin..end-1 sample, as runs, and adds them as pieces.
 void CCanvasComposer::AddGap(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]) {
-    const std::int64_t maskWidth = layer.alphaBits ? layer.alpha.width : layer.image.width;
-    const std::int64_t first = (begin - layer.colStart) * maskWidth / layer.colCount;
-    const std::int64_t last = (end - 1 - layer.colStart) * maskWidth / layer.colCount;
-    if (layer.mirrorH)
-        ReadMaskRuns(layer, int(maskWidth - 1 - last), int(maskWidth - first), blend, key);
-    else
-        ReadMaskRuns(layer, int(first), int(last + 1), blend, key);
+    const int maskWidth = layer.alphaBits ? layer.alpha.width : layer.image.width;
+    const Column* const columns = m_columns.data() + layer.firstColumn;
+    const int first = int(columns[begin - layer.spanBegin].mask);
+    const int last = int(columns[end - 1 - layer.spanBegin].mask);
+    const bool mirror = layer.mirrorH;
 
-    // Mask column a is first read at canvas column colStart + ceil(a × colCount ÷ mask width);
-    // mirrored, mask columns count from the other side.
+    // Mask column a is first read at canvas column canvasColumn[a]; mirrored, mask columns count from
+    // the other side, and the pieces come right to left until they are turned round at the end.
     const int* canvasColumn = m_maskColumns.data() + layer.firstMaskColumn;
-    auto add = [&](int c0, int c1, Kind kind) {
-        c0 = std::max(c0, begin);
-        c1 = std::min(c1, end);
-        if (c0 < c1)
-            m_pieces.push_back({c0, c1, kind});
-    };
-    if (!layer.mirrorH) {
-        for (const Run& run : m_runs)
-            add(canvasColumn[run.begin], canvasColumn[run.end], run.kind);
-    } else {
-        for (auto it = m_runs.rbegin(); it != m_runs.rend(); ++it)
-            add(canvasColumn[maskWidth - it->end], canvasColumn[maskWidth - it->begin], it->kind);
-    }
-}
-
-void CCanvasComposer::ReadMaskRuns(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]) {
-    std::vector<Run>& runs = m_runs;
-    runs.clear();
-    auto add = [&runs](int from, int to, Kind kind) {
+    const std::size_t gapPieces = m_pieces.size();
+    auto add = [&](int from, int to, Kind kind) {
         if (kind == Kind::Leave)
             return;
-        if (!runs.empty() && runs.back().end == from && runs.back().kind == kind)
-            runs.back().end = to;
+        const int c0 = std::max(canvasColumn[mirror ? maskWidth - to : from], begin);
+        const int c1 = std::min(canvasColumn[mirror ? maskWidth - from : to], end);
+        if (c0 >= c1)
+            return;
+        Run* back = m_pieces.size() > gapPieces ? &m_pieces.back() : nullptr;
+        if (back && back->kind == kind && (mirror ? back->begin == c1 : back->end == c0))
+            (mirror ? back->begin : back->end) = mirror ? c0 : c1;
         else
-            runs.push_back({from, to, kind});
+            m_pieces.push_back({c0, c1, kind});
     };
     const Kind soft = blend ? Kind::Blend : Kind::Leave;
+    const int from = mirror ? last : first, to = (mirror ? first : last) + 1;
     if (!layer.alphaBits) {
         const BYTE* row = layer.imageBits;
-        for (int x = begin; x < end; ++x) {
+        for (int x = from; x < to; ++x) {
             const BYTE* s = row + 3 * x;
             add(x, x + 1, s[0] == key[0] && s[1] == key[1] && s[2] == key[2] ? Kind::Leave : Kind::Copy);
         }
     } else if (layer.alpha.bitCount == 8) {
         // Companions are mostly long runs of 0 and 255: scan those many bytes at a time.
         const BYTE* row = layer.alphaBits;
-        for (int x = begin; x < end;) {
-            const int from = x;
+        for (int x = from; x < to;) {
+            const int runStart = x;
             const BYTE v = row[x];
             if (v == 0 || v == 255) {
-                x = EndOfSame(row, x + 1, end, v);
-                add(from, x, v ? Kind::Copy : Kind::Leave);
+                x = EndOfSame(row, x + 1, to, v);
+                add(runStart, x, v ? Kind::Copy : Kind::Leave);
             } else {
-                x = EndOfSoft(row, x + 1, end);
-                add(from, x, soft);
+                x = EndOfSoft(row, x + 1, to);
+                add(runStart, x, soft);
             }
         }
     } else {
-        for (int x = begin; x < end; ++x) {
+        for (int x = from; x < to; ++x) {
             const BYTE v = layer.alphaBits[ColumnOffset(x, layer.alpha.bitCount)];
             add(x, x + 1, v == 0 ? Kind::Leave : v == 255 ? Kind::Copy : soft);
         }
     }
+    if (mirror)
+        std::reverse(m_pieces.begin() + std::ptrdiff_t(gapPieces), m_pieces.end());
 }
 
 // Merges the opaque pieces from index from on (in column order) into the covered columns.

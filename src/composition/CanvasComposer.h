@@ -52,13 +52,15 @@ private:
         int height = 0;
         int bitCount = 0;
     };
-    // Byte offsets into a stored row for one canvas column.
+    // Byte offsets into a stored row for one canvas column, and the mask column (of the alpha companion,
+    // or of the picture with a key colour) that it reads.
     struct Column {
         std::uint32_t image;
         std::uint32_t alpha;
+        std::uint32_t mask;
     };
     enum class Kind : std::uint8_t { Leave, Copy, Blend };
-    // Columns begin..end-1 (of a mask row, or of the canvas) that a slot treats alike.
+    // Canvas columns begin..end-1 that a slot treats alike.
     struct Run {
         int begin, end;
         Kind kind;
@@ -83,7 +85,6 @@ private:
     bool Plan(const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx, double sy, int left, int right);
     void FindPieces(Layer& layer, std::int64_t j, bool blend, const BYTE key[3]);
     void AddGap(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]);
-    void ReadMaskRuns(const Layer& layer, int begin, int end, bool blend, const BYTE key[3]);
     void Cover(std::size_t from);
     void PaintPieces(const Layer& layer, BYTE* canvasRow) const;
     template <Mix mix> void BlendPiece(const Layer& layer, const Run& piece, BYTE* canvasRow) const;
@@ -93,7 +94,6 @@ private:
     std::vector<Column> m_columns;
     std::vector<int> m_maskColumns;
     std::vector<Layer*> m_active;
-    std::vector<Run> m_runs;                   // runs of the mask row being read, in mask columns
     std::vector<Run> m_pieces;                 // canvas runs to paint, per layer, of the current row
     std::vector<Run> m_covered, m_coveredNext; // canvas columns an opaque run in front already decides
 };
