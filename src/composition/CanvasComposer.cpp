@@ -294,6 +294,21 @@ void CCanvasComposer::FindPieces(Layer& layer, std::int64_t j, bool blend, const
     };
     layer.imageBits = storedRow(layer.image, layer.imageRow.q);
     layer.alphaBits = layer.alpha.bits ? storedRow(layer.alpha, layer.alphaRow.q) : nullptr;
+#if defined(__SSE2__)
+    // The companion row of the next canvas row is asked for now; otherwise reading its runs starts by
+    // waiting for memory.
+    if (layer.alpha.bits && j + 1 < layer.rowStart + layer.rowCount) {
+        Stepper next = layer.alphaRow;
+        next.Next();
+        const BYTE* nextRow = storedRow(layer.alpha, next.q);
+        const Column* columns = m_columns.data() + layer.firstColumn;
+        const auto [first, last] =
+            std::minmax(columns[0].alpha, columns[layer.spanEnd - layer.spanBegin - 1].alpha);
+        for (std::uint32_t offset = first; offset < last; offset += 64)
+            _mm_prefetch(reinterpret_cast<const char*>(nextRow + offset), _MM_HINT_T0);
+        _mm_prefetch(reinterpret_cast<const char*>(nextRow + last), _MM_HINT_T0);
+    }
+#endif
 
     // Only the gaps between the opaque runs of the layers in front are read and painted.
     layer.pieceBegin = m_pieces.size();
