@@ -58,6 +58,13 @@ static_assert(std::endian::native == std::endian::little,
               "pixels are read and written as little-endian words");
 
 #if defined(__SSE2__)
+// Asks for the cache lines of bytes first to last of row.
+void Prefetch(const BYTE* row, std::uint32_t first, std::uint32_t last) {
+    for (std::uint32_t offset = first; offset < last; offset += 64)
+        _mm_prefetch(reinterpret_cast<const char*>(row + offset), _MM_HINT_T0);
+    _mm_prefetch(reinterpret_cast<const char*>(row + last), _MM_HINT_T0);
+}
+
 // The bits of the 16 bytes at p that equal v (bit i for byte i).
 unsigned Equal16(const BYTE* p, __m128i v) {
     return unsigned(
@@ -295,18 +302,21 @@ void CCanvasComposer::FindPieces(Layer& layer, std::int64_t j, bool blend, const
     layer.imageBits = storedRow(layer.image, layer.imageRow.q);
     layer.alphaBits = layer.alpha.bits ? storedRow(layer.alpha, layer.alphaRow.q) : nullptr;
 #if defined(__SSE2__)
-    // The companion row of the next canvas row is asked for now; otherwise reading its runs starts by
-    // waiting for memory.
-    if (layer.alpha.bits && j + 1 < layer.rowStart + layer.rowCount) {
-        Stepper next = layer.alphaRow;
-        next.Next();
-        const BYTE* nextRow = storedRow(layer.alpha, next.q);
-        const Column* columns = m_columns.data() + layer.firstColumn;
-        const auto [first, last] =
-            std::minmax(columns[0].alpha, columns[layer.spanEnd - layer.spanBegin - 1].alpha);
-        for (std::uint32_t offset = first; offset < last; offset += 64)
-            _mm_prefetch(reinterpret_cast<const char*>(nextRow + offset), _MM_HINT_T0);
-        _mm_prefetch(reinterpret_cast<const char*>(nextRow + last), _MM_HINT_T0);
+    // The stored rows of the next canvas row are asked for now, so that reading them does not start by
+    // waiting for memory: the companion's over the whole span here, the picture's under each piece as
+    // it is painted.
+    layer.nextImageBits = nullptr;
+    if (j + 1 < layer.rowStart + layer.rowCount) {
+        Stepper nextImage = layer.imageRow, nextAlpha = layer.alphaRow;
+        nextImage.Next();
+        nextAlpha.Next();
+        layer.nextImageBits = storedRow(layer.image, nextImage.q);
+        if (layer.alpha.bits) {
+            const Column* columns = m_columns.data() + layer.firstColumn;
+            const auto [first, last] =
+                std::minmax(columns[0].alpha, columns[layer.spanEnd - layer.spanBegin - 1].alpha);
+            Prefetch(storedRow(layer.alpha, nextAlpha.q), first, last);
+        }
     }
 #endif
 
@@ -413,6 +423,12 @@ void CCanvasComposer::PaintPieces(const Layer& layer, BYTE* canvasRow) const {
     const Column* const columns = m_columns.data() + layer.firstColumn - layer.spanBegin;
     for (std::size_t i = layer.pieceBegin; i < layer.pieceEnd; ++i) {
         const Run piece = m_pieces[i];
+#if defined(__SSE2__)
+        if (layer.nextImageBits) {
+            const auto [first, last] = std::minmax(columns[piece.begin].image, columns[piece.end - 1].image);
+            Prefetch(layer.nextImageBits, first, last + 2);
+        }
+#endif
         if (piece.kind == Kind::Blend) {
             if (m_table)
                 BlendPiece<Mix::Table>(layer, piece, canvasRow);

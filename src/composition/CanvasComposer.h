@@ -78,6 +78,7 @@ private:
         Stepper imageRow, alphaRow;
         const BYTE* imageBits; // the stored rows for the current canvas row
         const BYTE* alphaBits;
+        const BYTE* nextImageBits;        // the picture's stored row for the next canvas row, if it has one
         std::size_t pieceBegin, pieceEnd; // its pieces of the current canvas row in m_pieces
     };
     enum class Mix { Table, Direct };
