@@ -91,7 +91,7 @@ template <class Ends, class Ends16> int RunEnd(const BYTE* row, int x, int end, 
 }
 
 // The first column from x on whose byte is not v.
-int EndOfSame(const BYTE* row, int x, int end, BYTE v) {
+template <BYTE v> int EndOfSame(const BYTE* row, int x, int end) {
 #if defined(__SSE2__)
     const __m128i same = _mm_set1_epi8(char(v));
     auto ends16 = [same](const BYTE* p) { return ~Equal16(p, same) & 0xFFFF; };
@@ -99,7 +99,7 @@ int EndOfSame(const BYTE* row, int x, int end, BYTE v) {
     auto ends16 = [](const BYTE*) { return 0u; };
 #endif
     return RunEnd(
-        row, x, end, [v](BYTE b) { return b != v; }, ends16);
+        row, x, end, [](BYTE b) { return b != v; }, ends16);
 }
 
 // The first column from x on whose byte is 0 or 255.
@@ -375,9 +375,11 @@ void CCanvasComposer::AddGap(const Layer& layer, int begin, int end, bool blend,
         for (int x = from; x < to;) {
             const int runStart = x;
             const BYTE v = row[x];
-            if (v == 0 || v == 255) {
-                x = EndOfSame(row, x + 1, to, v);
-                add(runStart, x, v ? Kind::Copy : Kind::Leave);
+            if (v == 0) {
+                x = EndOfSame<0>(row, x + 1, to);
+            } else if (v == 255) {
+                x = EndOfSame<255>(row, x + 1, to);
+                add(runStart, x, Kind::Copy);
             } else {
                 x = EndOfSoft(row, x + 1, to);
                 add(runStart, x, soft);
