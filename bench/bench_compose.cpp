@@ -3,6 +3,7 @@
 // large export. Beside each, QPainter draws the same layers (premultiplied ARGB32, nearest scaling,
 // SourceOver) onto a canvas of the same size. The last lines give the ratio of the medians.
 
+#include "MedianReporter.h"
 #include "composition/BlendTable.h"
 #include "composition/CanvasComposer.h"
 #include "composition/DIBSlot.h"
@@ -150,18 +151,6 @@ const std::pair<int, int> sizes[] = {{569, 421}, {1386, 827}, {2048, 1536}};
 
 // Keeps the median processor time of every benchmark (steadier than wall time on a shared machine) while the
 // console shows the usual table.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    // Without colours, so that the ratio lines start their lines.
-    MedianReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians;
-};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -180,7 +169,7 @@ int main(int argc, char** argv) {
     for (auto [w, h] : sizes) {
         auto median = [&](std::string name) {
             name.append("/").append(std::to_string(w)).append("/").append(std::to_string(h));
-            return reporter.medians[name];
+            return reporter.Cpu(name);
         };
         const double ours = median("quimble"), theirs = median("qpainter");
         if (ours > 0 && theirs > 0)

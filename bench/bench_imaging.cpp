@@ -3,6 +3,7 @@
 // and without a palette, and remapping an 8-bit picture onto another palette. The last lines give the
 // ratio of the medians.
 
+#include "MedianReporter.h"
 #include "imaging/DIB.h"
 #include "platform/Palette.h"
 
@@ -170,16 +171,6 @@ void MapQt(benchmark::State& state) {
 }
 
 // Keeps the median time of every benchmark while the console shows the usual table.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> medians;
-};
 
 struct Operation {
     const char* name;
@@ -207,8 +198,8 @@ int main(int argc, char** argv) {
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const Operation& op : operations) {
-        const double ours = reporter.medians["quimble " + std::string(op.name)];
-        const double theirs = reporter.medians["qt " + std::string(op.name)];
+        const double ours = reporter.Real("quimble " + std::string(op.name));
+        const double theirs = reporter.Real("qt " + std::string(op.name));
         if (ours > 0 && theirs > 0)
             std::printf("%s: ratio %.2f (quimble %.3f ms, qt %.3f ms)\n", op.name, ours / theirs, ours,
                         theirs);
