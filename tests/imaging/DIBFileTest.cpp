@@ -42,11 +42,11 @@ TEST(DIBFile, WritesExactLayoutsThatReadBackHereAndInQt) {
 
 TEST(DIBFile, ReadsWhatTheFormatAllowsAndTurnsTopDownRows) {
     TempDir dir;
-    BmpLayout spec;
-    spec.width = 1;
-    spec.height = -3; // top row stored first
-    spec.rows = std::string("\x01\x01\x01\0\x02\x02\x02\0\x03\x03\x03\0", 12);
-    std::string bytes = MakeBmp(spec);
+    BmpLayout layout;
+    layout.width = 1;
+    layout.height = -3; // top row stored first
+    layout.rows = std::string("\x01\x01\x01\0\x02\x02\x02\0\x03\x03\x03\0", 12);
+    std::string bytes = MakeBmp(layout);
     bytes[0] = 'X';               // any type bytes
     Poke<DWORD>(bytes, 10, 9999); // offset field unused
     bytes += "trailing bytes";    // beyond the size field
