@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::vector<std::string> Search(const std::string& spec) {
+std::vector<std::string> Search(const std::string& searchPath) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA(spec.c_str(), &fd);
+    HANDLE h = FindFirstFileA(searchPath.c_str(), &fd);
     if (h == INVALID_HANDLE_VALUE)
         return names;
     do
