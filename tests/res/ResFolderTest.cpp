@@ -222,7 +222,9 @@ TEST_F(ResFolder, UncoveredPixelsAtAnEdgeCarryTheColourOfTheirCoveredNeighbour) 
             if (name[0] != 'i')
                 continue;
             const Bmp image = Read(entry.path());
-            const Bmp alpha = Read(res / folder / ("a" + name.substr(1)));
+            std::string alphaName = name;
+            alphaName[0] = 'a';
+            const Bmp alpha = Read(res / folder / alphaName);
             ASSERT_TRUE(image.ok && alpha.ok) << name;
             double difference = 0;
             int count = 0;
