@@ -1,5 +1,6 @@
 #include "app/QuimbleView.h"
 
+#include "app/AppState.h"
 #include "app/ControlIds.h"
 #include "app/FillMessageTable.h"
 #include "app/PromptForFileName.h"
@@ -11,7 +12,7 @@ namespace {
 const char saveFilter[] = "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
 } // namespace
 
-CQuimbleView::CQuimbleView() : CControlManager(this) {}
+CQuimbleView::CQuimbleView() : CControlManager(this, GetLanguage()) {}
 
 CQuimbleDoc* CQuimbleView::GetDocument() const {
     return dynamic_cast<CQuimbleDoc*>(CView::GetDocument());

@@ -1,29 +1,18 @@
 #include "composition/DIBMixer.h"
 
-#include "app/AppState.h"
 #include "controls/ButtonControl.h"
 #include "controls/ControlManager.h"
 #include "platform/DC.h"
+#include "platform/FullPath.h"
 #include "platform/Modal.h"
+#include "platform/Screen.h"
+#include "platform/WaitForClick.h"
 #include <algorithm>
 #include <new>
 #include <string>
 
 namespace {
 constexpr int lastHelpPage = 20;
-
-const char* HelpPrefix(int language) {
-    switch (language) {
-    case LANG_FRENCH:
-        return "res/helpf";
-    case LANG_ENGLISH:
-        return "res/helpe";
-    case LANG_GERMAN:
-        return "res/helpg";
-    default:
-        return "res/helpn";
-    }
-}
 
 bool IsOn(const CButtonControl* button) {
     return button && (button->m_flags & CTL_ON);
@@ -244,7 +233,7 @@ BOOL CDIBMixer::ShowHelpPage(int n) {
     if (n < 0 || !GetSafeHwnd())
         return FALSE;
     CDIB page;
-    if (!page.Load(MakeFullPath(HelpPrefix(GetLanguage())) + std::to_string(n) + ".bmp"))
+    if (!page.Load(MakeFullPath(m_helpPrefix) + std::to_string(n) + ".bmp"))
         return FALSE;
     CDC* dc = GetDC();
     if (!dc)

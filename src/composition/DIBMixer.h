@@ -10,6 +10,7 @@
 #include "controls/WndControl.h"
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CButtonControl;
@@ -62,6 +63,9 @@ public:
     void GetLargestSlotSize(int* width, int* height) const;
     // Shows help page n over the picture until a click. 0 when it could not be shown.
     BOOL ShowHelpPage(int n);
+    // Where the help pages of the user's language lie: page n is the prefix, n and ".bmp", relative to
+    // the working directory. The Dutch pages until the application says otherwise.
+    void SetHelpPrefix(std::string prefix) { m_helpPrefix = std::move(prefix); }
 
     // The four mode buttons, linked by the view after creation.
     void SetButtons(CButtonControl* move, CButtonControl* text, CButtonControl* interactiveUpdate,
@@ -99,4 +103,5 @@ private:
     CCanvasComposer m_composer;
     bool m_interactiveUpdate = false;
     bool m_helpShowing = false;
+    std::string m_helpPrefix = "res/helpn";
 };

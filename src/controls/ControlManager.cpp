@@ -1,6 +1,5 @@
 #include "controls/ControlManager.h"
 
-#include "app/AppState.h"
 #include "controls/Control.h"
 #include "controls/ControlEvent.h"
 #include "imaging/DIB.h"
@@ -26,9 +25,9 @@ bool Append(std::vector<CControl*>& array, CControl* control, const char* failur
 }
 } // namespace
 
-CControlManager::CControlManager(CWnd* window)
+CControlManager::CControlManager(CWnd* window, int messageGroup)
     : m_window(window), m_bitmaps(std::make_unique<CDIBManager>()) {
-    m_messages.SetGroup(GetLanguage());
+    m_messages.SetGroup(messageGroup);
 }
 
 void CControlManager::RemoveAll() {

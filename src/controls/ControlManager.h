@@ -34,8 +34,9 @@ constexpr int DESIGN_HEIGHT = 550;
 
 class CControlManager {
 public:
-    // window: the view the controls live on.
-    explicit CControlManager(CWnd* window);
+    // window: the view the controls live on; messageGroup: the language group of the message table's
+    // look-ups (0 matches every group).
+    explicit CControlManager(CWnd* window, int messageGroup = 0);
     CControlManager(const CControlManager&) = delete;
     CControlManager& operator=(const CControlManager&) = delete;
 

@@ -8,6 +8,16 @@
 #include <string>
 #include <vector>
 
+// Keys of the texts: the questions and errors the editor shows in the user's language.
+enum : int {
+    MSG_REPLACE_LAYER = 1,
+    MSG_REPLACE_PROMPT = 2,
+    MSG_CLEAR_LAYER = 3,
+    MSG_QUIT = 4,
+    MSG_SAVE_ERROR = 5,
+    MSG_READ_ERROR = 6
+};
+
 class CMessageTable {
 public:
     void SetGroup(int group) { m_group = group; }

@@ -5,6 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+std::uint32_t displayFlags = 0;
+} // namespace
+
 int GetScreenColors() {
     if (const char* v = std::getenv("QUIMBLE_SCREEN_COLORS"); v && *v) {
         int n = std::atoi(v);
@@ -25,4 +29,16 @@ SIZE GetScreenSize() {
         return {s.width(), s.height()};
     }
     return {800, 600};
+}
+
+int TestDisplayFlag(std::uint32_t mask) {
+    return (displayFlags & mask) ? 1 : 0;
+}
+
+void SetDisplayFlag(std::uint32_t mask) {
+    displayFlags |= mask;
+}
+
+void ClearDisplayFlag(std::uint32_t mask) {
+    displayFlags &= ~mask;
 }

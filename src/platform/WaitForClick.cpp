@@ -89,7 +89,7 @@ public:
 };
 } // namespace
 
-void PlatformWaitForClick() {
+void WaitForClick() {
     ModalQuestion q;
     q.kind = ModalKind::WaitForClick;
     if (ScriptedAnswer(q) || !qApp)

@@ -1,10 +1,10 @@
 #include "composition/DIBMixer.h"
 #include "Pictures.h"
-#include "app/AppState.h"
 #include "controls/ButtonControl.h"
 #include "controls/ControlManager.h"
 #include "platform/DC.h"
 #include "platform/Modal.h"
+#include "platform/Screen.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +49,6 @@ protected:
     void SetUp() override { Build(788, 550); }
     void TearDown() override {
         SetModalResponder({});
-        SetLanguage(LANG_NONE);
         ClearDisplayFlag(DISPLAY_PALETTE);
     }
 
@@ -224,7 +223,7 @@ TEST_F(MixerTest, HelpShowsEachPageStretchedUntilOneIsMissingThenRepaintsThePict
             SolidPicture(7 + n, 5, pageColour[n])->Save(dir.Join("res/helpe" + std::to_string(n) + ".bmp")));
     ASSERT_TRUE(SolidPicture(7, 5, red)->Save(dir.Join("res/helpn0.bmp")));
     ScopedCwd cwd(dir.path);
-    SetLanguage(LANG_ENGLISH);
+    mixer->SetHelpPrefix("res/helpe");
 
     std::vector<COLORREF> seen;
     onQuestion = [&](const ModalQuestion& q) {
@@ -243,7 +242,7 @@ TEST_F(MixerTest, HelpShowsEachPageStretchedUntilOneIsMissingThenRepaintsThePict
     EXPECT_EQ(Shown(0, 0), grey);
 
     // German has no pages here: nothing is shown and the button is off at once.
-    SetLanguage(LANG_GERMAN);
+    mixer->SetHelpPrefix("res/helpg");
     seen.clear();
     Button(helpId)->m_flags &= ~CTL_ON;
     Button(helpId)->Clicked();

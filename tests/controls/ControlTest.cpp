@@ -1,11 +1,11 @@
 #include "ControlTestKit.h"
 
-#include "app/AppState.h"
 #include "controls/ButtonControl.h"
 #include "controls/Control.h"
 #include "imaging/DIB.h"
 #include "platform/Modal.h"
 #include "platform/Palette.h"
+#include "platform/Screen.h"
 #include "support/TempDir.h"
 
 #include <QTest>

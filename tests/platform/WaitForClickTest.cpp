@@ -43,7 +43,7 @@ TEST_F(WaitForClickTest, SwallowsOtherInputAndReturnsOnAPressAfterRelease) {
         EXPECT_FALSE(returned);
         QTest::mouseClick(&listener, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     });
-    PlatformWaitForClick();
+    WaitForClick();
     returned = true;
     QApplication::processEvents();
     EXPECT_EQ(heardBeforeClick, "");
@@ -66,7 +66,7 @@ TEST_F(WaitForClickTest, AButtonHeldOnEntryMustBeReleasedFirst) {
         QTest::qWait(QApplication::doubleClickInterval() + 20);
         QTest::mousePress(&listener, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     });
-    PlatformWaitForClick();
+    WaitForClick();
     returned = true;
     EXPECT_TRUE(stillWaitingAfterRelease);
     QTest::mouseRelease(&listener, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
@@ -79,7 +79,7 @@ TEST(WaitForClick, ScriptedReturnsAtOnce) {
         asked += q.kind == ModalKind::WaitForClick;
         return ModalAnswer{};
     });
-    PlatformWaitForClick();
+    WaitForClick();
     SetModalResponder({});
     EXPECT_EQ(asked, 1);
 }

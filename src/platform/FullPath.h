@@ -1,0 +1,8 @@
+#pragma once
+// Paths below the working directory.
+
+#include <string>
+
+// The working directory, one "/" unless it already ends with one, and the relative path. When the working
+// directory cannot be had, or is longer than MAX_PATH allows, the relative path comes back unchanged.
+std::string MakeFullPath(const std::string& relative);
