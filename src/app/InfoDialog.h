@@ -10,7 +10,6 @@ class CDIB;
 
 class CInfoDialog : public CDialog {
 public:
-    static constexpr UINT IDD = 131;
     static constexpr UINT IDC_INFO = 1008;
 
     // Owned by the main window.

@@ -8,7 +8,6 @@
 
 class CTextDialog : public CDialog {
 public:
-    static constexpr UINT IDD = 130;
     static constexpr UINT IDC_TEXT = 1003;
     static constexpr UINT IDC_PROMPT = 1004;
     static constexpr UINT IDC_FONT = 1005;
