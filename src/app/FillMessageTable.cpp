@@ -11,7 +11,7 @@ void FillMessageTable(CMessageTable& table) {
         {"Remplacer le contenu?", "Cliquez OK pour remplacer le contenu.", "Effacer le contenu?",
          "Quitter ce logiciel?", "Erreur: Le fichier n'est pas sauvé", "Erreur: Pouvait pas lire le fichier"},
         {"Replace the layer's contents?", "Click OK to replace the layer's contents",
-         "Do yo want to Clear the layer?", "Do you really want to Quit?", "Error: Could not save the file",
+         "Do you want to clear the layer?", "Do you really want to Quit?", "Error: Could not save the file",
          "Error: Could not read the file"},
         {"Der Inhalt der Schicht ersetzen?", "Klick OK zum Ersetzen des Inhalts der Schicht.",
          "Möchten Sie die Schicht Löschen?", "Möchten Sie wirklich beenden?",

@@ -8,6 +8,8 @@
 #include "platform/DC.h"
 #include "platform/PrintInfo.h"
 
+#include <cstdio>
+
 namespace {
 const char saveFilter[] = "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
 } // namespace
@@ -29,6 +31,11 @@ bool CQuimbleView::OnControlEvent(int id, WPARAM data) {
     default:
         return false;
     }
+}
+
+bool CQuimbleView::OnControlValue(int id, double value) {
+    std::printf("control %d, sent value %f\n", id, value);
+    return false;
 }
 
 BOOL CQuimbleView::SavePicture(const char* path) {

@@ -16,6 +16,8 @@ public:
 
     // The command dispatcher. Save (IDC_SAVE) takes the path as a const char* in data.
     bool OnControlEvent(int id, WPARAM data) override;
+    // No control sends values; one that did is shown on standard output, for whoever debugs it.
+    bool OnControlValue(int id, double value) override;
     // Saves the picture under path (null: the path used last). TRUE only when a file was written;
     // a failure is reported to the user here.
     BOOL SavePicture(const char* path);

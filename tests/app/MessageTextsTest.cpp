@@ -22,7 +22,7 @@ TEST(MessageTexts, EachLanguageFindsItsOwnTexts) {
     table.SetGroup(LANG_ENGLISH);
     EXPECT_EQ(Find(table, MSG_QUIT), "Do you really want to Quit?");
     EXPECT_EQ(Find(table, MSG_READ_ERROR), "Error: Could not read the file");
-    EXPECT_EQ(Find(table, MSG_CLEAR_LAYER), "Do yo want to Clear the layer?");
+    EXPECT_EQ(Find(table, MSG_CLEAR_LAYER), "Do you want to clear the layer?");
     table.SetGroup(LANG_GERMAN);
     EXPECT_EQ(Find(table, MSG_READ_ERROR), "Fehler: Konnte datei nicht \xC3\xB6"
                                            "ffnen");

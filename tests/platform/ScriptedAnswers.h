@@ -1,11 +1,13 @@
 #pragma once
 // Answers every modal question of a test in order and records what was asked. Questions beyond the
-// script are answered with Cancel.
+// script are answered with Cancel. With onDialog set, the program's own dialogs take no answer: onDialog
+// works their items instead, as the user would, and the dialogs they open are answered in order.
 
 #include "platform/Modal.h"
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,9 @@ struct ScriptedAnswers {
         SetModalResponder([this](const ModalQuestion& q) {
             asked.push_back(q);
             ModalAnswer a;
-            if (!answers.empty()) {
+            if (q.dialog && onDialog)
+                onDialog(q.dialog);
+            else if (!answers.empty()) {
                 a = answers.front();
                 answers.pop_front();
             }
@@ -45,4 +49,5 @@ struct ScriptedAnswers {
 
     std::vector<ModalQuestion> asked;
     std::deque<ModalAnswer> answers;
+    std::function<void(CDialog*)> onDialog;
 };
