@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The English question before a layer is cleared, as the program words it today.
-const char* const englishClearQuestion = "Do yo want to Clear the layer?";
+// The English question before a layer is cleared (once misspelt "Do yo want to Clear the layer?").
+const char* const englishClearQuestion = "Do you want to clear the layer?";
 
 // Every text, byte for byte (UTF-8), by language and key.
 const std::string texts[4][6] = {
@@ -53,4 +53,8 @@ TEST(MessageTableFill, DutchGoesInFirstSoThatNoLanguageFindsIt) {
         ASSERT_NE(table.FindMessage(key), nullptr) << key;
         EXPECT_EQ(*table.FindMessage(key), texts[0][key - 1]) << key;
     }
+    // A language the table does not know finds nothing, so no question is ever asked.
+    table.SetGroup(7);
+    for (int key = MSG_REPLACE_LAYER; key <= MSG_READ_ERROR; ++key)
+        EXPECT_EQ(table.FindMessage(key), nullptr) << key;
 }
