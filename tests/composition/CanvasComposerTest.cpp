@@ -1,6 +1,7 @@
 #include "composition/CanvasComposer.h"
 #include "Pictures.h"
 #include "composition/BlendTable.h"
+#include "composition/PixelKernels.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -176,6 +177,18 @@ COLORREF ComposeOnePixel(COLORREF colour, int alpha, COLORREF background, bool b
 }
 } // namespace
 
+void PrintTo(KernelSet set, std::ostream* out) {
+    *out << KernelSetName(set);
+}
+
+// The tests that reach the pixel kernels run with every set this build has: each must give the same bytes.
+class CanvasComposerWithEachKernelSet : public testing::TestWithParam<KernelSet> {};
+INSTANTIATE_TEST_SUITE_P(, CanvasComposerWithEachKernelSet,
+                         testing::ValuesIn(KernelSets().begin(), KernelSets().end()),
+                         [](const testing::TestParamInfo<KernelSet>& info) {
+                             return KernelSetName(info.param);
+                         });
+
 TEST(BlendTable, HoldsTheTruncatedProducts) {
     CBlendTable table;
     ASSERT_TRUE(table.Build());
@@ -209,7 +222,7 @@ TEST(CanvasComposer, PixelRulesGiveThePinnedValues) {
 
 // Every weight over every pair of canvas and picture bytes, in long runs as the vector mixing takes
 // them: each byte must be the table's sum.
-TEST(CanvasComposer, SoftPixelsMatchTheTableForEveryWeightAndByte) {
+TEST_P(CanvasComposerWithEachKernelSet, SoftPixelsMatchTheTableForEveryWeightAndByte) {
     CBlendTable built;
     ASSERT_TRUE(built.Build());
     const BYTE* t = built.Data();
@@ -228,7 +241,7 @@ TEST(CanvasComposer, SoftPixelsMatchTheTableForEveryWeightAndByte) {
     auto canvas = SolidPicture(256, 256, 0);
     for (int a = 1; a < 255; ++a) {
         front->SetAlpha(SolidAlpha(256, 256, BYTE(a)));
-        CCanvasComposer(t).Compose(*canvas, scene.slots, 1.0, 1.0, nullptr, true, white, grey);
+        CCanvasComposer(t, GetParam()).Compose(*canvas, scene.slots, 1.0, 1.0, nullptr, true, white, grey);
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 256; ++x) {
                 const int mixed = t[x * 256 + 255 - a] + t[y * 256 + a];
@@ -256,6 +269,31 @@ TEST(CanvasComposer, AnEmptyUpdateAreaChangesNothingAndTheAreaIsScaledInPlace) {
         for (int x = 0; x < 8; ++x)
             ASSERT_EQ(PixelAt(*canvas, x, y), 0x010203u);
     EXPECT_EQ(rect, (RECT{6, 2, 6, 10}));
+}
+
+// A slot over columns 0 and 1 of one row of eight. Past the slot the row turns to background up to the
+// right edge only when the update area holds column 3 or beyond, and then from the update area's first
+// column past the slot; the columns before the update area stay as they were.
+TEST(CanvasComposer, PastTheLastSlotTheRowTurnsToBackgroundBeyondTheUpdateArea) {
+    const struct {
+        LONG left, right;
+        const char* expected; // per column: s slot, g background, . untouched
+    } cases[] = {
+        {0, 3, "ssg....."}, {0, 4, "ssgggggg"}, {1, 2, ".s......"},
+        {2, 3, "..g....."}, {3, 4, "...ggggg"}, {5, 6, ".....ggg"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected);
+        Scene scene;
+        scene.Add(SolidPicture(2, 1, 0x0000FF), 0, 0, 2, 1);
+        auto canvas = SolidPicture(8, 1, 0x010203);
+        RECT rect{c.left, 0, c.right, 1};
+        CCanvasComposer().Compose(*canvas, scene.slots, 1.0, 1.0, &rect, true, white, grey);
+        for (int x = 0; x < 8; ++x) {
+            const char e = c.expected[x];
+            EXPECT_EQ(PixelAt(*canvas, x, 0), e == 's' ? 0x0000FFu : e == 'g' ? grey : 0x010203u) << x;
+        }
+    }
 }
 
 TEST(CanvasComposer, NegativeWidthMirrorsBetweenXMinusWidthAndX) {
@@ -294,7 +332,7 @@ TEST(CanvasComposer, ASlotPartlyOffTheCanvasIsClippedAndAHalfSizeAlphaCoversTwoP
 }
 
 // Stored slots can hold any numbers: the far ends of the range must neither overflow nor reach outside.
-TEST(CanvasComposer, SlotsAtTheEndsOfTheRangeAreSafe) {
+TEST_P(CanvasComposerWithEachKernelSet, SlotsAtTheEndsOfTheRangeAreSafe) {
     for (int value : {INT32_MIN, INT32_MIN + 1, -70000, 70000, INT32_MAX}) {
         const int opposite = value == INT32_MIN ? INT32_MAX : -value;
         Scene scene;
@@ -303,15 +341,17 @@ TEST(CanvasComposer, SlotsAtTheEndsOfTheRangeAreSafe) {
         scene.Add(SolidPicture(3, 3, 0xFF0000), value, value, opposite, value);
         auto canvas = SolidPicture(5, 4, 0);
         RECT rect{value, value, opposite, 3};
-        CCanvasComposer().Compose(*canvas, scene.slots, 3.5, 0.25, &rect, true, white, grey);
-        CCanvasComposer().Compose(*canvas, scene.slots, 3.5, 0.25, nullptr, true, white, grey);
+        CCanvasComposer(nullptr, GetParam())
+            .Compose(*canvas, scene.slots, 3.5, 0.25, &rect, true, white, grey);
+        CCanvasComposer(nullptr, GetParam())
+            .Compose(*canvas, scene.slots, 3.5, 0.25, nullptr, true, white, grey);
     }
 }
 
 // Random scenes: slots in and out of the canvas, negative sizes and mirror flags in any combination,
 // companions of other sizes and depths, hidden slots, update areas, blending on and off, with and
 // without the table. Every byte must equal the yardstick's, including the bytes left alone.
-TEST(CanvasComposer, MatchesThePlainReadingOfTheRulesOnRandomScenes) {
+TEST_P(CanvasComposerWithEachKernelSet, MatchesThePlainReadingOfTheRulesOnRandomScenes) {
     CBlendTable built;
     ASSERT_TRUE(built.Build());
     std::mt19937 rng(12345);
@@ -371,8 +411,8 @@ TEST(CanvasComposer, MatchesThePlainReadingOfTheRulesOnRandomScenes) {
 
         ReferenceCompose(*expected, scene.slots, sx, sy, withRect ? &rect : nullptr, blend, table, white,
                          background);
-        CCanvasComposer(table).Compose(*canvas, scene.slots, sx, sy, withRect ? &rect : nullptr, blend, white,
-                                       background);
+        CCanvasComposer(table, GetParam())
+            .Compose(*canvas, scene.slots, sx, sy, withRect ? &rect : nullptr, blend, white, background);
         ASSERT_EQ(0, std::memcmp(canvas->GetBlock(), expected->GetBlock(), canvas->GetSize()));
     }
 }
