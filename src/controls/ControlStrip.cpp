@@ -1,5 +1,8 @@
 #include "controls/ControlStrip.h"
 
+#include "controls/ControlManager.h"
+#include "imaging/DIB.h"
+#include "platform/DC.h"
 #include "platform/Modal.h"
 
 #include <algorithm>
@@ -56,6 +59,32 @@ void CControlStrip::Rescale() {
         else
             x += w + m_m;
     }
+}
+
+BOOL CControlStrip::OnEraseBkgnd(CDC* dc) {
+    CWnd* view = m_manager ? m_manager->GetWindow() : nullptr;
+    if (!dc || !view || !IsDrawingEnabled())
+        return CWndControl::OnEraseBkgnd(dc);
+    RECT client, viewClient;
+    GetClientRect(&client);
+    view->GetClientRect(&viewClient);
+    const std::uint32_t flags = m_manager->GetFlags();
+    const CDIB* background = m_manager->GetBackground();
+    if (flags & CMF_BACKGROUND_COLOUR) {
+        dc->FillSolidRect(client, m_manager->GetBackgroundColour());
+        return TRUE;
+    }
+    if (!(flags & CMF_BACKGROUND_PICTURE) || !background || viewClient.Width() <= 0 ||
+        viewClient.Height() <= 0)
+        return CWndControl::OnEraseBkgnd(dc);
+    // The view stretches its picture over its client area; the strip shows the part under its rectangle.
+    // Picture rows count from the bottom.
+    const double fx = double(background->GetWidth()) / viewClient.Width();
+    const double fy = double(background->GetHeight()) / viewClient.Height();
+    const RECT source = {Truncate(m_rect.left * fx), Truncate(background->GetHeight() - m_rect.bottom * fy),
+                         Truncate(m_rect.right * fx), Truncate(background->GetHeight() - m_rect.top * fy)};
+    background->Draw(dc, &client, &source, m_manager->GetPalette(), TRUE);
+    return TRUE;
 }
 
 CControl* CControlStrip::FindControl(int id, int* index) const {

@@ -27,6 +27,8 @@ public:
 
     // Places the strip, then every control in a cell of its own.
     void Rescale() override;
+    // Shows the part of the view's background the strip lies on: the strip has no background of its own.
+    BOOL OnEraseBkgnd(CDC* dc) override;
 
     // The first entry with id, and its position when asked for; null when there is none.
     CControl* FindControl(int id, int* index = nullptr) const;

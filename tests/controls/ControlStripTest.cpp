@@ -1,6 +1,7 @@
 #include "ControlTestKit.h"
 
 #include "controls/ControlStrip.h"
+#include "support/TempDir.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -106,4 +107,28 @@ TEST(ControlStrip, FindsItsEntriesAndForgetsThemWithoutTouchingThem) {
     EXPECT_EQ(view.FindControl(1), a) << "the manager still holds the controls";
     strip->Rescale(); // places only itself
     EXPECT_EQ(a->m_rect, (RECT{0, 0, 5, 5}));
+}
+
+// The strip has no background of its own: between its cells the view's background shows, as the view
+// stretches it, also after a resize; with the plain background it is the view's colour.
+TEST(ControlStrip, ShowsTheViewsBackgroundBetweenItsCells) {
+    TempDir dir;
+    CTestView view(788, 552);
+    ASSERT_TRUE(view.SetBackground(WriteBandPicture(dir.Join("Backg.BMP"), 788, 552).c_str()));
+    auto* strip = new CControlStrip(&view, &view, 100045, {599, 230, 781, 540}, CTL_VERTICAL, 4, 3);
+    view.AddControl(strip);
+    Settle();
+    // Rows 138 to 275 of the picture are band 2, rows 414 to 551 band 0.
+    EXPECT_EQ(PixelOf(strip, 1, 10), kBandColour[2]);
+    EXPECT_EQ(PixelOf(strip, 1, 300), kBandColour[0]);
+    view.MoveWindow(0, 0, 1576, 1104);
+    Settle();
+    EXPECT_EQ(Geometry(strip), (RECT{1198, 460, 1562, 1080}));
+    EXPECT_EQ(PixelOf(strip, 1, 20), kBandColour[2]);
+    EXPECT_EQ(PixelOf(strip, 1, 600), kBandColour[0]);
+
+    view.SetBackground(nullptr);
+    strip->Invalidate();
+    Settle();
+    EXPECT_EQ(PixelOf(strip, 1, 20), view.GetBackgroundColour());
 }
