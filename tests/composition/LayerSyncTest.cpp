@@ -32,7 +32,8 @@ class LayerScreen : public ::testing::Test, public CWnd, public CControlManager 
 protected:
     LayerScreen() : CControlManager(this) {}
 
-    void Build(int width, int height, const std::string& togglePicture) {
+    // background: the screen background picture, or none for the plain colour.
+    void Build(int width, int height, const std::string& togglePicture, const char* background = nullptr) {
         Create("", WS_VISIBLE, {0, 0, width, height}, nullptr, 0);
         mixer = new CDIBMixer(this, this, 100046, {2, 23, 571, 444}, 0);
         AddControl(mixer);
@@ -58,7 +59,7 @@ protected:
             strip->AddControl(layer);
         strip->SetButtons(Button(infoId), Button(glueId), Button(upId), Button(downId), Button(deleteId));
         strip->SetCompositor(mixer);
-        SetBackground(nullptr);
+        SetBackground(background);
         PaintBackground(nullptr);
         GetMessageTable().AddMessage(MSG_CLEAR_LAYER, 0, "Clear the layer?");
         SetModalResponder([](const ModalQuestion&) {
@@ -74,6 +75,7 @@ protected:
         Build(1000, 700, toggle);
     }
     void TearDown() override { SetModalResponder({}); }
+    BOOL OnEraseBkgnd(CDC* dc) override { return PaintBackground(dc) ? TRUE : CWnd::OnEraseBkgnd(dc); }
 
     CButtonControl* Button(int id) { return static_cast<CButtonControl*>(FindControl(id)); }
     const std::vector<std::unique_ptr<CDIBSlot>>& Slots() { return mixer->GetSlots(); }
@@ -100,6 +102,15 @@ protected:
     static RECT Union(RECT a, const RECT& b) {
         UnionRect(a, a, b);
         return a;
+    }
+    // Puts slot at place (right before left mirrors it) as a drag does: it gathers its old and new area.
+    static void Drag(CDIBSlot* slot, const RECT& place) {
+        const RECT old = AreaOf(slot);
+        slot->m_x = place.left, slot->m_y = place.top;
+        slot->m_width = place.Width(), slot->m_height = place.Height();
+        slot->SetMirrorHorizontal(slot->m_width < 0);
+        slot->m_changed = 1;
+        slot->m_changedArea = Union(old, AreaOf(slot));
     }
     // Whether the canvas is what composing every slot from scratch gives.
     ::testing::AssertionResult CanvasIsComposedWhole() {
@@ -254,16 +265,8 @@ TEST_F(LayerScreen, TheWholeStripDrivesThePictureAndOnlyWhatChangedIsRecomposed)
         strip->Refresh(0, TRUE);
         ASSERT_TRUE(CanvasIsComposedWhole()) << "layer " << i << " filled";
     }
-    // Placed as a drag places them: each gathers its old and new area.
-    for (int i = 0; i < 5; ++i) {
-        CDIBSlot* slot = mixer->FindDibSlot(layers[i]->m_contentKey);
-        const RECT old = AreaOf(slot);
-        slot->m_x = places[i].left, slot->m_y = places[i].top;
-        slot->m_width = places[i].Width(), slot->m_height = places[i].Height();
-        slot->SetMirrorHorizontal(slot->m_width < 0);
-        slot->m_changed = 1;
-        slot->m_changedArea = Union(old, AreaOf(slot));
-    }
+    for (int i = 0; i < 5; ++i)
+        Drag(mixer->FindDibSlot(layers[i]->m_contentKey), places[i]);
     mixer->Recompose(TRUE);
     ASSERT_TRUE(CanvasIsComposedWhole()) << "placed";
 
@@ -317,7 +320,7 @@ TEST(LayerScreenDemonstration, TenLayersBesideThePicture) {
     public:
         void TestBody() override {}
         void Show(const std::string& res) {
-            Build(900, 628, res + "/bvisib.bmp");
+            Build(900, 628, res + "/bvisib.bmp", (res + "/Backg.BMP").c_str());
             std::vector<std::string> pictures;
             for (const auto& entry : std::filesystem::directory_iterator(res + "/chars"))
                 if (entry.path().filename().string().rfind("i", 0) == 0)
@@ -332,8 +335,8 @@ TEST(LayerScreenDemonstration, TenLayersBesideThePicture) {
                 layer->m_label = std::filesystem::path(pictures[k]).stem().string();
                 strip->Refresh(0, TRUE);
                 CDIBSlot* slot = mixer->FindDibSlot(layer->m_contentKey);
-                slot->m_x = 30 + 130 * k, slot->m_y = 60 + 40 * k;
-                slot->m_changed = 1;
+                Drag(slot,
+                     {30 + 130 * k, 60 + 40 * k, 30 + 130 * k + slot->m_width, 60 + 40 * k + slot->m_height});
             }
             layers[4]->GetToggle()->Clicked();
             layers[2]->Clicked();
