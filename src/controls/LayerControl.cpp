@@ -29,8 +29,7 @@ CLayerControl::CLayerControl(CControlManager* manager, CWnd* parentWnd, int id, 
                              const char* caption, DWORD extraStyle, const char* togglePicture, int toggleId,
                              int marginX, int marginY)
     : CHoldControl(manager, parentWnd, id, designRect, caption, CTL_KEEP_ASPECT, extraStyle, marginX,
-                   marginY),
-      m_toggleId(toggleId) {
+                   marginY) {
     if (!togglePicture)
         return;
     auto* toggle =

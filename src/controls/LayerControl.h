@@ -31,13 +31,11 @@ public:
     // Whether the layer takes part in the picture: it has a hide toggle, neither held down nor on.
     bool IsShown() const;
     CButtonControl* GetToggle() const { return m_toggle; }
-    int GetToggleId() const { return m_toggleId; }
 
     std::uint32_t m_contentKey = 0; // 0: no content
     std::string m_label;
     bool m_changed = true; // set on every change of content, place or visibility; the picture area clears it
 
 private:
-    int m_toggleId;
     CButtonControl* m_toggle = nullptr; // owned by the manager
 };
