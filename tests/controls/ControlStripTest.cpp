@@ -3,7 +3,6 @@
 #include "controls/ControlStrip.h"
 #include "support/TempDir.h"
 
-#include <QWidget>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -14,11 +13,6 @@ public:
     using CControlStrip::CControlStrip;
     void AddEmpty() { m_controls.push_back(nullptr); }
 };
-
-RECT Geometry(CWnd* wnd) {
-    const QRect g = WidgetOf(wnd)->geometry();
-    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
-}
 
 struct StripCase {
     const char* name;
@@ -72,7 +66,7 @@ TEST(ControlStrip, LaysOutEqualCellsWithPixelGapsAndEmptyEntriesTakeNoRoom) {
         ASSERT_EQ(cells.size(), c.cells.size());
         for (std::size_t i = 0; i < cells.size(); ++i) {
             EXPECT_EQ(cells[i]->m_rect, c.cells[i]) << i;
-            EXPECT_EQ(Geometry(cells[i]), c.cells[i]) << i;
+            EXPECT_EQ(GeometryOf(cells[i]), c.cells[i]) << i;
         }
     }
 }
@@ -123,7 +117,7 @@ TEST(ControlStrip, ShowsTheViewsBackgroundBetweenItsCells) {
     EXPECT_EQ(PixelOf(strip, 1, 300), kBandColour[0]);
     view.MoveWindow(0, 0, 1576, 1104);
     Settle();
-    EXPECT_EQ(Geometry(strip), (RECT{1198, 460, 1562, 1080}));
+    EXPECT_EQ(GeometryOf(strip), (RECT{1198, 460, 1562, 1080}));
     EXPECT_EQ(PixelOf(strip, 1, 20), kBandColour[2]);
     EXPECT_EQ(PixelOf(strip, 1, 600), kBandColour[0]);
 

@@ -127,13 +127,9 @@ int CountColour(CWnd* wnd, const RECT& area, COLORREF colour) {
     return count;
 }
 
-RECT Geometry(CWnd* wnd) {
-    const QRect g = WidgetOf(wnd)->geometry();
-    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
-}
 } // namespace
 
-TEST(LayerControl, At27PixelsHasA36PixelThumbnailTheToggleAt38And25WideAndTheTextFrom63) {
+TEST(LayerControl, At27PixelsHasA36PixelThumbnailTheToggleAt38And25WideAndTheTextFrom63WithItsLabel) {
     Strip s;
     CLayerControl* layer = s.layers[0];
     EXPECT_EQ(layer->m_rect, (RECT{603, 233, 777, 260}));
@@ -143,7 +139,7 @@ TEST(LayerControl, At27PixelsHasA36PixelThumbnailTheToggleAt38And25WideAndTheTex
     EXPECT_EQ(toggle->GetId(), 100026);
     EXPECT_TRUE(toggle->m_flags & CTL_TOGGLE);
     EXPECT_EQ(toggle->m_rect, (RECT{38, 0, 63, 27}));
-    EXPECT_EQ(Geometry(toggle), (RECT{38, 0, 63, 27}));
+    EXPECT_EQ(GeometryOf(toggle), (RECT{38, 0, 63, 27}));
     EXPECT_EQ(s.view.FindControl(100026), toggle) << "the manager owns the toggle";
 
     // The text field from 63 (a 2-pixel edge first); the picture field inside the 36-pixel thumbnail.
@@ -153,12 +149,9 @@ TEST(LayerControl, At27PixelsHasA36PixelThumbnailTheToggleAt38And25WideAndTheTex
     EXPECT_EQ(PixelOf(layer, 33, 13), pictureField);
     EXPECT_NE(PixelOf(layer, 34, 13), pictureField);
     EXPECT_EQ(CountColour(layer, {63, 0, 174, 27}, enabledText), 0) << "no label, no text";
-}
 
-TEST(LayerControl, DrawsItsLabelInTheColourOfItsState) {
-    Strip s;
-    s.Fill(2, "Tree");
-    CLayerControl* layer = s.layers[2];
+    // The label in the colour of the state.
+    s.Fill(0, "Tree");
     layer->Draw(nullptr);
     EXPECT_GT(CountColour(layer, {63, 0, 174, 27}, enabledText), 10);
     s.strip->Select(layer);
