@@ -169,8 +169,12 @@ void CLayerStrip::Glue() {
             CLayerControl* full = GetLayer(j);
             if (!HasContent(full))
                 continue;
-            if (SwapLayers(empty, full))
-                follow = follow == full ? empty : follow == empty ? full : follow;
+            if (SwapLayers(empty, full)) {
+                if (follow == full)
+                    follow = empty;
+                else if (follow == empty)
+                    follow = full;
+            }
             break;
         }
     }
