@@ -1,12 +1,15 @@
 #pragma once
 // The picture area of the editor screen: a control with a window of its own that holds one slot per
 // layer with content, composes them back to front into a 24-bit canvas the size of its window, and
-// paints it. The same composition, at the size of the largest layer picture, serves printing and the
-// flat bitmap export. It also shows the help pages over the picture.
+// paints it. It follows the layer strip: each layer with content has a slot, found by its content key,
+// that keeps its place while the content moves between layers. The same composition, at the size of the
+// largest layer picture, serves printing and the flat bitmap export. It also shows the help pages over
+// the picture.
 
 #include "composition/BlendTable.h"
 #include "composition/CanvasComposer.h"
 #include "composition/DIBSlot.h"
+#include "controls/LayerCompositor.h"
 #include "controls/WndControl.h"
 #include <cstdint>
 #include <memory>
@@ -14,6 +17,7 @@
 #include <vector>
 
 class CButtonControl;
+class CLayerControl;
 class CLayerStrip;
 
 // Bits of the compositor's flag word.
@@ -25,7 +29,7 @@ enum : std::uint32_t {
 constexpr COLORREF MIXER_KEY_COLOUR = 0xFFFFFF;
 constexpr COLORREF MIXER_BACKGROUND = 0xC8C8C8;
 
-class CDIBMixer : public CWndControl {
+class CDIBMixer : public CWndControl, public CLayerCompositor {
 public:
     // Registers with the manager as a listener, so that every control's events reach OnControlEvent.
     CDIBMixer(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect, std::uint32_t flags);
@@ -50,9 +54,19 @@ public:
     // place. Does nothing before the canvas is ready.
     void ComposeCanvas(RECT* rect, BOOL blend, COLORREF key, COLORREF background);
     // Composes what the layer strip changed, and paints.
-    void Recompose(BOOL blend);
-    // Brings the slots in line with the layer strip and grows rect by what changed. 0 without a strip.
+    void Recompose(BOOL blend) override;
+    // Brings the slots in line with the layer strip: one per layer with content, in the strip's order,
+    // new content at 0, 0, content gone without its slot. Grows rect (design units) by every area whose
+    // look may have changed. 0 without a strip.
     BOOL UpdateFromLayerStrip(RECT* rect);
+
+    // What the layer strip asks of the picture area.
+    void SetLayerStrip(CLayerStrip* strip) override { m_layerStrip = strip; }
+    bool FindSlotPlacement(std::uint32_t key, SlotPlacement* placement) const override;
+    bool HasSelectedSlot() const override { return m_flags & CMX_SLOT_SELECTED; }
+    bool SelectSlotOfKey(std::uint32_t key) override;
+    void ClearSlotSelection() override { SelectDibSlot(nullptr); }
+    CButtonControl* GetMoveButton() const override { return m_moveButton; }
     // Draws the picture onto dc (printing): composed at target's size when one is given, stretched to
     // dest (the window's size when none). 0 without dc, window, manager or canvas.
     BOOL RenderToDC(CDC* dc, const RECT* dest, const RECT* target);
@@ -77,7 +91,8 @@ public:
     bool IsHelpShowing() const { return m_helpShowing; }
     bool IsInteractiveUpdate() const { return m_interactiveUpdate; }
 
-    CLayerStrip* m_layerStrip = nullptr; // the strip this compositor follows; set by the strip
+    // The strip this compositor follows; set by the strip's SetCompositor.
+    CLayerStrip* m_layerStrip = nullptr;
 
 private:
     // What a print or export target did to the canvas: nothing (no target, or the canvas's own size),
@@ -91,6 +106,12 @@ private:
     void RestoreCanvas(TargetCanvas state, int width, int height);
     void ShowHelp();
     static void SwitchOff(CButtonControl* button);
+    // No slot is selected any more: the move and text buttons go off, without events.
+    void ForgetSelectedSlot();
+    // Takes the front-most slot of key out of the slots, leaving its place empty.
+    std::unique_ptr<CDIBSlot> TakeDibSlot(std::uint32_t key);
+    // A new slot for the layer's content; none (after an error box) when it cannot be made.
+    static std::unique_ptr<CDIBSlot> MakeDibSlot(const CLayerControl& layer);
 
     CDIBSlot m_canvas;
     std::vector<std::unique_ptr<CDIBSlot>> m_slots; // index 0 is the front-most

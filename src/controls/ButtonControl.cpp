@@ -70,26 +70,19 @@ void CButtonControl::OnMouseMove(UINT flags, POINT point) {
 }
 
 bool CButtonControl::SetImage(CDIB* image) {
-    if (!image || !m_manager)
-        return false;
-    const DWORD references = image->GetRefCount();
-    if (!m_manager->GetDIBManager().Add(image))
-        return false;
-    // The collection counts nothing for a picture it lists already; that picture belongs to another holder,
-    // and this button's release must not take the other's reference away.
-    const bool listedAlready = image->GetRefCount() == references;
-    if (ShowImage(image) && listedAlready)
-        image->AddRef();
-    return true;
+    // A reference of the button's own, also when another holder lists the picture, so that either can
+    // let go without taking the other's away.
+    return image && m_manager && m_manager->ShareDIB(image) && HoldImage(image);
 }
 
 bool CButtonControl::SetImageFromFile(const char* path) {
-    if (!m_manager)
-        return false;
-    CDIB* image = m_manager->GetDIB(path, true);
+    return m_manager && HoldImage(m_manager->GetDIB(path, true));
+}
+
+bool CButtonControl::HoldImage(CDIB* image) {
     if (!image)
         return false;
-    // The button keeps one reference to its picture, however often it is set.
+    // The control keeps one reference to its picture, however often it is set.
     if (!ShowImage(image))
         m_manager->ReleaseDIB(image);
     return true;
@@ -101,6 +94,7 @@ bool CButtonControl::ShowImage(CDIB* image) {
         return false;
     ReleaseImage();
     m_image = image;
+    ImageReplaced();
     Draw(nullptr);
     return true;
 }

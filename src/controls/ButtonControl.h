@@ -44,6 +44,13 @@ public:
     std::string m_caption;
     CDIB* m_image = nullptr;
 
+protected:
+    // Shows image, of which this control has just obtained a reference of its own; the reference is
+    // given back when image is the current picture already. False for no image.
+    bool HoldImage(CDIB* image);
+    // What a derived control keeps of its picture follows the new one here, before it is drawn.
+    virtual void ImageReplaced() {}
+
 private:
     // Takes on the state bits of a picture and shows image in place of the current one; false when
     // image is the current one already.

@@ -222,6 +222,18 @@ CDIB* CControlManager::GetDIB(const char* path, bool mapToPalette) {
     return image;
 }
 
+bool CControlManager::ShareDIB(CDIB* image) {
+    if (!image)
+        return false;
+    const DWORD references = image->GetRefCount();
+    if (!m_bitmaps->Add(image))
+        return false;
+    // Listing a picture again counts nothing: that reference belongs to another holder.
+    if (image->GetRefCount() == references)
+        image->AddRef();
+    return true;
+}
+
 bool CControlManager::ReleaseDIB(CDIB* image) {
     return m_bitmaps->Release(image);
 }

@@ -93,6 +93,9 @@ public:
 
     // The shared picture of path (a new reference), mapped to the palette when asked and one is set.
     CDIB* GetDIB(const char* path, bool mapToPalette);
+    // One more reference to image for a holder of its own: the collection takes in a picture made
+    // elsewhere, and counts one it lists already once more. False when it cannot be listed.
+    bool ShareDIB(CDIB* image);
     // Gives one reference back.
     bool ReleaseDIB(CDIB* image);
     CDIBManager& GetDIBManager() { return *m_bitmaps; }

@@ -195,6 +195,8 @@ bool CWnd::Impl::Mouse(QEvent::Type type, QMouseEvent* event) {
 
 CWnd::CWnd() : d(std::make_unique<Impl>(this)) {}
 
+const CWnd CWnd::wndBottom;
+
 CWnd::~CWnd() = default;
 
 BOOL CWnd::Create(const std::string& title, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
@@ -256,10 +258,12 @@ void CWnd::MoveWindow(const RECT& rect, BOOL repaint) {
     MoveWindow(rect.left, rect.top, rect.Width(), rect.Height(), repaint);
 }
 
-BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int width, int height, UINT flags) {
+BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags) {
     QWidget* w = d->widget;
     if (!w)
         return FALSE;
+    if (!(flags & SWP_NOZORDER) && insertAfter == &wndBottom)
+        w->lower();
     if (!(flags & SWP_NOMOVE))
         w->move(x, y);
     if (!(flags & SWP_NOSIZE))

@@ -30,9 +30,10 @@ public:
 
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void MoveWindow(const RECT& rect, BOOL repaint = TRUE);
-    // insertAfter is ignored: windows keep their stacking order. SWP_NOMOVE, SWP_NOSIZE, SWP_SHOWWINDOW
-    // and SWP_HIDEWINDOW are honoured.
+    // Unless SWP_NOZORDER is given, insertAfter &wndBottom puts the window beneath its siblings; any other
+    // is ignored. SWP_NOMOVE, SWP_NOSIZE, SWP_SHOWWINDOW and SWP_HIDEWINDOW are honoured.
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags);
+    static const CWnd wndBottom;
     BOOL ShowWindow(int command);
     BOOL IsWindowVisible() const;
     // Returns whether the window was disabled before.

@@ -88,6 +88,11 @@ COLORREF CentreOf(CWnd* wnd) {
     return PixelOf(wnd, client.right / 2, client.bottom / 2);
 }
 
+RECT GeometryOf(CWnd* wnd) {
+    const QRect g = WidgetOf(wnd)->geometry();
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
+
 int CountHot(const CControlManager& manager) {
     int hot = 0;
     for (int i = 0; i < manager.GetControlCount(); ++i)

@@ -52,5 +52,7 @@ QWidget* WidgetOf(CWnd* wnd);
 COLORREF PixelOf(CWnd* wnd, int x, int y);
 // The pixel at the centre of the window's surface.
 COLORREF CentreOf(CWnd* wnd);
+// Where the window's widget lies in its parent.
+RECT GeometryOf(CWnd* wnd);
 // How many controls of the manager carry the hot bit.
 int CountHot(const CControlManager& manager);

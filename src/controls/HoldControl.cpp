@@ -1,0 +1,165 @@
+#include "controls/HoldControl.h"
+
+#include "controls/ControlManager.h"
+#include "imaging/DIB.h"
+#include "platform/DC.h"
+
+#include <utility>
+
+namespace {
+constexpr int thumbnailWidth = 100;
+constexpr int thumbnailHeight = 75;
+constexpr COLORREF fieldColour = RGB(171, 213, 171);
+// The proportions an empty cell shows its overlay with.
+constexpr RECT emptyAspect = {0, 0, 40, 30};
+} // namespace
+
+CHoldControl::CHoldControl(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect,
+                           const char* caption, std::uint32_t flags, DWORD extraStyle, int marginX,
+                           int marginY)
+    : CButtonControl(manager, parentWnd, id, designRect, caption, flags, extraStyle), m_marginX(marginX),
+      m_marginY(marginY) {}
+
+CHoldControl::~CHoldControl() {
+    if (m_overlay && m_manager)
+        m_manager->ReleaseDIB(m_overlay);
+}
+
+bool CHoldControl::DeleteThumbnail() {
+    if (!m_thumbnail)
+        return false;
+    m_thumbnail.reset();
+    return true;
+}
+
+void CHoldControl::ImageReplaced() {
+    DeleteThumbnail();
+    if (m_image && m_manager) {
+        CPalette* palette = m_manager->GetPalette();
+        m_thumbnail = m_image->CreateScaled(thumbnailWidth, thumbnailHeight, palette ? 8 : 0, palette);
+    }
+    m_flags &= ~CTL_SHOW_OVERLAY;
+}
+
+bool CHoldControl::SetImageFromFile(const char* path) {
+    if (!path || !*path || !m_manager)
+        return false;
+    return HoldImage(m_manager->GetDIB(path, false));
+}
+
+bool CHoldControl::TakeImageFrom(CHoldControl* other) {
+    if (!other)
+        return false;
+    ReleaseImage();
+    m_image = std::exchange(other->m_image, nullptr);
+    m_thumbnail = std::move(other->m_thumbnail);
+    Draw(nullptr);
+    return true;
+}
+
+bool CHoldControl::CopyImageFrom(CHoldControl* other) {
+    if (!other || !m_manager || !other->m_image)
+        return false;
+    CDIB* image = other->m_image;
+    if (!image->GetName().empty())
+        image = m_manager->GetDIB(image->GetName().c_str(), false);
+    else if (!m_manager->ShareDIB(image))
+        image = nullptr;
+    if (!image)
+        return false;
+    m_flags |= CTL_SHOW_STATES;
+    // Copied before this control lets go of anything: other may be this control.
+    std::unique_ptr<CDIB> thumbnail = other->m_thumbnail ? other->m_thumbnail->Clone() : nullptr;
+    const bool hadThumbnail = other->m_thumbnail != nullptr;
+    ReleaseImage();
+    m_image = image;
+    // Without a copy this control must not go on showing the thumbnail of its former picture.
+    m_thumbnail = std::move(thumbnail);
+    if (!hadThumbnail)
+        return false;
+    Draw(nullptr);
+    return true;
+}
+
+bool CHoldControl::SwapImagesWith(CHoldControl* other) {
+    if (!other)
+        return false;
+    std::swap(m_image, other->m_image);
+    std::swap(m_thumbnail, other->m_thumbnail);
+    std::swap(m_flags, other->m_flags);
+    other->Draw(nullptr);
+    Draw(nullptr);
+    return true;
+}
+
+void CHoldControl::ClearImage() {
+    ReleaseImage();
+    DeleteThumbnail();
+    Draw(nullptr);
+}
+
+bool CHoldControl::SetOverlayFromFile(const char* path) {
+    if (!m_manager)
+        return false;
+    CDIB* overlay = m_manager->GetDIB(path, false);
+    if (!overlay)
+        return false;
+    m_flags |= CTL_HAS_OVERLAY;
+    if (overlay == m_overlay) {
+        m_manager->ReleaseDIB(overlay);
+        return true;
+    }
+    if (m_overlay)
+        m_manager->ReleaseDIB(m_overlay);
+    m_overlay = overlay;
+    return true;
+}
+
+void CHoldControl::Draw(const RECT* area) {
+    CWnd* wnd = GetWindow();
+    if (!wnd)
+        return;
+    CDC* dc = wnd->GetDC();
+    if (!dc)
+        return;
+    if (!m_manager) {
+        wnd->ReleaseDC(dc);
+        return;
+    }
+    const bool drawing = IsDrawingEnabled();
+    const RECT& size = area ? *area : m_rect;
+    RECT frame = {0, 0, size.Width(), size.Height()};
+    RECT field = {m_marginX, m_marginY, frame.right - m_marginX, frame.bottom - m_marginY};
+    const CDIB* shape = m_image ? m_image : m_thumbnail.get();
+    const RECT aspect = shape ? RECT{0, 0, shape->GetWidth(), shape->GetHeight()} : emptyAspect;
+    if (drawing)
+        dc->FillSolidRect(field, fieldColour);
+    if (m_flags & CTL_PRESSED)
+        OffsetRect(field, -1, 1);
+    const CDIB* picture = m_image;
+    if ((m_flags & CTL_SHOW_OVERLAY) && m_overlay)
+        picture = m_overlay;
+    else if (m_thumbnail)
+        picture = m_thumbnail.get();
+    if (picture) {
+        if (m_flags & CTL_KEEP_ASPECT)
+            FitAspect(aspect, field);
+        const RECT source = {0, 0, picture->GetWidth(), picture->GetHeight()};
+        if (drawing)
+            picture->Draw(dc, &field, &source, m_manager->GetPalette(), TRUE);
+    }
+    if (drawing) {
+        if (m_flags & CTL_PRESSED) {
+            dc->DrawEdge(&frame, EDGE_RAISED, BF_RECT);
+            InflateRect(frame, -(m_marginX >> 1), -(m_marginY >> 1));
+            dc->DrawEdge(&frame, EDGE_SUNKEN, BF_RECT);
+        } else if (m_flags & CTL_HOT) {
+            dc->DrawEdge(&frame, EDGE_RAISED, BF_RECT);
+        } else if (m_flags & CTL_ENABLED) {
+            dc->DrawEdge(&frame, EDGE_ETCHED, BF_RECT);
+        } else if (m_flags & CTL_DISABLED) {
+            dc->DrawEdge(&frame, EDGE_SUNKEN, BF_RECT);
+        }
+    }
+    wnd->ReleaseDC(dc);
+}

@@ -1,0 +1,120 @@
+#include "controls/LayerControl.h"
+
+#include "controls/ControlManager.h"
+#include "platform/DC.h"
+
+#include <utility>
+
+namespace {
+constexpr DWORD toggleStyle = 0x50011003;
+constexpr COLORREF selectedField = RGB(103, 154, 215);
+constexpr COLORREF normalField = RGB(171, 203, 171);
+constexpr COLORREF hotText = RGB(150, 30, 30);
+constexpr COLORREF enabledText = RGB(25, 30, 230);
+constexpr COLORREF selectedText = RGB(80, 30, 30);
+
+// The width of the thumbnail field of a layer control h pixels high.
+LONG ThumbnailWidth(LONG h) {
+    return 4 * h / 3;
+}
+
+// Where the hide toggle lies in a layer control h pixels high, relative to the control's window.
+RECT ToggleRect(LONG h) {
+    const LONG x = ThumbnailWidth(h) + 2;
+    return {x, 0, x + h - 2, h};
+}
+} // namespace
+
+CLayerControl::CLayerControl(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect,
+                             const char* caption, DWORD extraStyle, const char* togglePicture, int toggleId,
+                             int marginX, int marginY)
+    : CHoldControl(manager, parentWnd, id, designRect, caption, CTL_KEEP_ASPECT, extraStyle, marginX,
+                   marginY) {
+    if (!togglePicture)
+        return;
+    auto* toggle =
+        new CButtonControl(manager, this, toggleId, ToggleRect(m_rect.Height()), nullptr, 0, toggleStyle);
+    // Only the manager can own the toggle: without one it would belong to nobody.
+    if (!manager || !manager->AddControl(toggle)) {
+        delete toggle;
+        return;
+    }
+    m_toggle = toggle;
+    m_toggle->SetImageFromFile(togglePicture);
+    m_toggle->m_flags |= CTL_TOGGLE;
+}
+
+bool CLayerControl::IsShown() const {
+    if (!m_toggle)
+        return false;
+    const std::uint32_t flags = m_toggle->m_flags;
+    return !(flags & CTL_PRESSED) && (flags & (CTL_TOGGLE | CTL_ON)) != (CTL_TOGGLE | CTL_ON);
+}
+
+bool CLayerControl::SwapLayerWith(CLayerControl* other) {
+    if (!other || !m_toggle || !other->m_toggle)
+        return false;
+    std::swap(m_toggle->m_flags, other->m_toggle->m_flags);
+    std::swap(m_contentKey, other->m_contentKey);
+    std::swap(m_label, other->m_label);
+    return SwapImagesWith(other);
+}
+
+void CLayerControl::ClearImage() {
+    if (m_toggle)
+        m_toggle->m_flags &= ~CTL_ON;
+    m_contentKey = 0;
+    m_label.clear();
+    CHoldControl::ClearImage();
+}
+
+void CLayerControl::Rescale() {
+    CHoldControl::Rescale();
+    if (!m_toggle)
+        return;
+    const RECT toggle = ToggleRect(m_rect.Height());
+    if (CWnd* wnd = m_toggle->GetWindow())
+        wnd->SetWindowPos(nullptr, toggle.left, toggle.top, toggle.Width(), toggle.Height(), SWP_NOZORDER);
+    m_toggle->m_rect = toggle;
+}
+
+void CLayerControl::Draw(const RECT* area) {
+    CWnd* wnd = GetWindow();
+    if (!wnd)
+        return;
+    CDC* dc = wnd->GetDC();
+    if (!dc)
+        return;
+    const bool drawing = IsDrawingEnabled();
+    const RECT& place = area ? *area : m_rect;
+    const LONG h = place.Height();
+    const LONG g = ThumbnailWidth(h);
+    const RECT thumbnail = {place.left, place.top, place.left + g, place.top + h};
+    RECT text = {g + h, 0, place.Width(), h};
+    const LONG toggleWidth = m_toggle ? m_toggle->m_rect.Width() : 0;
+    if (drawing) {
+        dc->FillSolidRect(text, (m_flags & CTL_SELECTED) ? selectedField : normalField);
+        if (m_flags & CTL_HOT) {
+            dc->DrawEdge(&text, EDGE_RAISED, BF_RECT);
+            dc->SetTextColor(hotText);
+        } else if (m_flags & CTL_ENABLED) {
+            dc->DrawEdge(&text, EDGE_SUNKEN, BF_RECT);
+            dc->SetTextColor(enabledText);
+        }
+        if (m_flags & CTL_SELECTED)
+            dc->SetTextColor(selectedText);
+    }
+    if (!m_label.empty()) {
+        const SIZE extent = dc->GetTextExtent(m_label);
+        InflateRect(text, -2, -2);
+        if (drawing) {
+            dc->SetBkMode(TRANSPARENT);
+            dc->ExtTextOut(toggleWidth + g + 8, (text.bottom - text.top - extent.cy) >> 1, ETO_CLIPPED, &text,
+                           m_label);
+        }
+    }
+    CHoldControl::Draw(&thumbnail);
+    if (m_toggle)
+        m_toggle->Draw(nullptr);
+    wnd->ReleaseDC(dc);
+}
