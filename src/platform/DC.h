@@ -3,72 +3,18 @@
 // Every window keeps its pixels in a surface of its own, so what is drawn stays until it is drawn over,
 // inverted drawing works as expected, and tests can read back exactly what a window shows.
 
+#include "platform/Bitmap.h"
+#include "platform/Brush.h"
+#include "platform/Font.h"
+#include "platform/Pen.h"
 #include "platform/WinTypes.h"
 #include <functional>
 #include <memory>
 #include <string>
 
 class CPalette;
-class CDC;
-class QFont;
 class QImage;
 class QPainter;
-
-class CGdiObject {
-public:
-    virtual ~CGdiObject() = default;
-};
-
-// A solid pen (PS_SOLID, width in pixels), a dotted one (PS_DOT) or none (PS_NULL). A context starts with a
-// black pen of one pixel and a white brush, as the platform's stock objects are.
-class CPen : public CGdiObject {
-public:
-    CPen() = default;
-    CPen(int style, int width, COLORREF colour) { CreatePen(style, width, colour); }
-    BOOL CreatePen(int style, int width, COLORREF colour);
-    int m_style = PS_NULL;
-    int m_width = 1;
-    COLORREF m_colour = 0;
-};
-
-class CBrush : public CGdiObject {
-public:
-    CBrush() = default;
-    explicit CBrush(COLORREF colour) { CreateSolidBrush(colour); }
-    BOOL CreateSolidBrush(COLORREF colour);
-    bool m_solid = false;
-    COLORREF m_colour = 0;
-};
-
-// A font made from a logical-font record: face name, pixel height (negative: character height),
-// weight, italic, underline, strike-out. Drawn without antialiasing unless the record asks for it.
-class CFont : public CGdiObject {
-public:
-    CFont();
-    ~CFont() override;
-    BOOL CreateFontIndirect(const LOGFONT* font);
-    bool IsCreated() const;
-    // Platform side: the Qt font (the default font when none was created) and whether to smooth glyphs.
-    QFont GetQFont() const;
-    bool IsAntialiased() const;
-    struct Impl;
-    std::unique_ptr<Impl> d;
-};
-
-// An off-screen bitmap for a memory device context.
-class CBitmap : public CGdiObject {
-public:
-    CBitmap();
-    ~CBitmap() override;
-    // Refuses sizes of 0 or less and more than maxSide a side; the bitmap starts black.
-    BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
-    bool IsCreated() const;
-    // Platform side: the pixels (Format_RGB32), or null before the bitmap was created.
-    QImage* GetSurface() const;
-    static constexpr int maxSide = 16384;
-    struct Impl;
-    std::unique_ptr<Impl> d;
-};
 
 class CDC {
 public:

@@ -1,0 +1,16 @@
+#pragma once
+// A solid pen (PS_SOLID, width in pixels), a dotted one (PS_DOT) or none (PS_NULL). A context starts with a
+// black pen of one pixel and a white brush, as the platform's stock objects are.
+
+#include "platform/GdiObject.h"
+#include "platform/WinTypes.h"
+
+class CPen : public CGdiObject {
+public:
+    CPen() = default;
+    CPen(int style, int width, COLORREF colour) { CreatePen(style, width, colour); }
+    BOOL CreatePen(int style, int width, COLORREF colour);
+    int m_style = PS_NULL;
+    int m_width = 1;
+    COLORREF m_colour = 0;
+};
