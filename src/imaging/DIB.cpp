@@ -12,10 +12,6 @@
 
 using namespace dibblock;
 
-namespace {
-constexpr DWORD BI_BITFIELDS = 3;
-} // namespace
-
 namespace dibblock {
 UINT ColourCount(const BITMAPINFOHEADER& h) {
     if (h.biClrUsed)

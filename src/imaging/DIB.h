@@ -10,12 +10,11 @@
 // The members live by concern: DIB.cpp (memory, pixels, drawing), DIBFile.cpp (BMP files and alpha
 // companions), DIBPalette.cpp (palettes and remapping), DIBScale.cpp (scaled copies).
 
-#include "platform/WinTypes.h"
+#include "platform/DC.h"
 #include <functional>
 #include <memory>
 #include <string>
 
-class CDC;
 class CFile;
 class CPalette;
 

@@ -4,10 +4,11 @@
 // inverted drawing works as expected, and tests can read back exactly what a window shows.
 
 #include "platform/Bitmap.h"
+#include "platform/BitmapFormat.h"
 #include "platform/Brush.h"
 #include "platform/Font.h"
+#include "platform/Geometry.h"
 #include "platform/Pen.h"
-#include "platform/WinTypes.h"
 #include <functional>
 #include <memory>
 #include <string>
@@ -15,6 +16,55 @@
 class CPalette;
 class QImage;
 class QPainter;
+
+// Stretch modes, the one raster operation, the colour-table use of StretchDIBits and its failure.
+constexpr int BLACKONWHITE = 1;
+constexpr int WHITEONBLACK = 2;
+constexpr int COLORONCOLOR = 3;
+constexpr int HALFTONE = 4;
+constexpr DWORD SRCCOPY = 0x00CC0020;
+constexpr UINT DIB_RGB_COLORS = 0;
+constexpr int GDI_ERROR = -1;
+
+// Device facts (GetDeviceCaps).
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int NUMCOLORS = 24;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+constexpr int RASTERCAPS = 38;
+constexpr int SIZEPALETTE = 104;
+constexpr int RC_PALETTE = 0x0100;
+
+// 3-D edges (DrawEdge).
+constexpr UINT BDR_RAISEDOUTER = 0x1;
+constexpr UINT BDR_SUNKENOUTER = 0x2;
+constexpr UINT BDR_RAISEDINNER = 0x4;
+constexpr UINT BDR_SUNKENINNER = 0x8;
+constexpr UINT EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
+constexpr UINT EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
+constexpr UINT EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
+constexpr UINT EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
+constexpr UINT BF_LEFT = 0x1;
+constexpr UINT BF_TOP = 0x2;
+constexpr UINT BF_RIGHT = 0x4;
+constexpr UINT BF_BOTTOM = 0x8;
+constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+
+// Text drawing (DrawText, ExtTextOut) and background modes.
+constexpr UINT DT_LEFT = 0x0;
+constexpr UINT DT_CENTER = 0x1;
+constexpr UINT DT_RIGHT = 0x2;
+constexpr UINT DT_VCENTER = 0x4;
+constexpr UINT DT_SINGLELINE = 0x20;
+constexpr UINT DT_WORDBREAK = 0x10;
+constexpr UINT DT_NOCLIP = 0x100;
+constexpr UINT DT_CALCRECT = 0x400;
+constexpr UINT DT_NOPREFIX = 0x800;
+constexpr int TRANSPARENT = 1;
+constexpr int OPAQUE = 2;
+constexpr UINT ETO_CLIPPED = 0x4;
 
 class CDC {
 public:

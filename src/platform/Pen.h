@@ -5,6 +5,10 @@
 #include "platform/GdiObject.h"
 #include "platform/WinTypes.h"
 
+constexpr int PS_SOLID = 0;
+constexpr int PS_DOT = 2;
+constexpr int PS_NULL = 5;
+
 class CPen : public CGdiObject {
 public:
     CPen() = default;

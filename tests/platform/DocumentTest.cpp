@@ -1,3 +1,4 @@
+#include "platform/FileDialog.h"
 #include "platform/FrameworkFixture.h"
 #include "platform/RecentFileList.h"
 #include "platform/ScriptedAnswers.h"
