@@ -1,6 +1,6 @@
 #include "composition/CanvasComposer.h"
-#include "Pictures.h"
 #include "composition/BlendTable.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 #include <vector>
