@@ -36,6 +36,7 @@ constexpr BYTE GetBValue(COLORREF c) {
 }
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
-// The geometry and bitmap records come with the basic types: nearly every user of one needs the others.
+// Points, rectangles and the bitmap records are basic vocabulary too: they live in headers of their own and
+// come along with this one.
 #include "platform/BitmapFormat.h"
 #include "platform/Geometry.h"
