@@ -2,6 +2,7 @@
 
 #include "platform/FileDialog.h"
 #include "platform/FrameWnd.h"
+#include "platform/Modal.h"
 #include "platform/WinApp.h"
 
 int PromptForFileName(std::string* path, BOOL open, const char* defExt, DWORD flags, const char* filter) {

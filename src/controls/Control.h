@@ -3,13 +3,12 @@
 // units, with an id, a word of state bits and a window of its own. A plain mix-in beside a platform
 // window class; the window is the control object itself.
 
-#include "platform/WinTypes.h"
+#include "platform/Wnd.h"
 #include <cstdint>
 
 class CBrush;
 class CControlManager;
 class CDC;
-class CWnd;
 
 // State bits. Those below 0x10000 mean the same for every control; the higher ones belong to the class
 // (the names are those of the button family; strips and the compositor reuse some of them).

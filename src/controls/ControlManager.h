@@ -18,6 +18,7 @@ class CDC;
 class CDIB;
 class CDIBManager;
 class CWnd;
+struct MINMAXINFO;
 
 // Bits of the manager's flags word.
 enum : std::uint32_t {

@@ -2,6 +2,7 @@
 
 #include "controls/ControlManager.h"
 #include "controls/LayerControl.h"
+#include "platform/Modal.h"
 
 #include <algorithm>
 #include <limits>

@@ -6,13 +6,15 @@
 //
 // Every block a CDIB holds has been checked to cover its header, colour table and stride x height bytes
 // of rows, so pixel addresses and whole-row walks never leave the block, whatever file it came from.
+//
+// The members live by concern: DIB.cpp (memory, pixels, drawing), DIBFile.cpp (BMP files and alpha
+// companions), DIBPalette.cpp (palettes and remapping), DIBScale.cpp (scaled copies).
 
-#include "platform/WinTypes.h"
+#include "platform/DC.h"
 #include <functional>
 #include <memory>
 #include <string>
 
-class CDC;
 class CFile;
 class CPalette;
 

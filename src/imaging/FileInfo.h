@@ -1,7 +1,7 @@
 #pragma once
 // One entry of a folder listing: the directory search's record of it, copied whole.
 
-#include "platform/WinTypes.h"
+#include "platform/FindFile.h"
 
 class CFileInfo {
 public:

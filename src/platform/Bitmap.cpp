@@ -1,4 +1,4 @@
-#include "platform/DC.h"
+#include "platform/Bitmap.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "platform/DC.h"
+#include "platform/Brush.h"
 
 BOOL CBrush::CreateSolidBrush(COLORREF colour) {
     m_solid = true;

@@ -5,6 +5,10 @@
 
 class CWnd;
 
+// Colour dialog options.
+constexpr DWORD CC_RGBINIT = 0x1;
+constexpr DWORD CC_FULLOPEN = 0x2;
+
 class CColorDialog {
 public:
     // CC_RGBINIT starts from initial (else from black); the custom colours start white each time.

@@ -3,72 +3,68 @@
 // Every window keeps its pixels in a surface of its own, so what is drawn stays until it is drawn over,
 // inverted drawing works as expected, and tests can read back exactly what a window shows.
 
-#include "platform/WinTypes.h"
+#include "platform/Bitmap.h"
+#include "platform/BitmapFormat.h"
+#include "platform/Brush.h"
+#include "platform/Font.h"
+#include "platform/Geometry.h"
+#include "platform/Pen.h"
 #include <functional>
 #include <memory>
 #include <string>
 
 class CPalette;
-class CDC;
-class QFont;
 class QImage;
 class QPainter;
 
-class CGdiObject {
-public:
-    virtual ~CGdiObject() = default;
-};
+// Stretch modes, the one raster operation, the colour-table use of StretchDIBits and its failure.
+constexpr int BLACKONWHITE = 1;
+constexpr int WHITEONBLACK = 2;
+constexpr int COLORONCOLOR = 3;
+constexpr int HALFTONE = 4;
+constexpr DWORD SRCCOPY = 0x00CC0020;
+constexpr UINT DIB_RGB_COLORS = 0;
+constexpr int GDI_ERROR = -1;
 
-// A solid pen (PS_SOLID, width in pixels), a dotted one (PS_DOT) or none (PS_NULL). A context starts with a
-// black pen of one pixel and a white brush, as the platform's stock objects are.
-class CPen : public CGdiObject {
-public:
-    CPen() = default;
-    CPen(int style, int width, COLORREF colour) { CreatePen(style, width, colour); }
-    BOOL CreatePen(int style, int width, COLORREF colour);
-    int m_style = PS_NULL;
-    int m_width = 1;
-    COLORREF m_colour = 0;
-};
+// Device facts (GetDeviceCaps).
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int NUMCOLORS = 24;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+constexpr int RASTERCAPS = 38;
+constexpr int SIZEPALETTE = 104;
+constexpr int RC_PALETTE = 0x0100;
 
-class CBrush : public CGdiObject {
-public:
-    CBrush() = default;
-    explicit CBrush(COLORREF colour) { CreateSolidBrush(colour); }
-    BOOL CreateSolidBrush(COLORREF colour);
-    bool m_solid = false;
-    COLORREF m_colour = 0;
-};
+// 3-D edges (DrawEdge).
+constexpr UINT BDR_RAISEDOUTER = 0x1;
+constexpr UINT BDR_SUNKENOUTER = 0x2;
+constexpr UINT BDR_RAISEDINNER = 0x4;
+constexpr UINT BDR_SUNKENINNER = 0x8;
+constexpr UINT EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
+constexpr UINT EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
+constexpr UINT EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
+constexpr UINT EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
+constexpr UINT BF_LEFT = 0x1;
+constexpr UINT BF_TOP = 0x2;
+constexpr UINT BF_RIGHT = 0x4;
+constexpr UINT BF_BOTTOM = 0x8;
+constexpr UINT BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
 
-// A font made from a logical-font record: face name, pixel height (negative: character height),
-// weight, italic, underline, strike-out. Drawn without antialiasing unless the record asks for it.
-class CFont : public CGdiObject {
-public:
-    CFont();
-    ~CFont() override;
-    BOOL CreateFontIndirect(const LOGFONT* font);
-    bool IsCreated() const;
-    // Platform side: the Qt font (the default font when none was created) and whether to smooth glyphs.
-    QFont GetQFont() const;
-    bool IsAntialiased() const;
-    struct Impl;
-    std::unique_ptr<Impl> d;
-};
-
-// An off-screen bitmap for a memory device context.
-class CBitmap : public CGdiObject {
-public:
-    CBitmap();
-    ~CBitmap() override;
-    // Refuses sizes of 0 or less and more than maxSide a side; the bitmap starts black.
-    BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
-    bool IsCreated() const;
-    // Platform side: the pixels (Format_RGB32), or null before the bitmap was created.
-    QImage* GetSurface() const;
-    static constexpr int maxSide = 16384;
-    struct Impl;
-    std::unique_ptr<Impl> d;
-};
+// Text drawing (DrawText, ExtTextOut) and background modes.
+constexpr UINT DT_LEFT = 0x0;
+constexpr UINT DT_CENTER = 0x1;
+constexpr UINT DT_RIGHT = 0x2;
+constexpr UINT DT_VCENTER = 0x4;
+constexpr UINT DT_SINGLELINE = 0x20;
+constexpr UINT DT_WORDBREAK = 0x10;
+constexpr UINT DT_NOCLIP = 0x100;
+constexpr UINT DT_CALCRECT = 0x400;
+constexpr UINT DT_NOPREFIX = 0x800;
+constexpr int TRANSPARENT = 1;
+constexpr int OPAQUE = 2;
+constexpr UINT ETO_CLIPPED = 0x4;
 
 class CDC {
 public:

@@ -3,6 +3,8 @@
 // modally; its buttons and edits report to OnCommand with their ids, Enter presses the default button,
 // Esc and the close box send IDCANCEL.
 
+#include "platform/Button.h"
+#include "platform/Modal.h"
 #include "platform/Wnd.h"
 #include <memory>
 #include <string>
@@ -10,6 +12,17 @@
 
 // The id of items nobody looks up.
 constexpr UINT IDC_STATIC = UINT(-1);
+
+// Dialog frame, static and edit styles, and the notification of an edit.
+constexpr DWORD DS_MODALFRAME = 0x80;
+constexpr DWORD SS_CENTER = 0x1;
+constexpr DWORD SS_CENTERIMAGE = 0x200;
+constexpr DWORD SS_SUNKEN = 0x1000;
+constexpr DWORD ES_MULTILINE = 0x4;
+constexpr DWORD ES_AUTOVSCROLL = 0x40;
+constexpr DWORD ES_AUTOHSCROLL = 0x80;
+constexpr DWORD ES_WANTRETURN = 0x1000;
+constexpr UINT EN_CHANGE = 0x300;
 
 enum class DialogItemKind {
     // text: a BMP file path relative to the working directory, shown at its own size from the top left.

@@ -29,7 +29,9 @@ CFileException::Cause CauseOf(int err) {
 }
 } // namespace
 
-CFile::~CFile() { Abort(); }
+CFile::~CFile() {
+    Abort();
+}
 
 BOOL CFile::Open(const char* path, UINT flags, CFileException* error) {
     Abort();

@@ -6,6 +6,14 @@
 
 class CWnd;
 
+// File dialog options.
+constexpr DWORD OFN_OVERWRITEPROMPT = 0x2;
+constexpr DWORD OFN_HIDEREADONLY = 0x4;
+constexpr DWORD OFN_PATHMUSTEXIST = 0x800;
+constexpr DWORD OFN_FILEMUSTEXIST = 0x1000;
+constexpr DWORD OFN_EXPLORER = 0x80000;
+constexpr DWORD OFN_ENABLESIZING = 0x800000;
+
 // What the dialog is set up with; the title may be changed before DoModal.
 struct OPENFILENAME {
     DWORD Flags = 0;

@@ -5,6 +5,30 @@
 
 #include "platform/WinTypes.h"
 
+constexpr int MAX_PATH = 260;
+
+// File times count 100-nanosecond steps since 1601-01-01.
+struct FILETIME {
+    DWORD dwLowDateTime = 0;
+    DWORD dwHighDateTime = 0;
+};
+
+struct WIN32_FIND_DATAA {
+    DWORD dwFileAttributes = 0;
+    FILETIME ftCreationTime;
+    FILETIME ftLastAccessTime;
+    FILETIME ftLastWriteTime;
+    DWORD nFileSizeHigh = 0;
+    DWORD nFileSizeLow = 0;
+    DWORD dwReserved0 = 0;
+    DWORD dwReserved1 = 0;
+    char cFileName[MAX_PATH] = {};
+    char cAlternateFileName[14] = {};
+};
+constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x1;
+constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
+constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
+
 struct FindSearch;
 using HANDLE = FindSearch*;
 inline HANDLE const INVALID_HANDLE_VALUE = nullptr;

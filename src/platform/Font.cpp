@@ -1,4 +1,4 @@
-#include "platform/DC.h"
+#include "platform/Font.h"
 
 #include <QFont>
 #include <QFontMetrics>

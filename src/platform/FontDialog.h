@@ -1,9 +1,16 @@
 #pragma once
 // The font dialog: the user picks a face, size and style, delivered as a logical-font record.
 
+#include "platform/Font.h"
 #include "platform/WinTypes.h"
 
 class CWnd;
+
+// Font dialog options.
+constexpr DWORD CF_SCREENFONTS = 0x1;
+constexpr DWORD CF_INITTOLOGFONTSTRUCT = 0x40;
+constexpr DWORD CF_EFFECTS = 0x100;
+constexpr DWORD CF_NOSIMULATIONS = 0x1000;
 
 class CFontDialog {
 public:

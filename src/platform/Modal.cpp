@@ -19,7 +19,9 @@ constexpr UINT typeMask = 0xF;
 constexpr UINT iconMask = 0xF0;
 } // namespace
 
-void SetModalResponder(ModalResponder responder) { Responder() = std::move(responder); }
+void SetModalResponder(ModalResponder responder) {
+    Responder() = std::move(responder);
+}
 
 std::optional<ModalAnswer> ScriptedAnswer(const ModalQuestion& question) {
     if (!Responder())
@@ -27,8 +29,12 @@ std::optional<ModalAnswer> ScriptedAnswer(const ModalQuestion& question) {
     return Responder()(question);
 }
 
-void SetAppTitle(const std::string& title) { AppTitle() = title; }
-const std::string& GetAppTitle() { return AppTitle(); }
+void SetAppTitle(const std::string& title) {
+    AppTitle() = title;
+}
+const std::string& GetAppTitle() {
+    return AppTitle();
+}
 
 int AfxMessageBox(const char* text, UINT style) {
     if ((style & iconMask) == 0) {

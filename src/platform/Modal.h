@@ -3,6 +3,7 @@
 // program's own dialogs, the wait for a click) passes through here. Normally the real Qt dialog answers;
 // a test installs a responder that answers in its place and can record what was asked.
 
+#include "platform/Font.h"
 #include "platform/WinTypes.h"
 #include <functional>
 #include <optional>
@@ -10,16 +11,41 @@
 
 class CDialog;
 
-enum class ModalKind { MessageBox, OpenFile, SaveFile, Font, Colour, PrintSetup, Print, PrintPreview, Dialog, WaitForClick };
+// Message box styles and answers.
+constexpr UINT MB_OK = 0x0;
+constexpr UINT MB_OKCANCEL = 0x1;
+constexpr UINT MB_YESNOCANCEL = 0x3;
+constexpr UINT MB_YESNO = 0x4;
+constexpr UINT MB_ICONERROR = 0x10;
+constexpr UINT MB_ICONQUESTION = 0x20;
+constexpr UINT MB_ICONWARNING = 0x30;
+constexpr UINT MB_ICONINFORMATION = 0x40;
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+
+enum class ModalKind {
+    MessageBox,
+    OpenFile,
+    SaveFile,
+    Font,
+    Colour,
+    PrintSetup,
+    Print,
+    PrintPreview,
+    Dialog,
+    WaitForClick
+};
 
 struct ModalQuestion {
     ModalKind kind = ModalKind::MessageBox;
-    std::string text;      // message box: the text; file dialog: its title
-    std::string caption;   // message box: the caption
-    UINT style = 0;        // message box style; file dialog option bits; font and colour dialog flags
-    std::string filter;    // file dialogs: "name|pattern|...||"
-    std::string fileName;  // file dialogs: the initial name
-    COLORREF colour = 0;   // colour dialog: the colour it starts from
+    std::string text;          // message box: the text; file dialog: its title
+    std::string caption;       // message box: the caption
+    UINT style = 0;            // message box style; file dialog option bits; font and colour dialog flags
+    std::string filter;        // file dialogs: "name|pattern|...||"
+    std::string fileName;      // file dialogs: the initial name
+    COLORREF colour = 0;       // colour dialog: the colour it starts from
     CDialog* dialog = nullptr; // the program's own dialog being run, so that a script can work its controls
 };
 

@@ -1,4 +1,4 @@
-#include "platform/DC.h"
+#include "platform/Pen.h"
 
 BOOL CPen::CreatePen(int style, int width, COLORREF colour) {
     if (style != PS_SOLID && style != PS_DOT && style != PS_NULL)

@@ -3,12 +3,55 @@
 // painting, sizing and the mouse. Whatever a context from GetDC draws stays on the surface until it is
 // drawn over; the screen shows the surface.
 
+#include "platform/Geometry.h"
 #include "platform/WinTypes.h"
 #include <memory>
 #include <string>
 
 class CDC;
 class QWidget;
+
+// Window styles.
+constexpr DWORD WS_CHILD = 0x40000000;
+constexpr DWORD WS_VISIBLE = 0x10000000;
+constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD WS_POPUP = 0x80000000;
+constexpr DWORD WS_CAPTION = 0x00C00000;
+constexpr DWORD WS_SYSMENU = 0x00080000;
+constexpr DWORD WS_BORDER = 0x00800000;
+constexpr DWORD WS_VSCROLL = 0x00200000;
+
+// Mouse key flags handed to mouse handlers.
+constexpr UINT MK_LBUTTON = 0x1;
+constexpr UINT MK_RBUTTON = 0x2;
+constexpr UINT MK_SHIFT = 0x4;
+constexpr UINT MK_CONTROL = 0x8;
+
+// Showing and placing windows.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOW = 5;
+constexpr UINT SWP_NOSIZE = 0x1;
+constexpr UINT SWP_NOMOVE = 0x2;
+constexpr UINT SWP_NOZORDER = 0x4;
+constexpr UINT SWP_NOREDRAW = 0x8;
+constexpr UINT SWP_NOACTIVATE = 0x10;
+constexpr UINT SWP_SHOWWINDOW = 0x40;
+constexpr UINT SWP_HIDEWINDOW = 0x80;
+// OnSize types.
+constexpr UINT SIZE_RESTORED = 0;
+constexpr UINT SIZE_MINIMIZED = 1;
+constexpr UINT SIZE_MAXIMIZED = 2;
+
+// The limits a window asks for in OnGetMinMaxInfo.
+struct MINMAXINFO {
+    POINT ptReserved;
+    POINT ptMaxSize;
+    POINT ptMaxPosition;
+    POINT ptMinTrackSize;
+    POINT ptMaxTrackSize;
+};
 
 class CWnd {
 public:

@@ -1,7 +1,7 @@
 #include "app/AppState.h"
-#include "composition/MixerView.h"
-#include "composition/Pictures.h"
 #include "platform/Modal.h"
+#include "support/MixerView.h"
+#include "support/Pictures.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

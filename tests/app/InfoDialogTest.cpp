@@ -1,6 +1,6 @@
 #include "app/InfoDialog.h"
 #include "imaging/DIB.h"
-#include "platform/ScriptedAnswers.h"
+#include "support/ScriptedAnswers.h"
 #include "support/TempDir.h"
 
 #include <QAbstractButton>

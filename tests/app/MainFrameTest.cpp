@@ -1,4 +1,4 @@
-#include "app/ShellFixture.h"
+#include "support/ShellFixture.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

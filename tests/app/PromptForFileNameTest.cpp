@@ -1,5 +1,6 @@
 #include "app/PromptForFileName.h"
-#include "platform/ScriptedAnswers.h"
+#include "platform/FileDialog.h"
+#include "support/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 

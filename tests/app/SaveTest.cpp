@@ -1,6 +1,6 @@
 #include "app/ControlIds.h"
-#include "app/ShellFixture.h"
-#include "platform/ScriptedAnswers.h"
+#include "support/ScriptedAnswers.h"
+#include "support/ShellFixture.h"
 
 #include <gtest/gtest.h>
 

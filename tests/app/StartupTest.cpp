@@ -1,7 +1,7 @@
 #include "app/AppState.h"
-#include "app/ShellFixture.h"
 #include "platform/Dialog.h"
 #include "platform/Modal.h"
+#include "support/ShellFixture.h"
 
 #include <QSettings>
 #include <QWidget>

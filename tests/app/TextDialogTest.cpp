@@ -1,5 +1,7 @@
 #include "app/TextDialog.h"
-#include "platform/ScriptedAnswers.h"
+#include "platform/ColorDialog.h"
+#include "platform/FontDialog.h"
+#include "support/ScriptedAnswers.h"
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>

@@ -1,8 +1,8 @@
 #include "composition/CanvasComposer.h"
-#include "Pictures.h"
 #include "ReferenceCompose.h"
 #include "composition/BlendTable.h"
 #include "composition/PixelKernels.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 #include <vector>

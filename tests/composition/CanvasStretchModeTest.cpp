@@ -1,5 +1,5 @@
-#include "MixerView.h"
 #include "platform/Screen.h"
+#include "support/MixerView.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

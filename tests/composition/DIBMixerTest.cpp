@@ -1,10 +1,10 @@
 #include "composition/DIBMixer.h"
-#include "Pictures.h"
 #include "controls/ButtonControl.h"
 #include "controls/ControlManager.h"
 #include "platform/DC.h"
 #include "platform/Modal.h"
 #include "platform/Screen.h"
+#include "support/Pictures.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

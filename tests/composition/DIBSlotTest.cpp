@@ -1,5 +1,5 @@
-#include "Pictures.h"
 #include "platform/Palette.h"
+#include "support/Pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,3 @@
-#include "Pictures.h"
 #include "ReferenceCompose.h"
 #include "composition/BlendTable.h"
 #include "composition/DIBMixer.h"
@@ -9,6 +8,7 @@
 #include "controls/LayerStrip.h"
 #include "platform/DC.h"
 #include "platform/Modal.h"
+#include "support/Pictures.h"
 #include "support/TempDir.h"
 
 #include <QApplication>

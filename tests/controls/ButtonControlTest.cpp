@@ -1,4 +1,4 @@
-#include "ControlTestKit.h"
+#include "support/ControlTestKit.h"
 
 #include "controls/ButtonControl.h"
 #include "controls/ControlEvent.h"

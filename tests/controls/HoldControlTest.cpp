@@ -1,4 +1,4 @@
-#include "ControlTestKit.h"
+#include "support/ControlTestKit.h"
 
 #include "controls/HoldControl.h"
 #include "imaging/DIB.h"

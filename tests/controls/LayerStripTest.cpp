@@ -1,4 +1,4 @@
-#include "ControlTestKit.h"
+#include "support/ControlTestKit.h"
 
 #include "controls/ContentKey.h"
 #include "controls/LayerControl.h"

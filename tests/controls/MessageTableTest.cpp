@@ -1,5 +1,5 @@
 #include "controls/MessageTable.h"
-#include "platform/ScriptedAnswers.h"
+#include "support/ScriptedAnswers.h"
 
 #include <gtest/gtest.h>
 

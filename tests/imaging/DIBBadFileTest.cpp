@@ -1,6 +1,6 @@
-#include "BmpFixtures.h"
 #include "platform/DC.h"
 #include "platform/File.h"
+#include "support/BmpFixtures.h"
 #include "support/TempDir.h"
 
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "BmpFixtures.h"
+#include "support/BmpFixtures.h"
 #include "support/TempDir.h"
 
 #include <QImage>

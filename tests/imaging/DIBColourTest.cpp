@@ -1,5 +1,5 @@
-#include "BmpFixtures.h"
 #include "platform/DC.h"
+#include "support/BmpFixtures.h"
 #include "support/TempDir.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "BmpFixtures.h"
 #include "platform/File.h"
 #include "platform/Modal.h"
+#include "support/BmpFixtures.h"
 #include "support/TempDir.h"
 
 #include <QImage>

@@ -1,6 +1,7 @@
-#include "platform/FrameworkFixture.h"
+#include "platform/FileDialog.h"
 #include "platform/RecentFileList.h"
-#include "platform/ScriptedAnswers.h"
+#include "support/FrameworkFixture.h"
+#include "support/ScriptedAnswers.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "platform/File.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 TEST(File, ReadReportsCountAndLength) {
@@ -26,7 +26,8 @@ TEST(File, OpenFailsForMissingFilesAndFolders) {
     EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
     EXPECT_FALSE(f.Open(dir.path.c_str(), CFile::modeRead));
     EXPECT_FALSE(f.Open(dir.path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
-    EXPECT_FALSE(f.Open((dir.path + "/no/such/folder.bin").c_str(), CFile::modeCreate | CFile::modeReadWrite));
+    EXPECT_FALSE(
+        f.Open((dir.path + "/no/such/folder.bin").c_str(), CFile::modeCreate | CFile::modeReadWrite));
 }
 
 TEST(File, CreatedFileAppearsOnlyWhenClosed) {

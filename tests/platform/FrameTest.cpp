@@ -1,5 +1,5 @@
-#include "platform/FrameworkFixture.h"
-#include "platform/ScriptedAnswers.h"
+#include "support/FrameworkFixture.h"
+#include "support/ScriptedAnswers.h"
 
 #include <QMainWindow>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "platform/FrameworkFixture.h"
 #include "platform/RecentFileList.h"
+#include "support/FrameworkFixture.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

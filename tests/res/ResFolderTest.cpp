@@ -242,3 +242,23 @@ TEST_F(ResFolder, UncoveredPixelsAtAnEdgeCarryTheColourOfTheirCoveredNeighbour) 
         }
     }
 }
+
+TEST_F(ResFolder, CommittedCreditsAreTheOnesTheToolWrites) {
+    // The copy at the top of the repository tells readers where the pictures come from; when the content
+    // changes, it must follow: copy res/CREDITS.txt of the build over it.
+    const auto lines = [](const fs::path& path) {
+        std::ifstream in(path);
+        std::vector<std::string> all;
+        for (std::string line; std::getline(in, line);)
+            all.push_back(line);
+        return all;
+    };
+    const std::vector<std::string> made = lines(res / "CREDITS.txt");
+    const std::vector<std::string> committed = lines(fs::path(QUIMBLE_SOURCE_DIR) / "CREDITS.txt");
+    ASSERT_FALSE(made.empty());
+    // The first difference says what is out of date; the whole file would bury it.
+    const auto [c, m] = std::mismatch(committed.begin(), committed.end(), made.begin(), made.end());
+    EXPECT_TRUE(c == committed.end() && m == made.end())
+        << "CREDITS.txt line " << (c - committed.begin()) + 1 << " is \"" << (c != committed.end() ? *c : "")
+        << "\", the tool writes \"" << (m != made.end() ? *m : "") << "\"";
+}

@@ -49,5 +49,9 @@ std::vector<std::string> TempDir::List(const std::string& sub) const {
     return names;
 }
 
-ScopedCwd::ScopedCwd(const std::string& dir) : previous(fs::current_path().string()) { fs::current_path(dir); }
-ScopedCwd::~ScopedCwd() { fs::current_path(previous); }
+ScopedCwd::ScopedCwd(const std::string& dir) : previous(fs::current_path().string()) {
+    fs::current_path(dir);
+}
+ScopedCwd::~ScopedCwd() {
+    fs::current_path(previous);
+}

@@ -1,4 +1,4 @@
-#include "ControlTestKit.h"
+#include "support/ControlTestKit.h"
 
 #include "controls/Control.h"
 #include "imaging/DIB.h"

@@ -1,4 +1,4 @@
-#include "platform/WinTypes.h"
+#include "platform/Geometry.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,0 +1,141 @@
+#include "imaging/DIB.h"
+
+#include "imaging/DIBBlock.h"
+#include "platform/Cursor.h"
+#include "platform/File.h"
+#include "platform/Modal.h"
+
+#include <new>
+
+using namespace dibblock;
+
+namespace {
+constexpr WORD bmpType = 0x4D42; // "BM"
+constexpr DWORD fileHeaderSize = sizeof(BITMAPFILEHEADER);
+} // namespace
+
+BOOL CDIB::ReadFrom(CFile* file) {
+    if (m_block)
+        Free();
+    if (!file)
+        return FALSE;
+    try {
+        const std::uint64_t length = file->GetLength();
+        const std::uint64_t position = file->GetPosition();
+        if (length == 0 || position >= length)
+            return FALSE;
+        BITMAPFILEHEADER fh;
+        if (file->Read(&fh, fileHeaderSize) < fileHeaderSize)
+            return FALSE;
+        // The size field must fit what the file still holds before anything is allocated.
+        const std::uint64_t remaining = length - position;
+        if (fh.bfSize <= fileHeaderSize || fh.bfSize > remaining || fh.bfSize - fileHeaderSize > maxBlockSize)
+            return FALSE;
+        const DWORD size = fh.bfSize - fileHeaderSize;
+        if (size < infoHeaderSize)
+            return FALSE;
+        auto block = NewBlock(size);
+        if (!block || file->Read(block.get(), size) < size || !IsSoundBlock(block.get(), size))
+            return FALSE;
+        Install(std::move(block), size);
+        return TRUE;
+    } catch (const CFileException&) {
+        return FALSE;
+    }
+}
+
+BOOL CDIB::Load(const std::string& path, BOOL withAlpha) {
+    if (m_block)
+        Free();
+    CFile file;
+    if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite))
+        return FALSE;
+    ShowWaitCursor();
+    const BOOL ok = ReadFrom(&file);
+    ShowArrowCursor();
+    file.Abort(); // only read from: nothing to finish
+    if (!ok)
+        return FALSE;
+    m_name = path;
+    if (withAlpha)
+        LoadAlpha();
+    return TRUE;
+}
+
+BOOL CDIB::WriteTo(CFile* file) {
+    if (!file || !m_block)
+        return FALSE;
+    BITMAPINFOHEADER* h = GetHeader();
+    const DWORD image = GetStride() * DWORD(GetHeight());
+    h->biSizeImage = image;
+    const DWORD length = h->biSize + PaletteSize() + image;
+    BITMAPFILEHEADER fh;
+    fh.bfType = bmpType;
+    fh.bfSize = fileHeaderSize + length;
+    fh.bfReserved1 = 0;
+    fh.bfReserved2 = 0;
+    fh.bfOffBits = fileHeaderSize + h->biSize + PaletteSize();
+    file->Write(&fh, fileHeaderSize);
+    file->Write(m_block.get(), length);
+    return TRUE;
+}
+
+BOOL CDIB::Save(const std::string& path) {
+    CFile file;
+    if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive)) {
+        AfxMessageBox(("Error: failed to open file <" + path + "> for writing").c_str(), MB_OK);
+        return FALSE;
+    }
+    try {
+        // An empty image writes nothing; dropping the new file keeps what the path held before.
+        if (!WriteTo(&file)) {
+            file.Abort();
+            return FALSE;
+        }
+        file.Close();
+        return TRUE;
+    } catch (const CFileException&) {
+        file.Abort();
+        return FALSE;
+    }
+}
+
+BOOL CDIB::MakeCompanionNames(const std::string& path, CompanionMode mode, std::string* imageName,
+                              std::string* alphaName) {
+    if (!imageName || !alphaName)
+        return FALSE;
+    const std::size_t nameStart = path.find_last_of("/\\") + 1; // 0 without a folder
+    std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart)
+        dot = path.size();
+    const std::string folder = path.substr(0, nameStart);
+    const std::string base = path.substr(nameStart, dot - nameStart);
+    const std::string extension = path.substr(dot);
+    std::string a = base, b = base;
+    if (mode == companionReplaceFirst) {
+        if (!base.empty()) {
+            a[0] = 'i';
+            b[0] = 'a';
+        }
+    } else if (!base.empty() && (base[0] == 'i' || base[0] == 'I')) {
+        b[0] = 'a';
+    } else {
+        a = "i" + base;
+        b = "a" + base;
+    }
+    *imageName = folder + a + extension;
+    *alphaName = folder + b + extension;
+    return TRUE;
+}
+
+BOOL CDIB::LoadAlpha() {
+    std::string imageName, alphaName;
+    if (m_name.empty() || !MakeCompanionNames(m_name, companionReplaceFirst, &imageName, &alphaName))
+        return FALSE;
+    m_alpha.reset();
+    auto alpha = std::unique_ptr<CDIB>(new (std::nothrow) CDIB);
+    if (!alpha || !alpha->Load(alphaName, FALSE))
+        return FALSE;
+    m_alpha = std::move(alpha);
+    return TRUE;
+}

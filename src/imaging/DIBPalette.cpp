@@ -1,0 +1,117 @@
+#include "imaging/DIB.h"
+
+#include "imaging/DIBBlock.h"
+#include "platform/Cursor.h"
+#include "platform/Palette.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
+
+using namespace dibblock;
+
+namespace {
+// An 8-bit packed bitmap of the given size whose table holds the palette's first (at most 256) entries,
+// the rows following the table directly and zeroed.
+std::unique_ptr<BYTE[]> NewIndexedBlock(const BITMAPINFOHEADER& like, const CPalette& palette, DWORD* size) {
+    UINT colours = std::min<UINT>(UINT(palette.GetEntryCount()), maxColours);
+    DWORD image = CDIB::StrideOf(like.biWidth, 8) * DWORD(like.biHeight);
+    *size = infoHeaderSize + 4 * colours + image;
+    auto block = NewBlock(*size);
+    if (!block)
+        return nullptr;
+    BITMAPINFOHEADER h{};
+    h.biSize = infoHeaderSize;
+    h.biWidth = like.biWidth;
+    h.biHeight = like.biHeight;
+    h.biPlanes = 1;
+    h.biBitCount = 8;
+    h.biCompression = BI_RGB;
+    h.biSizeImage = image;
+    h.biXPelsPerMeter = like.biXPelsPerMeter;
+    h.biYPelsPerMeter = like.biYPelsPerMeter;
+    h.biClrUsed = colours;
+    std::memcpy(block.get(), &h, infoHeaderSize);
+    std::array<PALETTEENTRY, maxColours> entries{};
+    palette.GetPaletteEntries(0, colours, entries.data());
+    auto* table = reinterpret_cast<RGBQUAD*>(block.get() + infoHeaderSize);
+    for (UINT i = 0; i < colours; ++i)
+        table[i] = {entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0};
+    return block;
+}
+} // namespace
+
+BOOL CDIB::CreatePalette(CPalette* palette) const {
+    const UINT colours = NumColors();
+    if (!palette || colours == 0)
+        return FALSE;
+    std::vector<BYTE> memory(sizeof(LOGPALETTE) + colours * sizeof(PALETTEENTRY));
+    auto* description = reinterpret_cast<LOGPALETTE*>(memory.data());
+    description->palVersion = 0x300;
+    description->palNumEntries = WORD(colours);
+    PALETTEENTRY* entries = description->palPalEntry;
+    const auto* table = reinterpret_cast<const RGBQUAD*>(m_block.get() + GetHeader()->biSize);
+    for (UINT i = 0; i < colours; ++i)
+        entries[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
+    return palette->CreatePalette(description);
+}
+
+BOOL CDIB::MapToPalette(const CPalette* palette) {
+    if (!palette || palette->GetEntryCount() == 0 || !m_block)
+        return FALSE;
+    const WORD bits = BitCount();
+    if (bits == 24)
+        return ConvertTo8Bit(palette);
+    if (bits != 8 && bits != 4)
+        return FALSE;
+    // One nearest-colour question per table entry; indexes beyond the table map to entry 0.
+    std::array<BYTE, maxColours> map{};
+    const auto* table = reinterpret_cast<const RGBQUAD*>(m_block.get() + GetHeader()->biSize);
+    const UINT colours = std::min(NumColors(), maxColours);
+    for (UINT i = 0; i < colours; ++i)
+        map[i] =
+            BYTE(palette->GetNearestPaletteIndex(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue)));
+    // The result is laid out anew as an 8-bit image whose table is exactly the palette, so the rows
+    // start where the header says whatever the palette's size, and a 4-bit image can take indexes
+    // beyond 15.
+    return RebuildIndexed(*palette, [&](const BYTE* from, BYTE* to, int width) {
+        if (bits == 8) {
+            for (int x = 0; x < width; ++x)
+                to[x] = map[from[x]];
+        } else {
+            for (int x = 0; x < width; ++x)
+                to[x] = map[(x & 1) ? from[x / 2] & 0x0F : from[x / 2] >> 4];
+        }
+    });
+}
+
+BOOL CDIB::ConvertTo8Bit(const CPalette* palette) {
+    // Only plain 24-bit rows can be read as blue, green, red.
+    if (!palette || palette->GetEntryCount() == 0 || BitCount() != 24 || NumColors() != 0)
+        return FALSE;
+    ShowWaitCursor();
+    BOOL done = RebuildIndexed(*palette, [&](const BYTE* from, BYTE* to, int width) {
+        for (int x = 0; x < width; ++x, from += 3)
+            to[x] = BYTE(palette->GetNearestPaletteIndex(RGB(from[2], from[1], from[0])));
+    });
+    ShowArrowCursor();
+    return done;
+}
+
+BOOL CDIB::RebuildIndexed(const CPalette& palette,
+                          const std::function<void(const BYTE* from, BYTE* to, int width)>& convertRow) {
+    DWORD size = 0;
+    auto block = NewIndexedBlock(*GetHeader(), palette, &size);
+    if (!block)
+        return FALSE;
+    const auto* out = reinterpret_cast<const BITMAPINFOHEADER*>(block.get());
+    BYTE* to = block.get() + size - out->biSizeImage;
+    const DWORD toStride = StrideOf(out->biWidth, 8), fromStride = GetStride();
+    const BYTE* from = GetBits();
+    const int width = GetWidth(), height = GetHeight();
+    for (int y = 0; y < height; ++y, from += fromStride, to += toStride)
+        convertRow(from, to, width);
+    Adopt(std::move(block), size);
+    return TRUE;
+}
