@@ -203,7 +203,7 @@ TEST(TextLayerDemonstration, TextOnABalloon) {
             Drag(text, {40 + (balloon->m_width - w) / 2, 30 + balloon->m_height * 2 / 5 - h / 2,
                         40 + (balloon->m_width + w) / 2, 30 + balloon->m_height * 2 / 5 + h / 2});
             strip->Select(layers[7]);
-            ASSERT_TRUE(mixer->SetTextLayer("White, red & black", nullptr, 0xFFFFFF, 0));
+            ASSERT_TRUE(mixer->SetTextLayer("White letters & an ampersand", nullptr, 0xFFFFFF, 0));
             text = mixer->FindDibSlot(layers[7]->m_contentKey);
             Drag(text, {300, 320, 300 + text->m_width, 320 + text->m_height});
             mixer->Recompose(TRUE);
