@@ -19,6 +19,7 @@
 class CButtonControl;
 class CLayerControl;
 class CLayerStrip;
+struct LOGFONT;
 
 // Bits of the compositor's flag word.
 enum : std::uint32_t {
@@ -80,6 +81,14 @@ public:
     // Where the help pages of the user's language lie: page n is the prefix, n and ".bmp", relative to
     // the working directory. The Dutch pages until the application says otherwise.
     void SetHelpPrefix(std::string prefix) { m_helpPrefix = std::move(prefix); }
+
+    // The text layer (DIBMixerText.cpp). Draws text word-wrapped within 800 x 600 pixels (or the largest
+    // slot picture), centred or left-aligned, in colour (white becomes 0xFEFEFE, or it would not show)
+    // with font (none, or a record without a height: the default face at a size that reads well in a
+    // balloon) on white, into a picture just the size of the text, and makes it the content of the
+    // selected layer under a new key; what the layer held is cleared without a question. 0, and nothing
+    // changes, for an empty text, without a manager or a selected layer, or when no picture can be made.
+    BOOL SetTextLayer(const std::string& text, const LOGFONT* font, COLORREF colour, int centred);
 
     // The four mode buttons, linked by the view after creation.
     void SetButtons(CButtonControl* move, CButtonControl* text, CButtonControl* interactiveUpdate,

@@ -1,0 +1,218 @@
+#include "LayerScreen.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTest>
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr COLORREF white = 0xFFFFFF;
+
+// The box of the pixels of picture in rows from..to - 1 that are not white (empty when there are none).
+RECT InkBox(const CDIB& picture, int from, int to) {
+    RECT box{picture.GetWidth(), to, 0, from};
+    for (int y = from; y < to; ++y)
+        for (int x = 0; x < picture.GetWidth(); ++x)
+            if (PixelAt(picture, x, y) != white)
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y),
+                       std::max<LONG>(box.right, x + 1), std::max<LONG>(box.bottom, y + 1)};
+    return box;
+}
+
+// Whether each channel of c lies between that of colour and white: a letter's edge fades into the white.
+bool TowardWhite(COLORREF c, COLORREF colour) {
+    return GetRValue(c) >= GetRValue(colour) && GetGValue(c) >= GetGValue(colour) &&
+           GetBValue(c) >= GetBValue(colour);
+}
+} // namespace
+
+// Text of every colour shows: white as the nearly white 0xFEFEFE, black on the white of its picture. Sharp
+// fonts give letters of exactly the colour, antialiased ones edges that fade into white, never into black.
+TEST_F(LayerScreen, TextOfEveryColourShowsInItsColourOnAWhitePicture) {
+    const LOGFONT zero{};
+    LOGFONT large{};
+    large.lfHeight = -40;
+    LOGFONT smooth{};
+    smooth.lfQuality = ANTIALIASED_QUALITY;
+    const struct {
+        const char* name;
+        const char* text;
+        const LOGFONT* font;
+        COLORREF colour, ink;
+        bool exact;
+    } cases[] = {
+        {"white", "Hello", &zero, white, 0xFEFEFE, true},
+        {"black, no font", "Hello", nullptr, 0x000000, 0x000000, true},
+        {"a colour, 40 pixels", "Hello", &large, RGB(200, 30, 40), RGB(200, 30, 40), true},
+        {"an ampersand", "&", &zero, RGB(0, 0, 200), RGB(0, 0, 200), true},
+        {"antialiased", "Hello", &smooth, RGB(200, 30, 40), RGB(200, 30, 40), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(mixer->SetTextLayer(c.text, c.font, c.colour, 0));
+        const CDIB* picture = layers[9]->GetImage();
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->BitCount(), 24);
+        const int w = picture->GetWidth(), h = picture->GetHeight();
+        EXPECT_EQ(PixelAt(*picture, 0, 0), white);
+        int ink = 0, edge = 0, other = 0;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const COLORREF p = PixelAt(*picture, x, y);
+                const bool between = p != white && p != c.ink;
+                ink += p == c.ink;
+                edge += between && TowardWhite(p, c.ink);
+                other += between && !TowardWhite(p, c.ink);
+            }
+        }
+        EXPECT_GT(ink, 10);
+        EXPECT_EQ(other, 0) << "pixels darker than the text";
+        EXPECT_EQ(edge > 0, !c.exact) << "smoothed edges";
+
+        // The letters are on the picture, over the grey of the empty picture area.
+        const CDIB& canvas = mixer->GetCanvas();
+        int shown = 0;
+        for (int y = 0; y < canvas.GetHeight() / 4; ++y)
+            for (int x = 0; x < canvas.GetWidth() / 4; ++x)
+                shown += PixelAt(canvas, x, y) == c.ink;
+        EXPECT_GT(shown, 0);
+    }
+    LOGFONT small{};
+    small.lfHeight = -12;
+    ASSERT_TRUE(mixer->SetTextLayer("Hello", &small, 0, 0));
+    const int smallHeight = layers[9]->GetImage()->GetHeight();
+    ASSERT_TRUE(mixer->SetTextLayer("Hello", &zero, 0, 0));
+    EXPECT_GT(layers[9]->GetImage()->GetHeight(), 2 * smallHeight)
+        << "the default size reads well in a balloon";
+}
+
+TEST_F(LayerScreen, CentredTextCentresEachLineWhereLeftAlignedTextStartsAtTheLeft) {
+    const std::string text = "ab\nabcdefghijklmnop";
+    ASSERT_TRUE(mixer->SetTextLayer(text, nullptr, 0, 0));
+    // The next text takes the layer's picture away.
+    const std::unique_ptr<CDIB> kept = layers[9]->GetImage()->Clone();
+    const CDIB& left = *kept;
+    ASSERT_TRUE(mixer->SetTextLayer(text, nullptr, 0, 1));
+    const CDIB& centred = *layers[9]->GetImage();
+    ASSERT_EQ(left.GetWidth(), centred.GetWidth());
+    ASSERT_EQ(left.GetHeight(), centred.GetHeight());
+    const int width = left.GetWidth(), firstLine = left.GetHeight() / 2;
+    EXPECT_LT(InkBox(left, 0, firstLine).left, 4);
+    EXPECT_GT(InkBox(centred, 0, firstLine).left, width / 3);
+    EXPECT_LT(InkBox(centred, 0, firstLine).right, 2 * width / 3);
+}
+
+TEST_F(LayerScreen, TextTooLongForTheAreaIsWrappedAndCutAtItsBottomAndTheAreaGrowsToTheLargestSlot) {
+    std::string text;
+    for (int i = 0; i < 800; ++i)
+        text += "word" + std::to_string(i) + " ";
+    ASSERT_TRUE(mixer->SetTextLayer(text, nullptr, RGB(0, 90, 0), 0));
+    const CDIB* picture = layers[9]->GetImage();
+    EXPECT_EQ(picture->GetWidth(), 800);
+    EXPECT_EQ(picture->GetHeight(), 600);
+    const RECT ink = InkBox(*picture, 0, 600);
+    EXPECT_LT(ink.left, 4);
+    EXPECT_GT(ink.right, 700) << "lines filled to the right edge";
+    EXPECT_LT(ink.top, 10);
+    EXPECT_GT(ink.bottom, 560) << "lines down to the bottom";
+
+    Put(3, SolidPicture(1000, 640, RGB(0, 0, 200)));
+    strip->Refresh(0, TRUE);
+    ASSERT_TRUE(mixer->SetTextLayer(text, nullptr, RGB(0, 90, 0), 0));
+    EXPECT_EQ(layers[9]->GetImage()->GetWidth(), 1000);
+    EXPECT_EQ(layers[9]->GetImage()->GetHeight(), 640);
+}
+
+// The text replaces what the selected layer held without asking: a new key, a new picture without a name,
+// and a new slot at the top left at 5/9 of its size, behind the layers before it.
+TEST_F(LayerScreen, TheSelectedLayerGetsTheTextAsNewContentWithoutAQuestion) {
+    int questions = 0;
+    SetModalResponder([&](const ModalQuestion&) {
+        ++questions;
+        return ModalAnswer{};
+    });
+    Put(4, SolidPicture(90, 90, RGB(200, 0, 0)));
+    const std::uint32_t old = Put(5, SolidPicture(90, 45, RGB(0, 200, 0)));
+    strip->Select(layers[5]);
+    Button(moveId)->Clicked();
+    CDIBSlot* slot = mixer->FindDibSlot(old);
+    ASSERT_EQ(mixer->GetSelectedSlot(), slot);
+    Drag(slot, {100, 100, 150, 125});
+    mixer->Recompose(TRUE);
+
+    ASSERT_TRUE(mixer->SetTextLayer("Hello", nullptr, RGB(0, 0, 200), 1));
+    EXPECT_EQ(questions, 0);
+    const CDIB* picture = layers[5]->GetImage();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->GetName(), "");
+    EXPECT_NE(layers[5]->m_contentKey, old);
+    EXPECT_NE(layers[5]->m_contentKey, 0u);
+    EXPECT_EQ(layers[5]->m_label, "");
+    EXPECT_EQ(mixer->FindDibSlot(old), nullptr);
+    EXPECT_EQ(mixer->GetSelectedSlot(), nullptr);
+    EXPECT_FALSE(Button(moveId)->m_flags & CTL_ON);
+    EXPECT_TRUE(Button(deleteId)->IsWindowEnabled());
+    int index = -1;
+    const CDIBSlot* text = mixer->FindDibSlot(layers[5]->m_contentKey, &index);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(index, 1) << "behind the layer before it";
+    EXPECT_EQ(AreaOf(text), (RECT{0, 0, picture->GetWidth() * 5 / 9, picture->GetHeight() * 5 / 9}));
+    EXPECT_TRUE(CanvasIsComposedWhole());
+}
+
+TEST_F(LayerScreen, WithoutTextOrSelectedLayerNothingChanges) {
+    const std::uint32_t key = Put(9, SolidPicture(90, 45, RGB(0, 200, 0)));
+    strip->Refresh(0, TRUE);
+    const CDIB* picture = layers[9]->GetImage();
+    EXPECT_FALSE(mixer->SetTextLayer("", nullptr, 0, 0));
+    strip->Select(nullptr);
+    EXPECT_FALSE(mixer->SetTextLayer("Hello", nullptr, 0, 0));
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(layers[i]->GetImage(), nullptr) << i;
+    EXPECT_EQ(layers[9]->GetImage(), picture);
+    EXPECT_EQ(layers[9]->m_contentKey, key);
+    ASSERT_EQ(Slots().size(), 1u);
+    EXPECT_EQ(Slots()[0]->m_key, key);
+}
+
+// Draws a text balloon of the data folder with a text layer on it into the PNG file named by
+// QUIMBLE_DEMO_SHOT; QUIMBLE_DEMO_WAIT keeps it on the display that many ms.
+TEST(TextLayerDemonstration, TextOnABalloon) {
+    const char* shot = std::getenv("QUIMBLE_DEMO_SHOT");
+    const char* res = std::getenv("QUIMBLE_RES_DIR");
+    if (!shot || !res)
+        GTEST_SKIP() << "set QUIMBLE_DEMO_SHOT=file.png and QUIMBLE_RES_DIR to draw a text balloon";
+    class Screen : public LayerScreen {
+    public:
+        void TestBody() override {}
+        void Show(const std::string& res) {
+            Build(900, 628, res + "/bvisib.bmp", (res + "/Backg.BMP").c_str());
+            ASSERT_TRUE(layers[9]->SetImageFromFile((res + "/textblbs/ispeech-left.bmp").c_str()));
+            layers[9]->m_contentKey = NewContentKey();
+            strip->Refresh(0, TRUE);
+            CDIBSlot* balloon = mixer->FindDibSlot(layers[9]->m_contentKey);
+            Drag(balloon, {40, 30, 40 + balloon->m_width, 30 + balloon->m_height});
+
+            strip->Select(layers[8]);
+            ASSERT_TRUE(
+                mixer->SetTextLayer("Hello there!\nWhat a fine day\nfor a walk.", nullptr, 0x000000, 1));
+            CDIBSlot* text = mixer->FindDibSlot(layers[8]->m_contentKey);
+            const int w = text->m_width, h = text->m_height;
+            Drag(text, {40 + (balloon->m_width - w) / 2, 30 + balloon->m_height * 2 / 5 - h / 2,
+                        40 + (balloon->m_width + w) / 2, 30 + balloon->m_height * 2 / 5 + h / 2});
+            strip->Select(layers[7]);
+            ASSERT_TRUE(mixer->SetTextLayer("White letters & an ampersand", nullptr, 0xFFFFFF, 0));
+            text = mixer->FindDibSlot(layers[7]->m_contentKey);
+            Drag(text, {300, 320, 300 + text->m_width, 320 + text->m_height});
+            mixer->Recompose(TRUE);
+            QApplication::processEvents();
+        }
+    } screen;
+    screen.Show(res);
+    QTest::qWait(200);
+    EXPECT_TRUE(screen.GetQWidget()->grab().save(shot));
+    if (const char* wait = std::getenv("QUIMBLE_DEMO_WAIT"))
+        QTest::qWait(std::atoi(wait));
+}
