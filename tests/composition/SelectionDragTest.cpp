@@ -282,20 +282,26 @@ TEST_F(DragScreen, AnArrowPointsTowardALayerWhollyOffThePicture) {
 }
 
 // Draws the picture area with the selected layer's frame and a picked handle, and with the arrow toward a
-// layer off the picture, into the PNG files named by QUIMBLE_DEMO_SHOT and the same with "-arrow".
+// layer off the picture, into the PNG files named by QUIMBLE_DEMO_SHOT and the same with "-arrow";
+// QUIMBLE_DEMO_WAIT keeps each on the display that many ms.
 TEST_F(DragScreen, Demonstration) {
     const char* shot = std::getenv("QUIMBLE_DEMO_SHOT");
     if (!shot)
         GTEST_SKIP() << "set QUIMBLE_DEMO_SHOT=file.png to draw the selection frame and the arrow";
+    const char* wait = std::getenv("QUIMBLE_DEMO_WAIT");
+    auto show = [&](const std::string& file) {
+        QTest::qWait(200);
+        EXPECT_TRUE(GetQWidget()->grab().save(QString::fromStdString(file)));
+        if (wait)
+            QTest::qWait(std::atoi(wait));
+    };
     Place({150, 100, 330, 250});
     Press(330, 250);
-    QTest::qWait(200);
-    EXPECT_TRUE(GetQWidget()->grab().save(shot));
+    show(shot);
     Release(330, 250);
     Place({700, 260, 820, 350});
-    QTest::qWait(200);
     std::string arrow = shot;
     arrow.insert(arrow.rfind('.'), "-arrow");
-    EXPECT_TRUE(GetQWidget()->grab().save(QString::fromStdString(arrow)));
+    show(arrow);
 }
 } // namespace
