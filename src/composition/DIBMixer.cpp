@@ -91,10 +91,6 @@ void CDIBMixer::Draw(const RECT*) {
     ReleaseDC(dc);
 }
 
-// The selection frame and its arrow belong to dragging, which is not built yet: nothing to draw.
-void CDIBMixer::DrawSelectionFrame(CDC*) {}
-void CDIBMixer::DrawOffCanvasArrow(CDC*) {}
-
 BOOL CDIBMixer::AddDibSlot(std::unique_ptr<CDIBSlot> slot) {
     if (!slot)
         return FALSE;

@@ -94,6 +94,18 @@ public:
     void SetButtons(CButtonControl* move, CButtonControl* text, CButtonControl* interactiveUpdate,
                     CButtonControl* help);
 
+    // Selection frame and dragging (DIBMixerSelection.cpp). A drag moves the selected slot: from one of
+    // the frame's eight handles it moves that edge or corner (past the opposite edge it mirrors the layer),
+    // from anywhere else the whole slot. Points are window pixels; each step is GetMoveDelta's.
+    void OnLeftButtonDown(UINT keyFlags, int x, int y) override;
+    void OnMouseOver(UINT keyFlags, int x, int y) override;
+    void OnLeftButtonUp(UINT keyFlags, int x, int y) override;
+    // The handle picked at the last button-down (0..7), or -1.
+    int GetHotHandle() const { return m_hotHandle; }
+    bool IsFrameShown() const { return m_frameShown; }
+    // Handle i (0..7) of the frame last drawn, in canvas pixels.
+    const RECT& GetHandle(int i) const { return m_handles[i]; }
+
     const CDIB& GetCanvas() const { return m_canvas; }
     const std::vector<std::unique_ptr<CDIBSlot>>& GetSlots() const { return m_slots; }
     CDIBSlot* GetSelectedSlot() const { return m_selectedSlot; }
@@ -121,6 +133,13 @@ private:
     std::unique_ptr<CDIBSlot> TakeDibSlot(std::uint32_t key);
     // A new slot for the layer's content; none (after an error box) when it cannot be made.
     static std::unique_ptr<CDIBSlot> MakeDibSlot(const CLayerControl& layer);
+
+    // Selection frame and dragging.
+    static constexpr int handleCount = 8;
+    void HighlightHotHandle(CDC* dc) const;
+    RECT m_handles[handleCount];
+    int m_hotHandle = -1;
+    bool m_frameShown = false;
 
     CDIBSlot m_canvas;
     std::vector<std::unique_ptr<CDIBSlot>> m_slots; // index 0 is the front-most

@@ -3,6 +3,7 @@
 #include "platform/DCImpl.h"
 
 #include <QTransform>
+#include <QtEndian>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -72,6 +73,31 @@ std::optional<QImage> StoredRows(const BITMAPINFO& info, const void* bits) {
     }
 }
 
+// Copies the source rows (stored coordinates, inside the bitmap) of a 24-bit bitmap 1:1 onto a 32-bit
+// surface, stored row r landing on row y0 - 1 - r of a bottom-up bitmap (y0 + r of a top-down one) and
+// column c on x0 + c. The picture area does this on every paint, and Qt would convert the whole bitmap and
+// take its transformed path for the flip.
+void CopyRows24(QImage& surface, const QImage& rows, const QRect& source, qint64 x0, qint64 y0,
+                bool bottomUp) {
+    const qint64 left = std::max<qint64>(x0 + source.left(), 0);
+    const qint64 right = std::min<qint64>(x0 + source.right() + 1, surface.width());
+    for (int r = source.top(); r <= source.bottom() && left < right; ++r) {
+        const qint64 y = bottomUp ? y0 - 1 - r : y0 + r;
+        if (y < 0 || y >= surface.height())
+            continue;
+        const uchar* in = rows.constScanLine(r) + 3 * (left - x0);
+        auto* out = reinterpret_cast<QRgb*>(surface.scanLine(int(y)));
+        // Four bytes at a time hold blue, green, red and the next pixel's blue; the row's last pixel is
+        // read byte by byte, since its fourth byte may lie past the bitmap.
+        for (qint64 x = left; x < right - 1; ++x, in += 3) {
+            std::uint32_t v;
+            std::memcpy(&v, in, 4);
+            out[x] = 0xFF000000u | (qFromLittleEndian(v) & 0xFFFFFFu);
+        }
+        out[right - 1] = 0xFF000000u | QRgb(in[2]) << 16 | QRgb(in[1]) << 8 | in[0];
+    }
+}
+
 } // namespace
 
 int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int ySrc, int wSrc, int hSrc,
@@ -101,6 +127,14 @@ int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int
     const QRectF source = QRectF(xSrc, ySrc, wSrc, hSrc).normalized() & QRectF(rows->rect());
     if (source.isEmpty())
         return 0;
+    const int rowCount = int(std::min<qint64>(std::llabs(hSrc), INT32_MAX));
+    QImage* surface = d->painter ? nullptr : d->Surface();
+    if (h.biBitCount == 24 && wDest == wSrc && hDest == hSrc && wSrc > 0 && hSrc > 0 && surface &&
+        surface->format() == QImage::Format_RGB32) {
+        CopyRows24(*surface, *rows, source.toRect(), qint64(xDest) - xSrc,
+                   bottomUp ? qint64(yDest) + hDest + ySrc : qint64(yDest) - ySrc, bottomUp);
+        return rowCount;
+    }
     // Smoothing only where the size changes: Qt's filter would blur even a plain or mirrored copy.
     const bool smooth = d->stretchMode == HALFTONE && (std::fabs(sx) != 1 || std::fabs(sy) != 1);
     const bool drawn = d->Paint([&](QPainter& p) {
@@ -108,5 +142,5 @@ int CDC::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int
         p.setTransform(toDest, true);
         p.drawImage(source, *rows, source);
     });
-    return drawn ? int(std::min<qint64>(std::llabs(hSrc), INT32_MAX)) : GDI_ERROR;
+    return drawn ? rowCount : GDI_ERROR;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The picture area, its four mode buttons, the layer strip with its ten layers and five buttons, joined
-// as the editor screen joins them: a view that is its own control manager.
+// The picture area, its four mode buttons and the layer strip with its ten layers and five buttons, joined
+// as the editor screen joins them, for the tests of the compositor following the strip, dragged, and given text.
 
 #include "ReferenceCompose.h"
 #include "composition/BlendTable.h"
@@ -23,6 +23,7 @@
 constexpr int moveId = 100008, infoId = 100012, glueId = 100013, upId = 100014, downId = 100015,
               deleteId = 100016;
 
+// A view that is its own control manager, holding that screen.
 class LayerScreen : public ::testing::Test, public CWnd, public CControlManager {
 protected:
     LayerScreen() : CControlManager(this) {}
@@ -127,3 +128,19 @@ protected:
     CLayerStrip* strip = nullptr;
     std::vector<CLayerControl*> layers;
 };
+
+// A picture of w x h in colour with a white (key) hole, or cut out through an alpha companion with a
+// soft edge.
+inline std::unique_ptr<CDIB> Picture(int w, int h, COLORREF colour, bool withAlpha) {
+    auto picture = SolidPicture(w, h, colour);
+    const RECT hole{w / 4, h / 4, w / 2, h / 2};
+    picture->Fill(0xFFFFFF, &hole);
+    if (withAlpha) {
+        auto alpha = SolidAlpha(w, h, 255);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w / 5; ++x)
+                alpha->GetBits()[std::size_t(y) * alpha->GetStride() + x] = BYTE(40 * x % 256);
+        picture->SetAlpha(std::move(alpha));
+    }
+    return picture;
+}

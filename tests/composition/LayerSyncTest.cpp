@@ -11,24 +11,6 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace {
-// A picture of w x h in colour with a white (key) hole, or cut out through an alpha companion with a
-// soft edge.
-std::unique_ptr<CDIB> Picture(int w, int h, COLORREF colour, bool withAlpha) {
-    auto picture = SolidPicture(w, h, colour);
-    const RECT hole{w / 4, h / 4, w / 2, h / 2};
-    picture->Fill(0xFFFFFF, &hole);
-    if (withAlpha) {
-        auto alpha = SolidAlpha(w, h, 255);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w / 5; ++x)
-                alpha->GetBits()[std::size_t(y) * alpha->GetStride() + x] = BYTE(40 * x % 256);
-        picture->SetAlpha(std::move(alpha));
-    }
-    return picture;
-}
-} // namespace
-
 TEST_F(LayerScreen, NewContentGetsASlotAtTheTopLeftAtFiveNinthsAndTwoQuietPassesChangeNothing) {
     EXPECT_EQ(mixer->m_layerStrip, strip);
     EXPECT_EQ(Update(), (RECT{})) << "nothing on the layers";

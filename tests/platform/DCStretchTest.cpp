@@ -186,6 +186,30 @@ TEST(DCStretch, SourceBeyondTheBitmapDrawsOnlyTheOverlap) {
     }
 }
 
+// A 1:1 copy of 24-bit rows onto a window's surface is done without Qt's drawing; it must place and clip
+// exactly as drawing through a painter does, bottom-up or top-down, for rows of any padding.
+TEST(DCStretch, OneToOneCopiesPlaceAndClipAsPaintingDoes) {
+    for (int height : {4, -4}) {
+        Packed bitmap(24, 5, 4, {}, [](int x, int y) { return DWORD(0x102030 * (x + 1) + 0x050403 * y); });
+        bitmap.Info()->bmiHeader.biHeight = height;
+        const struct {
+            int x, y, w, h, xs, ys;
+        } rects[] = {{1, 1, 5, 4, 0, 0}, {0, 0, 3, 2, 2, 1},   {-2, -1, 5, 4, 0, 0},
+                     {5, 6, 5, 4, 0, 0}, {2, 2, 6, 6, -1, -2}, {0, 0, 5, 4, 4, 3}};
+        for (const auto& r : rects) {
+            SCOPED_TRACE(testing::Message()
+                         << height << ": " << r.x << "," << r.y << " from " << r.xs << "," << r.ys);
+            Surface copied, painted;
+            QPainter painter(&painted.image);
+            auto page = CDC::ForPainter(&painter, 8, 8, 96, 96);
+            EXPECT_EQ(bitmap.Draw(*copied.dc, r.x, r.y, r.w, r.h, r.xs, r.ys, r.w, r.h),
+                      bitmap.Draw(*page, r.x, r.y, r.w, r.h, r.xs, r.ys, r.w, r.h));
+            painter.end();
+            copied.Expect([&](int x, int y) { return painted.At(x, y); });
+        }
+    }
+}
+
 TEST(DCStretch, DrawsThroughAPainterThatIsAlreadyActive) {
     Surface page;
     {
