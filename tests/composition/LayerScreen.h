@@ -1,6 +1,7 @@
 #pragma once
 // The picture area, its four mode buttons and the layer strip with its ten layers and five buttons, joined
-// as the editor screen joins them, for the tests of the compositor following the strip, dragged, and given text.
+// as the editor screen joins them, for the tests of the compositor following the strip, dragged, and given
+// text.
 
 #include "ReferenceCompose.h"
 #include "composition/BlendTable.h"
