@@ -174,6 +174,10 @@ void CFile::Close() {
     if (m_fd < 0)
         return;
     int err = 0;
+    // The new contents reach the disk before they take the old file's place, so that even a crash
+    // right after the rename leaves one of the two whole.
+    if (!m_tempPath.empty() && fdatasync(m_fd) != 0)
+        err = errno;
     if (::close(m_fd) != 0)
         err = errno;
     m_fd = -1;
