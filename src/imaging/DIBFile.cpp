@@ -3,6 +3,7 @@
 #include "imaging/DIBBlock.h"
 #include "platform/Cursor.h"
 #include "platform/File.h"
+#include "platform/Memory.h"
 #include "platform/Modal.h"
 
 #include <cstring>
@@ -52,8 +53,12 @@ BOOL CDIB::ReadFrom(CFile* file) {
         const DWORD fileSize = fh.bfSize - fileHeaderSize;
         if (fileSize < infoHeaderSize)
             return FALSE;
-        auto block = NewBlock(fileSize);
-        if (!block || file->Read(block.get(), fileSize) < fileSize)
+        // Not cleared first: the read fills every byte, or the block is dropped.
+        std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[fileSize]);
+        if (!block)
+            return FALSE;
+        PrefaultMemory(block.get(), fileSize);
+        if (file->Read(block.get(), fileSize) < fileSize)
             return FALSE;
         const DWORD size = CloseGap(block.get(), fileSize, fh.bfOffBits);
         if (!IsSoundBlock(block.get(), size))
