@@ -7,8 +7,9 @@ ifeq ($(SANITIZE),1)
 endif
 JOBS ?= $(shell nproc)
 ARGS ?=
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench format format-check clean
+.PHONY: all deps configure build run test bench fuzz format format-check clean
 
 all: build
 
@@ -33,6 +34,10 @@ bench: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 	@scripts/run-bench $(BUILD)
 
+# Runs the fuzz targets of the file readers for FUZZ_SECONDS each (at once), in build-fuzz.
+fuzz: deps
+	@scripts/run-fuzz $(FUZZ_SECONDS)
+
 SOURCES = $$(git ls-files '*.cpp' '*.h')
 
 format:
@@ -43,4 +48,4 @@ format-check: deps
 	@clang-format --dry-run -Werror $(SOURCES)
 
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz

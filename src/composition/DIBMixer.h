@@ -76,6 +76,15 @@ public:
     BOOL ExportBitmap(const char* path, const RECT* target);
     // Raises width and height to the largest slot picture's.
     void GetLargestSlotSize(int* width, int* height) const;
+
+    // The layered picture file (.qmf; DIBMixerFile.cpp). Saving writes every slot, back-most first, with
+    // its placement and its layer's picture and alpha companion; 0 without path, manager or canvas, or
+    // when the file cannot be written, and then the file that was there stays as it was. Loading reads
+    // and checks the whole file before it changes anything: only a file that reads completely replaces
+    // the picture, its first entry on the back-most layer, each picture with a fresh content key. 0,
+    // with the picture as it was, for a file that cannot be opened, is no layered file, or is damaged.
+    BOOL SaveToLayeredFile(const char* path);
+    BOOL LoadFromLayeredFile(const char* path);
     // Shows help page n over the picture until a click. 0 when it could not be shown.
     BOOL ShowHelpPage(int n);
     // Where the help pages of the user's language lie: page n is the prefix, n and ".bmp", relative to

@@ -1,5 +1,7 @@
 #include "composition/DIBSlot.h"
 
+#include "platform/Memory.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -54,6 +56,7 @@ BOOL CDIBSlot::CreateFromLayerDib(CDIB* source, std::uint32_t key) {
         std::unique_ptr<BYTE[]> copy(new (std::nothrow) BYTE[source->GetSize()]);
         if (!copy)
             return FALSE;
+        PrefaultMemory(copy.get(), source->GetSize());
         std::memcpy(copy.get(), source->GetBlock(), source->GetSize());
         if (!Attach(std::move(copy), source->GetSize()))
             return FALSE;

@@ -37,7 +37,8 @@ public:
     CDIB& operator=(const CDIB&) = delete;
 
     // Files. Load and ReadFrom refuse a file whose header does not describe a block it fits; they keep
-    // nothing then. Rows stored top-down are turned into bottom-up order. ReadFrom catches file errors;
+    // nothing then. Rows stored top-down are turned into bottom-up order, and rows that the file's offset
+    // to the pixels places after a gap follow the colour table directly. ReadFrom catches file errors;
     // WriteTo passes them on as CFileException.
     BOOL Load(const std::string& path, BOOL withAlpha = FALSE);
     BOOL ReadFrom(CFile* file);

@@ -3,8 +3,10 @@
 #include "imaging/DIBBlock.h"
 #include "platform/Cursor.h"
 #include "platform/File.h"
+#include "platform/Memory.h"
 #include "platform/Modal.h"
 
+#include <cstring>
 #include <new>
 
 using namespace dibblock;
@@ -12,6 +14,23 @@ using namespace dibblock;
 namespace {
 constexpr WORD bmpType = 0x4D42; // "BM"
 constexpr DWORD fileHeaderSize = sizeof(BITMAPFILEHEADER);
+
+// A file may leave a gap (bit-field masks, say) between the colour table and the pixels, and says so
+// with its offset to the pixels. Where that offset lies inside the file at or after the end of the
+// table, the rows are moved up to follow the table, as an image keeps them in memory; any other offset
+// is taken to mean no gap. Returns the size of the block without the gap.
+DWORD CloseGap(BYTE* block, DWORD size, DWORD pixelOffset) {
+    BITMAPINFOHEADER h;
+    std::memcpy(&h, block, infoHeaderSize);
+    if (h.biClrUsed > maxColours || pixelOffset < fileHeaderSize)
+        return size; // refused as it is, or no offset at all
+    const std::uint64_t tableEnd = std::uint64_t(h.biSize) + 4u * ColourCount(h);
+    const DWORD offset = pixelOffset - fileHeaderSize;
+    if (offset <= tableEnd || offset >= size)
+        return size;
+    std::memmove(block + tableEnd, block + offset, size - offset);
+    return DWORD(size - (offset - tableEnd));
+}
 } // namespace
 
 BOOL CDIB::ReadFrom(CFile* file) {
@@ -31,11 +50,18 @@ BOOL CDIB::ReadFrom(CFile* file) {
         const std::uint64_t remaining = length - position;
         if (fh.bfSize <= fileHeaderSize || fh.bfSize > remaining || fh.bfSize - fileHeaderSize > maxBlockSize)
             return FALSE;
-        const DWORD size = fh.bfSize - fileHeaderSize;
-        if (size < infoHeaderSize)
+        const DWORD fileSize = fh.bfSize - fileHeaderSize;
+        if (fileSize < infoHeaderSize)
             return FALSE;
-        auto block = NewBlock(size);
-        if (!block || file->Read(block.get(), size) < size || !IsSoundBlock(block.get(), size))
+        // Not cleared first: the read fills every byte, or the block is dropped.
+        std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[fileSize]);
+        if (!block)
+            return FALSE;
+        PrefaultMemory(block.get(), fileSize);
+        if (file->Read(block.get(), fileSize) < fileSize)
+            return FALSE;
+        const DWORD size = CloseGap(block.get(), fileSize, fh.bfOffBits);
+        if (!IsSoundBlock(block.get(), size))
             return FALSE;
         Install(std::move(block), size);
         return TRUE;

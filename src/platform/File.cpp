@@ -1,7 +1,9 @@
 #include "platform/File.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -27,6 +29,43 @@ CFileException::Cause CauseOf(int err) {
         return CFileException::generic;
     }
 }
+
+// The file path names once its symbolic links are followed (a relative target counts from the link's
+// folder), so that a save replaces that file and leaves the link in place. A link that leads nowhere
+// names the file it would point to. 0, or the error.
+int FollowLinks(std::string& path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return 0;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = readlink(path.c_str(), target.data(), target.size());
+        if (n < 0)
+            return errno;
+        target.resize(std::size_t(n));
+        const std::size_t slash = path.rfind('/');
+        if (target.compare(0, 1, "/") != 0 && slash != std::string::npos)
+            target.insert(0, path, 0, slash + 1);
+        path = target;
+    }
+    return ELOOP;
+}
+
+// Gives the new file fd what a file written in place would have: the owner, group and permissions of
+// the file it replaces, or the permissions an ordinary create gives.
+void TakePermissions(int fd, const struct stat* old) {
+    if (!old) {
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(fd, 0666 & ~mask);
+        return;
+    }
+    // Only a privileged user can give the file away; anyone may keep the group if they belong to it.
+    // Where neither works the file stays ours, as one newly created in the folder would be.
+    [[maybe_unused]] const bool owned =
+        fchown(fd, old->st_uid, old->st_gid) == 0 || fchown(fd, uid_t(-1), old->st_gid) == 0;
+    fchmod(fd, old->st_mode & 07777);
+}
 } // namespace
 
 CFile::~CFile() {
@@ -43,19 +82,26 @@ BOOL CFile::Open(const char* path, UINT flags, CFileException* error) {
     if (!path || !*path)
         return fail(ENOENT);
     if (flags & modeCreate) {
-        struct stat st;
-        if (stat(path, &st) == 0 && S_ISDIR(st.st_mode))
+        std::string target = path;
+        if (const int err = FollowLinks(target))
+            return fail(err);
+        struct stat old;
+        const bool exists = stat(target.c_str(), &old) == 0;
+        if (exists && S_ISDIR(old.st_mode))
             return fail(EISDIR);
-        std::string temp = std::string(path) + ".XXXXXX";
-        int fd = mkstemp(temp.data());
+        // Writing in place would be refused; replacing the file must not get round that.
+        if (exists && access(target.c_str(), W_OK) != 0)
+            return fail(errno);
+        // A hidden name of fixed length in the same folder, so that the rename stays within one file
+        // system and a long final name cannot make the temporary one too long.
+        std::string temp = target.substr(0, target.rfind('/') + 1) + ".quimble-XXXXXX";
+        const int fd = mkostemp(temp.data(), O_CLOEXEC);
         if (fd < 0)
             return fail(errno);
-        // Keep the permissions an ordinary create would give.
-        mode_t mask = umask(0);
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
+        TakePermissions(fd, exists ? &old : nullptr);
         m_fd = fd;
         m_tempPath = temp;
+        m_targetPath = target;
     } else {
         int fd = ::open(path, ((flags & 3) == modeRead ? O_RDONLY : O_RDWR) | O_CLOEXEC);
         if (fd < 0)
@@ -128,11 +174,15 @@ void CFile::Close() {
     if (m_fd < 0)
         return;
     int err = 0;
+    // The new contents reach the disk before they take the old file's place, so that even a crash
+    // right after the rename leaves one of the two whole.
+    if (!m_tempPath.empty() && fdatasync(m_fd) != 0)
+        err = errno;
     if (::close(m_fd) != 0)
         err = errno;
     m_fd = -1;
     if (!m_tempPath.empty()) {
-        if (!err && std::rename(m_tempPath.c_str(), m_path.c_str()) != 0)
+        if (!err && std::rename(m_tempPath.c_str(), m_targetPath.c_str()) != 0)
             err = errno;
         if (err)
             ::unlink(m_tempPath.c_str());

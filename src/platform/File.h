@@ -2,7 +2,8 @@
 // Files as the program's readers and writers use them: open for reading (others may not write), create
 // for writing, read that reports its count, write that throws. A file created for writing is written
 // beside its final name and moved into place by Close, so a save that fails half-way never destroys
-// what was there; Abort throws the half-written file away.
+// what was there; Abort throws the half-written file away. The new file takes the place of the file a
+// symbolic link points to (the link stays) and keeps the old file's owner and permissions.
 
 #include "platform/WinTypes.h"
 #include <string>
@@ -34,7 +35,8 @@ public:
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
 
-    // False when the file cannot be opened; the reason goes to error when one is given.
+    // False when the file cannot be opened; the reason goes to error when one is given. Creating fails
+    // where the folder takes no new file, and where the file already there may not be written.
     BOOL Open(const char* path, UINT flags, CFileException* error = nullptr);
     bool IsOpen() const { return m_fd >= 0; }
     std::uint64_t GetLength() const;
@@ -52,5 +54,6 @@ public:
 private:
     int m_fd = -1;
     std::string m_path;
-    std::string m_tempPath; // set while a created file is written beside its final name
+    std::string m_tempPath;   // set while a created file is written beside its final name
+    std::string m_targetPath; // the final name: the path, or the file its symbolic links lead to
 };

@@ -20,9 +20,8 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-constexpr int moveId = 100008, infoId = 100012, glueId = 100013, upId = 100014, downId = 100015,
-              deleteId = 100016;
+inline constexpr int moveId = 100008, infoId = 100012, glueId = 100013, upId = 100014, downId = 100015,
+                     deleteId = 100016;
 
 // A view that is its own control manager, holding that screen.
 class LayerScreen : public ::testing::Test, public CWnd, public CControlManager {
@@ -41,7 +40,7 @@ protected:
             AddControl(modes[i]);
         }
         mixer->SetButtons(modes[0], modes[1], modes[2], modes[3]);
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < layerCount; ++i) {
             layers.push_back(new CLayerControl(this, this, 100025 + 2 * i, {603, 233, 777, 260}, nullptr, 0,
                                                togglePicture.c_str(), 100026 + 2 * i, 2, 2));
             AddControl(layers.back());
@@ -123,6 +122,7 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
+    int layerCount = 10; // layer controls Build makes
     TempDir dir;
     CBlendTable table;
     CDIBMixer* mixer = nullptr;

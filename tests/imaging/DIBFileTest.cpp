@@ -48,7 +48,7 @@ TEST(DIBFile, ReadsWhatTheFormatAllowsAndTurnsTopDownRows) {
     layout.rows = std::string("\x01\x01\x01\0\x02\x02\x02\0\x03\x03\x03\0", 12);
     std::string bytes = MakeBmp(layout);
     bytes[0] = 'X';               // any type bytes
-    Poke<DWORD>(bytes, 10, 9999); // offset field unused
+    Poke<DWORD>(bytes, 10, 9999); // an offset beyond the file: no gap
     bytes += "trailing bytes";    // beyond the size field
     CDIB dib;
     ASSERT_TRUE(dib.Load(dir.Write("td.bmp", bytes)));
@@ -62,6 +62,40 @@ TEST(DIBFile, ReadsWhatTheFormatAllowsAndTurnsTopDownRows) {
     ASSERT_TRUE(dib.BeginPixelAccess());
     EXPECT_EQ(dib.PixelAddress(0, 0), nullptr);
     EXPECT_EQ(dib.PixelAddress(1, 1), nullptr);
+}
+
+TEST(DIBFile, RowsStartWhereTheFileSaysWhenThatLiesAfterTheTable) {
+    TempDir dir;
+    // Bottom row (stored first) 1, 0; top row 0, 1. A gap of ones would show as ones if read as rows.
+    const BmpLayout indexed{
+        2, 2, 8, BI_RGB, 2, 40, {{0, 0, 0, 0}, {255, 255, 255, 0}}, std::string("\x01\0\0\0\0\x01\0\0", 8)};
+    CDIB dib;
+    ASSERT_TRUE(dib.Load(dir.Write("gap.bmp", MakeBmpWithGap(indexed, std::string(6, '\x01')))));
+    EXPECT_EQ(At(dib, 0, 1), 1u);
+    EXPECT_EQ(At(dib, 1, 1), 0u);
+    EXPECT_EQ(At(dib, 0, 0), 0u);
+    EXPECT_EQ(At(dib, 1, 0), 1u);
+    EXPECT_EQ(dib.GetSize(), 40u + 8 + 8) << "in memory the rows follow the table";
+
+    // A 32-bit picture with its bit-field masks after a 40-byte header; written back without the gap.
+    const std::string pixels("\x0a\x14\x1e\0\x28\x32\x3c\0", 8);
+    const std::string masks("\0\0\xff\0\0\xff\0\0\xff\0\0\0", 12);
+    ASSERT_TRUE(
+        dib.Load(dir.Write("masks.bmp", MakeBmpWithGap({2, 1, 32, BI_BITFIELDS, 0, 40, {}, pixels}, masks))));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(dib.GetBits()), 8), pixels);
+    ASSERT_TRUE(dib.Save(dir.Join("again.bmp")));
+    EXPECT_EQ(Peek<DWORD>(dir.Read("again.bmp"), 10), 54u);
+    ASSERT_TRUE(dib.Load(dir.Join("again.bmp")));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(dib.GetBits()), 8), pixels);
+
+    // An offset inside the table means no gap; rows that do not fit after the offset are refused.
+    std::string bytes = MakeBmpWithGap(indexed, std::string(4, '\0'));
+    Poke<DWORD>(bytes, 10, 14 + 40 + 4);
+    ASSERT_TRUE(dib.Load(dir.Write("inside.bmp", bytes)));
+    EXPECT_EQ(At(dib, 0, 1), 0u) << "the gap read as the bottom row";
+    EXPECT_EQ(At(dib, 0, 0), 1u);
+    Poke<DWORD>(bytes, 10, DWORD(bytes.size() - 4));
+    EXPECT_FALSE(dib.Load(dir.Write("short.bmp", bytes)));
 }
 
 TEST(DIBFile, ImagesFollowOneAnotherInOneFile) {

@@ -42,6 +42,16 @@ inline std::string MakeBmp(const BmpLayout& s) {
     return file + body + s.rows;
 }
 
+// The same with gap between the colour table and the rows, the offset to the pixels pointing after it.
+inline std::string MakeBmpWithGap(const BmpLayout& s, const std::string& gap) {
+    std::string bytes = MakeBmp(s);
+    const DWORD pixels = Peek<DWORD>(bytes, 10);
+    bytes.insert(pixels, gap);
+    Poke<DWORD>(bytes, 2, DWORD(bytes.size()));
+    Poke<DWORD>(bytes, 10, DWORD(pixels + gap.size()));
+    return bytes;
+}
+
 inline std::unique_ptr<CPalette> MakePalette(const std::vector<COLORREF>& colours) {
     std::vector<BYTE> memory(sizeof(LOGPALETTE) + colours.size() * sizeof(PALETTEENTRY));
     auto* lp = reinterpret_cast<LOGPALETTE*>(memory.data());

@@ -1,0 +1,172 @@
+// The compositor's layered picture file: saving every slot with its layer's pictures, and reading a file
+// back into the layer strip and the slots.
+
+#include "composition/DIBMixer.h"
+
+#include "composition/LayeredFile.h"
+#include "controls/ButtonControl.h"
+#include "controls/ContentKey.h"
+#include "controls/LayerControl.h"
+#include "controls/LayerStrip.h"
+#include "platform/Cursor.h"
+#include "platform/File.h"
+#include "platform/Modal.h"
+
+#include <new>
+#include <string>
+
+namespace {
+void ShowOpenError(const char* path, const char* purpose) {
+    AfxMessageBox(("Error: failed to open file <" + std::string(path) + "> for " + purpose).c_str());
+}
+
+// What the file keeps of a slot: its placement and flags, and the names of its layer's pictures.
+LayeredRecord RecordOf(const CDIBSlot& slot) {
+    LayeredRecord r;
+    r.key = slot.m_key;
+    r.x = slot.m_x;
+    r.y = slot.m_y;
+    r.width = slot.m_width;
+    r.height = slot.m_height;
+    r.stretchMode = slot.GetStretchMode();
+    r.mirrorHorizontal = slot.GetMirrorHorizontal() != 0;
+    r.mirrorVertical = slot.GetMirrorVertical() != 0;
+    r.visible = slot.m_visible != 0;
+    r.noImage = slot.IsEmpty() || !slot.m_source;
+    if (const CDIB* source = slot.m_source) {
+        r.imageName = source->GetName();
+        if (const CDIB* alpha = source->GetAlpha()) {
+            r.hasAlpha = true;
+            r.alphaName = alpha->GetName();
+        }
+    }
+    return r;
+}
+
+// The file-name part of a path written on either system: no folder, no extension.
+std::string LabelOf(const std::string& name) {
+    const std::size_t start = name.find_last_of("/\\") + 1; // 0 without a folder
+    const std::size_t dot = name.rfind('.');
+    return name.substr(start, dot == std::string::npos || dot < start ? std::string::npos : dot - start);
+}
+
+// Gives layer the entry's picture with key, its hide toggle set as the record says and its label from
+// the picture's name. False (the picture is dropped) when the layer cannot take it.
+bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t key,
+               const LayeredRecord& record) {
+    if (!layer.SetImage(image.get()))
+        return false;
+    image.release(); // the collection holds it now
+    layer.m_contentKey = key;
+    if (CButtonControl* toggle = layer.GetToggle()) {
+        if (record.visible)
+            toggle->m_flags &= ~(CTL_ON | CTL_PRESSED);
+        else
+            toggle->m_flags |= CTL_ON | CTL_PRESSED;
+        toggle->Draw(nullptr);
+    }
+    layer.m_changed = true;
+    layer.m_label = LabelOf(record.imageName);
+    return true;
+}
+
+// A slot for layer's new content, placed and flagged as the record says; none after an error box.
+std::unique_ptr<CDIBSlot> SlotOf(CLayerControl& layer, std::uint32_t key, const LayeredRecord& record) {
+    std::unique_ptr<CDIBSlot> slot(new (std::nothrow) CDIBSlot);
+    if (!slot) {
+        AfxMessageBox("Error: CDIBMixer::LoadFromLayeredFile() could not add generate a dibslot");
+        return nullptr;
+    }
+    if (!slot->CreateFromLayerDib(layer.GetImage(), key)) {
+        AfxMessageBox(
+            "Error: CDIBMixer::LoadFromLayeredFile() could not add create a dibslot from a layer's dib");
+        return nullptr;
+    }
+    slot->m_x = record.x;
+    slot->m_y = record.y;
+    slot->m_width = record.width;
+    slot->m_height = record.height;
+    slot->m_visible = record.visible;
+    slot->SetStretchMode(record.stretchMode);
+    slot->SetMirrorHorizontal(record.mirrorHorizontal);
+    slot->SetMirrorVertical(record.mirrorVertical);
+    return slot;
+}
+} // namespace
+
+BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
+    if (!path || !*path || !m_manager || m_canvas.IsEmpty())
+        return FALSE;
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
+        ShowOpenError(path, "writing");
+        return FALSE;
+    }
+    try {
+        std::int32_t count = 0;
+        for (const auto& slot : m_slots)
+            count += slot != nullptr;
+        CLayeredFile::WriteHeader(&file, count);
+        for (auto slot = m_slots.rbegin(); slot != m_slots.rend(); ++slot) {
+            if (*slot && !CLayeredFile::WriteEntry(&file, RecordOf(**slot), (*slot)->m_source)) {
+                file.Abort();
+                return FALSE;
+            }
+        }
+        file.Close();
+        return TRUE;
+    } catch (const CFileException&) {
+        file.Abort();
+        return FALSE;
+    }
+}
+
+BOOL CDIBMixer::LoadFromLayeredFile(const char* path) {
+    if (!path || !*path || !m_manager || !m_layerStrip || m_canvas.IsEmpty())
+        return FALSE;
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
+        ShowOpenError(path, "reading");
+        return FALSE;
+    }
+    const int layers = m_layerStrip->GetCount();
+    CLayeredFile layered;
+    ShowWaitCursor();
+    const CLayeredFile::ReadResult result = layered.Read(&file, layers);
+    ShowArrowCursor();
+    file.Abort(); // only read from: nothing to finish
+    if (result != CLayeredFile::ReadResult::read)
+        return FALSE;
+
+    // The file is good: it replaces the whole picture. The first entry goes to the back-most layer.
+    ForgetSelectedSlot();
+    m_slots.clear();
+    m_layerStrip->ClearAllLayers();
+    std::vector<LayeredEntry>& entries = layered.GetEntries();
+    for (std::size_t f = 0; f < entries.size(); ++f) {
+        LayeredEntry& entry = entries[f];
+        if (entry.record.noImage)
+            continue;
+        CLayerControl* layer = m_layerStrip->GetLayer(layers - 1 - int(f));
+        if (!layer)
+            break;
+        const std::uint32_t key = NewContentKey();
+        if (!FillLayer(*layer, std::move(entry.image), key, entry.record))
+            continue;
+        std::unique_ptr<CDIBSlot> slot = SlotOf(*layer, key, entry.record);
+        if (!slot)
+            continue;
+        try {
+            m_slots.push_back(std::move(slot));
+        } catch (const std::bad_alloc&) {
+            AfxMessageBox("Error: CDIBMixer::LoadFromLayeredFile() could not add a dibslot to the dibslots");
+        }
+    }
+    m_layerStrip->UpdateButtons();
+    // Whatever the old picture showed is gone, so all of it is composed anew.
+    RECT changed{};
+    UpdateFromLayerStrip(&changed);
+    ComposeCanvas(nullptr, TRUE, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
+    Draw(nullptr);
+    return TRUE;
+}

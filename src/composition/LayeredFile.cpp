@@ -1,0 +1,154 @@
+#include "composition/LayeredFile.h"
+
+#include "platform/File.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+constexpr BYTE magic[4] = {'Q', 'M', 'F', 0};
+
+// Offsets of the record's fields.
+enum : std::size_t {
+    atKey = 0,
+    atX = 4,
+    atY = 8,
+    atWidth = 12,
+    atHeight = 16,
+    atStretchMode = 20,
+    atMirrorHorizontal = 24,
+    atMirrorVertical = 28,
+    atVisible = 32,
+    atHasAlpha = 36,
+    atNoImage = 40,
+    atImageName = 44,
+    atAlphaName = 304,
+};
+static_assert(atAlphaName + CLayeredFile::nameSize == CLayeredFile::recordSize);
+
+void Put(BYTE* bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = BYTE(value >> (8 * i));
+}
+
+std::uint32_t Get(const BYTE* bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i)
+        value |= std::uint32_t(bytes[at + i]) << (8 * i);
+    return value;
+}
+
+// A name too long for its field loses whole characters (UTF-8) from its end, so that what is kept
+// stays a valid name; the zero after it ends it.
+void PutName(BYTE* bytes, std::size_t at, const std::string& name) {
+    std::size_t length = std::min(name.size(), CLayeredFile::nameSize - 1);
+    if (length < name.size())
+        while (length > 0 && (BYTE(name[length]) & 0xC0) == 0x80)
+            --length;
+    std::memcpy(bytes + at, name.data(), length);
+}
+
+// Up to the terminating zero, or 259 characters when the field has none there.
+std::string GetName(const BYTE* bytes, std::size_t at) {
+    const char* field = reinterpret_cast<const char*>(bytes + at);
+    return std::string(field, strnlen(field, CLayeredFile::nameSize - 1));
+}
+
+LayeredRecord ParseRecord(const BYTE* bytes) {
+    LayeredRecord r;
+    r.key = Get(bytes, atKey);
+    r.x = std::int32_t(Get(bytes, atX));
+    r.y = std::int32_t(Get(bytes, atY));
+    r.width = std::int32_t(Get(bytes, atWidth));
+    r.height = std::int32_t(Get(bytes, atHeight));
+    r.stretchMode = std::int32_t(Get(bytes, atStretchMode));
+    r.mirrorHorizontal = Get(bytes, atMirrorHorizontal) != 0;
+    r.mirrorVertical = Get(bytes, atMirrorVertical) != 0;
+    r.visible = Get(bytes, atVisible) != 0;
+    r.hasAlpha = Get(bytes, atHasAlpha) != 0;
+    r.noImage = Get(bytes, atNoImage) != 0;
+    r.imageName = GetName(bytes, atImageName);
+    r.alphaName = GetName(bytes, atAlphaName);
+    return r;
+}
+
+// The next BMP file image of file, named name; none when it cannot be read in full.
+std::unique_ptr<CDIB> ReadImage(CFile* file, const std::string& name) {
+    std::unique_ptr<CDIB> image(new (std::nothrow) CDIB);
+    if (!image || !image->ReadFrom(file))
+        return nullptr;
+    image->SetName(name);
+    return image;
+}
+} // namespace
+
+CLayeredFile::ReadResult CLayeredFile::Read(CFile* file, int maxEntries) {
+    m_entries.clear();
+    if (!file)
+        return ReadResult::damaged;
+    try {
+        BYTE head[8];
+        if (file->Read(head, 4) < 4 || std::memcmp(head, magic, sizeof magic) != 0)
+            return ReadResult::notLayered;
+        if (file->Read(head + 4, 4) < 4)
+            return ReadResult::damaged;
+        const int count = std::clamp(std::int32_t(Get(head, 4)), 0, std::max(maxEntries, 0));
+        std::vector<LayeredEntry> entries;
+        entries.reserve(std::size_t(count));
+        for (int f = 0; f < count; ++f) {
+            BYTE bytes[recordSize];
+            if (file->Read(bytes, recordSize) < recordSize)
+                return ReadResult::damaged;
+            LayeredEntry& entry = entries.emplace_back();
+            entry.record = ParseRecord(bytes);
+            if (entry.record.noImage)
+                continue;
+            entry.image = ReadImage(file, entry.record.imageName);
+            if (!entry.image)
+                return ReadResult::damaged;
+            if (entry.record.hasAlpha) {
+                std::unique_ptr<CDIB> alpha = ReadImage(file, entry.record.alphaName);
+                if (!alpha)
+                    return ReadResult::damaged;
+                entry.image->SetAlpha(std::move(alpha));
+            }
+        }
+        m_entries = std::move(entries);
+        return ReadResult::read;
+    } catch (const CFileException&) {
+        return ReadResult::damaged;
+    } catch (const std::bad_alloc&) {
+        return ReadResult::damaged;
+    }
+}
+
+void CLayeredFile::WriteHeader(CFile* file, std::int32_t count) {
+    BYTE head[8];
+    std::memcpy(head, magic, sizeof magic);
+    Put(head, 4, std::uint32_t(count));
+    file->Write(head, sizeof head);
+}
+
+BOOL CLayeredFile::WriteEntry(CFile* file, const LayeredRecord& record, CDIB* image) {
+    BYTE bytes[recordSize] = {};
+    Put(bytes, atKey, record.key);
+    Put(bytes, atX, std::uint32_t(record.x));
+    Put(bytes, atY, std::uint32_t(record.y));
+    Put(bytes, atWidth, std::uint32_t(record.width));
+    Put(bytes, atHeight, std::uint32_t(record.height));
+    Put(bytes, atStretchMode, std::uint32_t(record.stretchMode));
+    Put(bytes, atMirrorHorizontal, record.mirrorHorizontal);
+    Put(bytes, atMirrorVertical, record.mirrorVertical);
+    Put(bytes, atVisible, record.visible);
+    Put(bytes, atHasAlpha, record.hasAlpha);
+    Put(bytes, atNoImage, record.noImage);
+    PutName(bytes, atImageName, record.imageName);
+    PutName(bytes, atAlphaName, record.alphaName);
+    file->Write(bytes, recordSize);
+    if (record.noImage)
+        return TRUE;
+    if (!image || !image->WriteTo(file))
+        return FALSE;
+    return !record.hasAlpha || (image->GetAlpha() && image->GetAlpha()->WriteTo(file));
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The layered picture file (.qmf) as bytes, without any window: the magic "QMF" and a zero byte, a signed
+// entry count, then one entry per slot of the picture, back-most first. An entry is a 564-byte record of
+// the slot's placement, flags and the names of its pictures, followed (unless it has no image) by the
+// layer picture and, when flagged, its alpha companion, each as a BMP file image. Numbers are 32-bit
+// little-endian.
+//
+// Reading checks the whole file before anyone uses what it holds, so that a damaged file changes nothing.
+
+#include "imaging/DIB.h"
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CFile;
+
+// The fixed part of an entry.
+struct LayeredRecord {
+    std::uint32_t key = 0;                            // written, not used on reading
+    std::int32_t x = 0, y = 0, width = 0, height = 0; // design units; negative sizes reach left or up
+    std::int32_t stretchMode = 0;
+    bool mirrorHorizontal = false;
+    bool mirrorVertical = false;
+    bool visible = false;
+    bool hasAlpha = false;
+    bool noImage = false;  // nothing follows the record
+    std::string imageName; // the path the layer picture was loaded from
+    std::string alphaName; // empty without an alpha companion
+};
+
+struct LayeredEntry {
+    LayeredRecord record;
+    // The layer picture named by the record, its alpha companion chained to it; none for no image.
+    std::unique_ptr<CDIB> image;
+};
+
+class CLayeredFile {
+public:
+    static constexpr std::size_t recordSize = 564;
+    static constexpr std::size_t nameSize = 260; // a name and its terminating zero
+
+    enum class ReadResult { read, notLayered, damaged };
+
+    // Reads the magic, the count and up to maxEntries entries (a negative count reads none; entries
+    // beyond maxEntries are left unread). Only when all of them read in full are they kept, and the
+    // result is read. A file that does not start with the magic is notLayered.
+    ReadResult Read(CFile* file, int maxEntries);
+    std::vector<LayeredEntry>& GetEntries() { return m_entries; }
+
+    static void WriteHeader(CFile* file, std::int32_t count);
+    // Writes the record, then (unless it has no image) image as a BMP file image and, when the record
+    // says so, image's alpha companion. False when an image writes nothing (the file is unusable then).
+    // File errors pass on as CFileException.
+    static BOOL WriteEntry(CFile* file, const LayeredRecord& record, CDIB* image);
+
+private:
+    std::vector<LayeredEntry> m_entries;
+};
