@@ -92,8 +92,9 @@ void AllCellsAnew(benchmark::State& state) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fixture = std::make_unique<Fixture>();
-    for (auto [name, fn] :
-         {std::pair{"thumb strip step", Step}, std::pair{"all four cells anew", AllCellsAnew}})
+    using Measure = void (*)(benchmark::State&);
+    for (auto [name, fn] : {std::pair<const char*, Measure>{"thumb strip step", Step},
+                            std::pair<const char*, Measure>{"all four cells anew", AllCellsAnew}})
         benchmark::RegisterBenchmark(name, fn)
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(9)
