@@ -5,13 +5,60 @@
 #include "app/FillMessageTable.h"
 #include "app/PromptForFileName.h"
 #include "app/QuimbleDoc.h"
+#include "app/ScreenLayout.h"
+#include "composition/DIBMixer.h"
+#include "controls/HoldControl.h"
+#include "controls/LayerControl.h"
+#include "controls/LayerStrip.h"
+#include "controls/ThumbStrip.h"
 #include "platform/DC.h"
+#include "platform/FullPath.h"
 #include "platform/PrintInfo.h"
+#include "platform/Screen.h"
 
 #include <cstdio>
+#include <new>
+#include <utility>
 
 namespace {
 const char saveFilter[] = "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
+
+// Construction values of the screen's controls after their rectangles.
+constexpr int cellMargin = 2;
+constexpr std::uint32_t layerStripFlags = CTL_VERTICAL | CTL_LAYS_OUT_CHILDREN;
+constexpr int layerStripM = 4, layerStripG = 3;
+constexpr int thumbStripM = 2, thumbStripG = 3;
+
+// A control of the view, made and handed to the view's manager; null when it could not be made or added.
+template <class Control, class... Arguments> Control* Make(CQuimbleView* view, Arguments&&... arguments) {
+    auto* control = new (std::nothrow) Control(view, view, std::forward<Arguments>(arguments)...);
+    if (control && !view->AddControl(control)) {
+        delete control;
+        return nullptr;
+    }
+    return control;
+}
+
+template <class Control> Control* Find(const CControlManager& manager, int id) {
+    return dynamic_cast<Control*>(manager.FindControl(id));
+}
+
+CButtonControl* Button(const CControlManager& manager, int id) {
+    return Find<CButtonControl>(manager, id);
+}
+
+// The screen says nothing when a picture is missing or unreadable, and the program goes on with what was
+// built; the line on standard error tells whoever starts it which file to put back.
+bool Missing(const std::string& path) {
+    std::fprintf(stderr, "quimble: cannot load %s; the editor screen stops there\n", path.c_str());
+    return false;
+}
+
+// Gives the control the picture at the relative path with load (its state or overlay picture).
+template <class Control, class Load> bool Picture(Control* control, const char* relative, Load load) {
+    const std::string path = MakeFullPath(relative);
+    return (control->*load)(path.c_str()) || Missing(path);
+}
 } // namespace
 
 CQuimbleView::CQuimbleView() : CControlManager(this, GetLanguage()) {}
@@ -45,8 +92,8 @@ BOOL CQuimbleView::SavePicture(const char* path) {
         return FALSE;
     if (m_savePath.empty())
         return FALSE;
-    // The picture lives in the picture area, and this screen has none: nothing can be written. As with
-    // every missing control, that is not reported.
+    // Writing the picture area's layers comes with the editor's file commands; until then nothing is
+    // written, and, as with every missing part, that is not reported.
     return FALSE;
 }
 
@@ -67,7 +114,84 @@ void CQuimbleView::RealizeViewPalette(CWnd* focusWnd) {
 void CQuimbleView::OnInitialUpdate() {
     CView::OnInitialUpdate();
     CheckDisplay();
+    BuildEditorScreen();
+}
+
+BOOL CQuimbleView::BuildEditorScreen() {
     FillMessageTable(GetMessageTable());
+    const std::string background =
+        MakeFullPath(TestDisplayFlag(DISPLAY_PALETTE) ? SCREEN_BACKGROUND_PALETTE : SCREEN_BACKGROUND);
+    if (!SetBackground(background.c_str()))
+        return Missing(background);
+    SetPalette(GetBackground());
+    for (const ScreenPlace& place : SCREEN_LAYOUT)
+        if (!BuildControl(place))
+            return FALSE;
+    SetMinTrackSize(MIN_TRACK_WIDTH, MIN_TRACK_HEIGHT);
+    return TRUE;
+}
+
+bool CQuimbleView::BuildControl(const ScreenPlace& place) {
+    const int id = place.id;
+    switch (place.kind) {
+    case ScreenKind::Button:
+    case ScreenKind::Toggle: {
+        auto* button = Make<CButtonControl>(this, id, place.rect, nullptr, 0, 0);
+        if (!button || !Picture(button, place.picture, &CButtonControl::SetImageFromFile))
+            return false;
+        if (place.kind == ScreenKind::Toggle)
+            button->m_flags |= CTL_TOGGLE;
+        return true;
+    }
+    case ScreenKind::PictureArea: {
+        auto* mixer = Make<CDIBMixer>(this, id, place.rect, 0);
+        if (!mixer)
+            return false;
+        mixer->SetButtons(Button(*this, IDC_MOVE), Button(*this, IDC_TEXT),
+                          Button(*this, IDC_INTERACTIVE_UPDATE), Button(*this, IDC_HELP));
+        mixer->SetHelpPrefix(HelpPrefix(GetLanguage()));
+        return true;
+    }
+    case ScreenKind::HoldCell: {
+        auto* cell =
+            Make<CHoldControl>(this, id, place.rect, nullptr, CTL_KEEP_ASPECT, 0, cellMargin, cellMargin);
+        return cell && Picture(cell, place.picture, &CHoldControl::SetOverlayFromFile);
+    }
+    case ScreenKind::Layer: {
+        auto* layer =
+            Make<CLayerControl>(this, id, place.rect, nullptr, 0, MakeFullPath(HIDE_TOGGLE_PICTURE).c_str(),
+                                id + 1, cellMargin, cellMargin);
+        return layer && Picture(layer, place.picture, &CHoldControl::SetOverlayFromFile);
+    }
+    case ScreenKind::LayerStrip: {
+        auto* strip = Make<CLayerStrip>(this, id, place.rect, layerStripFlags, layerStripM, layerStripG);
+        if (!strip)
+            return false;
+        for (int k = 0; k < LAYER_COUNT; ++k)
+            if (auto* layer = Find<CLayerControl>(*this, IDC_LAYER1 + 2 * k))
+                strip->AddControl(layer);
+        strip->SetButtons(Button(*this, IDC_INFO), Button(*this, IDC_GLUE), Button(*this, IDC_LAYER_UP),
+                          Button(*this, IDC_LAYER_DOWN), Button(*this, IDC_LAYER_DELETE));
+        if (auto* mixer = Find<CDIBMixer>(*this, IDC_MIXER))
+            strip->SetCompositor(mixer);
+        return true;
+    }
+    case ScreenKind::ThumbStrip: {
+        auto* strip = Make<CThumbStrip>(this, id, place.rect, 0, MakeFullPath(FIRST_THUMB_FOLDER).c_str(),
+                                        nullptr, thumbStripM, thumbStripG);
+        if (!strip)
+            return false;
+        for (int k = 0; k < THUMB_CELL_COUNT; ++k)
+            if (auto* cell = Find<CHoldControl>(*this, IDC_THUMB_CELL1 + k))
+                strip->AddControl(cell);
+        if (CControl* back = FindControl(IDC_THUMB_BACK))
+            strip->SetBackButton(back);
+        if (CControl* forward = FindControl(IDC_THUMB_FORWARD))
+            strip->SetForwardButton(forward);
+        return true;
+    }
+    }
+    return false;
 }
 
 void CQuimbleView::OnDraw(CDC* dc) {

@@ -7,6 +7,7 @@
 #include <string>
 
 class CQuimbleDoc;
+struct ScreenPlace;
 
 class CQuimbleView : public CView, public CControlManager {
 public:
@@ -25,6 +26,11 @@ public:
     // its controls.
     void RealizeViewPalette(CWnd* focusWnd);
 
+    // Builds the editor screen: the background and its palette, then every control of the screen
+    // layout in its order, each linked to those it works with. FALSE when it stopped at a control or
+    // picture it could not make; what was made by then stays.
+    BOOL BuildEditorScreen();
+
     void OnInitialUpdate() override;
     void OnDraw(CDC* dc) override;
     BOOL OnEraseBkgnd(CDC* dc) override;
@@ -33,6 +39,9 @@ public:
     BOOL OnPreparePrinting(CPrintInfo* info) override;
 
 private:
+    // Makes the control of place and links it to the controls made before it; false to stop the build.
+    bool BuildControl(const ScreenPlace& place);
+
     std::string m_savePath;
     bool m_firstPaintDone = false;
 };

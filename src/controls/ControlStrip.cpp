@@ -50,15 +50,19 @@ void CControlStrip::Rescale() {
     for (CControl* control : m_controls) {
         if (!control)
             continue;
-        control->m_rect = {x, y, x + w, y + h};
-        if (CWnd* wnd = control->GetWindow())
-            wnd->SetWindowPos(nullptr, x, y, w, h, SWP_NOZORDER);
-        control->Rescale();
+        Place(control, {x, y, x + w, y + h});
         if (vertical)
             y += h + m_g;
         else
             x += w + m_m;
     }
+}
+
+void CControlStrip::Place(CControl* control, const RECT& rect) {
+    control->m_rect = rect;
+    if (CWnd* wnd = control->GetWindow())
+        wnd->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER);
+    control->Rescale();
 }
 
 BOOL CControlStrip::OnEraseBkgnd(CDC* dc) {

@@ -153,11 +153,13 @@ void CWnd::Impl::Resized(const QSize& size) {
     if (size != surface->image.size()) {
         auto resized = std::make_shared<WndSurface>();
         resized->image = QImage(size, QImage::Format_RGB32);
-        resized->image.fill(widget->palette().color(QPalette::Window));
-        QPainter copy(&resized->image);
-        copy.setCompositionMode(QPainter::CompositionMode_Source);
-        copy.drawImage(0, 0, surface->image);
-        copy.end();
+        // A window without area (a control not yet laid out) has nothing to keep.
+        if (!resized->image.isNull()) {
+            resized->image.fill(widget->palette().color(QPalette::Window));
+            QPainter copy(&resized->image);
+            copy.setCompositionMode(QPainter::CompositionMode_Source);
+            copy.drawImage(0, 0, surface->image);
+        }
         resized->inPaint = surface->inPaint;
         surface = std::move(resized);
     }

@@ -1,5 +1,6 @@
 #include "support/ControlTestKit.h"
 
+#include "app/ScreenLayout.h"
 #include "controls/ButtonControl.h"
 #include "imaging/DIB.h"
 #include "support/TempDir.h"
@@ -11,36 +12,35 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
-struct ButtonPlace {
-    int id;
-    const char* file;
-    RECT rect;
-    bool toggle;
-};
-
 // The first dozen buttons of the editor screen, where the editor puts them.
-const ButtonPlace kButtons[] = {
-    {100000, "bquit.bmp", {750, 2, 785, 42}, false},     {100001, "bbackgs.BMP", {0, 449, 78, 499}, false},
-    {100002, "btextbs.BMP", {78, 449, 156, 499}, false}, {100003, "bchars.BMP", {0, 499, 78, 549}, false},
-    {100004, "bprops.BMP", {78, 499, 156, 549}, false},  {100005, "bload.BMP", {580, 31, 628, 91}, false},
-    {100006, "bsave.BMP", {638, 31, 686, 91}, false},    {100007, "bprint.BMP", {695, 31, 743, 91}, false},
-    {100008, "bmove.BMP", {580, 98, 628, 158}, true},    {100009, "btext.BMP", {635, 98, 691, 158}, true},
-    {100010, "bintupd.BMP", {697, 98, 753, 158}, true},  {100011, "bhelp.BMP", {755, 98, 782, 158}, true},
-};
+std::vector<ScreenPlace> Dozen() {
+    std::vector<ScreenPlace> buttons;
+    for (const ScreenPlace& place : SCREEN_LAYOUT)
+        if (place.id <= IDC_HELP)
+            buttons.push_back(place);
+    return buttons;
+}
+
+// The picture's name in the data folder.
+std::string NameOf(const ScreenPlace& place) {
+    return std::filesystem::path(place.picture).filename().string();
+}
 
 // Builds the screen as the editor view does: background, its palette (a 24-bit picture has none), then
 // each button with its state picture, the toggles marked after loading.
 void BuildScreen(CTestView& view, const std::string& background,
-                 const std::function<std::string(const ButtonPlace&)>& pictureOf) {
+                 const std::function<std::string(const ScreenPlace&)>& pictureOf) {
     ASSERT_TRUE(view.SetBackground(background.c_str()));
     view.SetPalette(view.GetBackground());
-    for (const ButtonPlace& place : kButtons) {
+    for (const ScreenPlace& place : Dozen()) {
         auto* button = new CButtonControl(&view, &view, place.id, place.rect, nullptr, 0, 0);
         ASSERT_TRUE(view.AddControl(button));
-        ASSERT_TRUE(button->SetImageFromFile(pictureOf(place).c_str())) << place.file;
-        if (place.toggle)
+        ASSERT_TRUE(button->SetImageFromFile(pictureOf(place).c_str())) << place.picture;
+        if (place.kind == ScreenKind::Toggle)
             button->m_flags |= CTL_TOGGLE;
     }
     view.SetMinTrackSize(210, 210);
@@ -59,8 +59,8 @@ QPoint CentreInView(CTestView& view, int id) {
 TEST(ControlScreen, ADozenButtonsOnABackgroundFollowResizingHoverAndClicks) {
     TempDir dir;
     CTestView view(DESIGN_WIDTH, DESIGN_HEIGHT);
-    BuildScreen(view, WriteBandPicture(dir.Join("Backg.BMP"), 788, 552), [&](const ButtonPlace& place) {
-        return WriteBandPicture(dir.Join(place.file), place.rect.Width(), 4 * place.rect.Height());
+    BuildScreen(view, WriteBandPicture(dir.Join("Backg.BMP"), 788, 552), [&](const ScreenPlace& place) {
+        return WriteBandPicture(dir.Join(NameOf(place)), place.rect.Width(), 4 * place.rect.Height());
     });
     Settle();
     ASSERT_EQ(view.GetControlCount(), 12);
@@ -72,7 +72,7 @@ TEST(ControlScreen, ADozenButtonsOnABackgroundFollowResizingHoverAndClicks) {
         Settle();
         EXPECT_DOUBLE_EQ(view.GetScaleX(), scale);
         EXPECT_DOUBLE_EQ(view.GetScaleY(), scale);
-        for (const ButtonPlace& place : kButtons) {
+        for (const ScreenPlace& place : Dozen()) {
             CButtonControl* button = Button(view, place.id);
             const RECT expected = {LONG(place.rect.left * scale), LONG(place.rect.top * scale),
                                    LONG(place.rect.right * scale), LONG(place.rect.bottom * scale)};
@@ -119,9 +119,9 @@ TEST(ControlScreen, Demonstration) {
     const bool fromRes = !res.empty() && std::filesystem::exists(res + "/Backg.BMP");
     CTestView view(DESIGN_WIDTH, DESIGN_HEIGHT);
     BuildScreen(view, fromRes ? res + "/Backg.BMP" : WriteBandPicture(dir.Join("Backg.BMP"), 788, 552),
-                [&](const ButtonPlace& place) {
-                    return fromRes ? res + "/" + place.file
-                                   : WriteBandPicture(dir.Join(place.file), place.rect.Width(),
+                [&](const ScreenPlace& place) {
+                    return fromRes ? res + "/" + NameOf(place)
+                                   : WriteBandPicture(dir.Join(NameOf(place)), place.rect.Width(),
                                                       4 * place.rect.Height());
                 });
     Settle();

@@ -1,4 +1,4 @@
-// The resource tool's parts: trimming and edge colours of clip art, the BMP writers, and the help texts.
+// The resource tool's parts: trimming of clip art and its ground, the BMP writers, and the help texts.
 
 #include "BmpOut.h"
 #include "ContentConverter.h"
@@ -34,20 +34,18 @@ TEST(ClipArt, TrimKeepsTheCoveredBoxAndGivesNothingForAnEmptyPicture) {
     EXPECT_TRUE(CContentConverter::Trim(Clear(8, 8)).isNull());
 }
 
-TEST(ClipArt, BleedColoursEveryUncoveredPixelFromItsNearestCoveredOnesAndKeepsCoverage) {
-    QImage image = Clear(9, 5);
-    for (int y = 0; y < 5; ++y) {
-        image.setPixel(0, y, qRgba(200, 40, 10, 255));
-        image.setPixel(8, y, qRgba(10, 40, 200, 128));
-    }
-    CContentConverter::Bleed(image);
-    for (int y = 0; y < 5; ++y) {
-        EXPECT_EQ(image.pixel(1, y), qRgba(200, 40, 10, 0));
-        EXPECT_EQ(image.pixel(7, y), qRgba(10, 40, 200, 0));
-        EXPECT_EQ(qAlpha(image.pixel(8, y)), 128);
-        EXPECT_EQ(qAlpha(image.pixel(4, y)), 0);
-        EXPECT_NE(image.pixel(4, y) & 0xffffff, 0u) << "no black left in the middle";
-    }
+TEST(ClipArt, UncoveredPixelsTurnWhiteAndCoveredOnesKeepTheirColourAndCoverage) {
+    QImage image = Clear(4, 2);
+    image.setPixel(0, 0, qRgba(200, 40, 10, 255));
+    image.setPixel(1, 0, qRgba(10, 40, 200, 128));
+    image.setPixel(2, 0, qRgba(10, 40, 200, 1));
+    image.setPixel(3, 1, qRgba(0, 0, 0, 0));
+    CContentConverter::PutOnWhite(image);
+    EXPECT_EQ(image.pixel(0, 0), qRgba(200, 40, 10, 255));
+    EXPECT_EQ(image.pixel(1, 0), qRgba(10, 40, 200, 128)) << "a soft edge keeps the figure's colour";
+    EXPECT_EQ(image.pixel(2, 0), qRgba(10, 40, 200, 1));
+    EXPECT_EQ(image.pixel(3, 0), qRgba(255, 255, 255, 0));
+    EXPECT_EQ(image.pixel(3, 1), qRgba(255, 255, 255, 0));
 }
 
 TEST(BmpOut, PicturesAndCompanionsReadBackTheRightWayUp) {

@@ -169,7 +169,7 @@ QImage CButtonPainter::Tile(const QString& key, int size) {
         if (key != QLatin1String(name))
             continue;
         QColor colour;
-        for (const Button& button : buttons)
+        for (const Button& button : Buttons())
             if (button.icon == icon)
                 colour = QColor(button.colour);
         PaintTile(p, image.size(), State::normal, colour,

@@ -313,58 +313,13 @@ QImage CContentConverter::Trim(const QImage& image) {
     return source.copy(left, top, right - left + 1, bottom - top + 1);
 }
 
-void CContentConverter::Bleed(QImage& image) {
+void CContentConverter::PutOnWhite(QImage& image) {
     image = image.convertToFormat(QImage::Format_ARGB32);
-    const int w = image.width(), h = image.height();
-    QRgb* px = reinterpret_cast<QRgb*>(image.bits());
-    // state: 0 unknown, 1 coloured, 2 waiting in the next ring.
-    std::vector<quint8> state(std::size_t(w) * h, 0);
-    std::vector<int> ring;
-    for (int i = 0; i < w * h; ++i)
-        state[i] = qAlpha(px[i]) ? 1 : 0;
-    const auto enqueueAround = [&](int i) {
-        const int x = i % w, y = i / w;
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-                const int nx = x + dx, ny = y + dy;
-                if (nx < 0 || ny < 0 || nx >= w || ny >= h || state[ny * w + nx])
-                    continue;
-                state[ny * w + nx] = 2;
-                ring.push_back(ny * w + nx);
-            }
-    };
-    for (int i = 0; i < w * h; ++i)
-        if (state[i] == 1)
-            enqueueAround(i);
-    // Grow ring by ring: each pixel takes the mean colour of its coloured neighbours, weighted by coverage
-    // on the first ring so that faint edge pixels count less.
-    while (!ring.empty()) {
-        std::vector<int> current;
-        current.swap(ring);
-        std::vector<QRgb> colours(current.size());
-        for (std::size_t k = 0; k < current.size(); ++k) {
-            const int x = current[k] % w, y = current[k] / w;
-            long r = 0, g = 0, b = 0, weight = 0;
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int nx = x + dx, ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h || state[ny * w + nx] != 1)
-                        continue;
-                    const QRgb c = px[ny * w + nx];
-                    const int wt = qAlpha(c) ? qAlpha(c) : 255;
-                    r += qRed(c) * wt;
-                    g += qGreen(c) * wt;
-                    b += qBlue(c) * wt;
-                    weight += wt;
-                }
-            colours[k] = weight ? qRgba(int(r / weight), int(g / weight), int(b / weight), 0) : 0;
-        }
-        for (std::size_t k = 0; k < current.size(); ++k) {
-            px[current[k]] = colours[k];
-            state[current[k]] = 1;
-        }
-        for (int i : current)
-            enqueueAround(i);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(row[x]) == 0)
+                row[x] = qRgba(255, 255, 255, 0);
     }
 }
 
@@ -432,7 +387,7 @@ bool CContentConverter::Write(Item& item) {
     if (IsBackground(item.folder)) {
         ok = bmpout::Write24(picture, base + image);
     } else {
-        Bleed(picture);
+        PutOnWhite(picture);
         ok = bmpout::Write24(picture, base + image) &&
              bmpout::WriteCoverage(picture, base + 'a' + item.name + ".bmp");
     }

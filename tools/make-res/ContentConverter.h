@@ -22,9 +22,10 @@ public:
     // Exposed for the tests: trims rows and columns without coverage from the edges; a null image when
     // nothing is covered.
     static QImage Trim(const QImage& image);
-    // Gives every uncovered pixel the colour of the nearest covered ones, so scaled edges show no dark
-    // fringe.
-    static void Bleed(QImage& image);
+    // Makes every uncovered pixel white, the program's key colour, so that a thumbnail (scaled from the
+    // picture alone) shows the figure on white. Covered pixels, soft edges among them, keep their own
+    // colour: the picture area blends them through the coverage companion.
+    static void PutOnWhite(QImage& image);
 
 private:
     struct Item {

@@ -101,7 +101,7 @@ QImage CHelpFigures::SampleScreen(const QImage& screen) const {
     QPainter p(&sample);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const Button& button : buttons) {
+    for (const Button& button : Buttons()) {
         const QImage bands = CButtonPainter::Paint(screen, button);
         const int q = bands.height() / 4;
         p.drawImage(button.Rect().topLeft(), bands.copy(0, q, bands.width(), q));

@@ -37,11 +37,13 @@ bool CResMaker::Write(const QImage& image, const QString& name, int bits) {
 bool CResMaker::MakeScreen() {
     const QImage screen = CScreenPainter::Paint();
     // The 8-bit screen's colour table becomes the screen palette on a 256-colour display.
-    bool ok = Write(screen, QStringLiteral("Backg.BMP")) && Write(screen, QStringLiteral("Backg8.BMP"), 8);
-    for (const layout::Button& button : layout::buttons)
-        ok = Write(CButtonPainter::Paint(screen, button), QString::fromLatin1(button.file)) && ok;
-    ok = Write(CButtonPainter::PaintHideToggle(), QStringLiteral("bvisib.bmp")) && ok;
-    return Write(CButtonPainter::PaintHold(), QStringLiteral("hold.bmp")) && ok;
+    using layout::ResName;
+    bool ok =
+        Write(screen, ResName(SCREEN_BACKGROUND)) && Write(screen, ResName(SCREEN_BACKGROUND_PALETTE), 8);
+    for (const layout::Button& button : layout::Buttons())
+        ok = Write(CButtonPainter::Paint(screen, button), button.file) && ok;
+    ok = Write(CButtonPainter::PaintHideToggle(), ResName(HIDE_TOGGLE_PICTURE)) && ok;
+    return Write(CButtonPainter::PaintHold(), ResName(HOLD_OVERLAY)) && ok;
 }
 
 bool CResMaker::MakeDialogs() {

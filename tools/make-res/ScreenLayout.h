@@ -1,15 +1,18 @@
 #pragma once
-// Where the program puts its buttons and areas on the 788 x 550 design screen, and which icon and colour
-// each button picture carries.
+// The editor screen as the tool draws it. Where each control sits and which picture it shows come from the
+// program's own screen layout; the tool adds the icon and colour of each button picture.
 
+#include "app/ScreenLayout.h"
+#include "controls/ControlManager.h"
 #include <QColor>
 #include <QRect>
-#include <array>
+#include <QString>
+#include <vector>
 
 namespace layout {
 
-constexpr int screenWidth = 788;
-constexpr int screenHeight = 550;
+constexpr int screenWidth = DESIGN_WIDTH;
+constexpr int screenHeight = DESIGN_HEIGHT;
 
 enum class Icon {
     quit,
@@ -34,40 +37,33 @@ enum class Icon {
 };
 
 struct Button {
-    const char* file;
-    int left, top, right, bottom;
+    QString file; // the picture's name in res/
+    QRect rect;
     Icon icon;
     QRgb colour;
-    QRect Rect() const { return QRect(left, top, right - left, bottom - top); }
+    QRect Rect() const { return rect; }
 };
 
-// Colours by group: red quit, four folder colours, blue file row, green mode row, violet layer row.
-inline const std::array<Button, 19> buttons{{
-    {"bquit.bmp", 750, 2, 785, 42, Icon::quit, 0xffe5484d},
-    {"bbackgs.BMP", 0, 449, 78, 499, Icon::backgrounds, 0xff3aa55d},
-    {"btextbs.BMP", 78, 449, 156, 499, Icon::balloons, 0xff2f8fd8},
-    {"bchars.BMP", 0, 499, 78, 549, Icon::characters, 0xfff08a24},
-    {"bprops.BMP", 78, 499, 156, 549, Icon::props, 0xffa65fd6},
-    {"bload.BMP", 580, 31, 628, 91, Icon::load, 0xff2f7fd0},
-    {"bsave.BMP", 638, 31, 686, 91, Icon::save, 0xff2f7fd0},
-    {"bprint.BMP", 695, 31, 743, 91, Icon::print, 0xff2f7fd0},
-    {"bmove.BMP", 580, 98, 628, 158, Icon::move, 0xff21a38f},
-    {"btext.BMP", 635, 98, 691, 158, Icon::text, 0xff21a38f},
-    {"bintupd.BMP", 697, 98, 753, 158, Icon::liveUpdate, 0xff21a38f},
-    {"bhelp.BMP", 755, 98, 782, 158, Icon::help, 0xffe9a21a},
-    {"binfo.BMP", 605, 187, 637, 219, Icon::info, 0xff7b61d9},
-    {"bglue.BMP", 638, 187, 670, 219, Icon::glue, 0xff7b61d9},
-    {"blayup.BMP", 671, 187, 703, 219, Icon::layerUp, 0xff7b61d9},
-    {"blaydo.BMP", 704, 187, 736, 219, Icon::layerDown, 0xff7b61d9},
-    {"blaydel.BMP", 737, 187, 769, 219, Icon::layerDelete, 0xffd9546b},
-    {"bthumbup.BMP", 162, 473, 183, 525, Icon::back, 0xfff08a24},
-    {"bthumbdo.BMP", 473, 473, 494, 525, Icon::forward, 0xfff08a24},
-}};
+// The name in res/ of a picture the program reads from path.
+inline QString ResName(const char* path) {
+    return QString::fromLatin1(path).section('/', -1);
+}
 
-inline const QRect pictureArea(2, 23, 569, 421);   // 2, 23, 571, 444
-inline const QRect layerStrip(599, 230, 182, 310); // 599, 230, 781, 540
-inline const QRect thumbStrip(160, 470, 336, 58);  // 160, 470, 496, 528
-inline const QRect pickedCell(514, 480, 52, 39);   // 514, 480, 566, 519
+// Every control of the layout with a state picture, in the layout's order.
+const std::vector<Button>& Buttons();
+
+// The design rectangle of control id; empty for a control that its strip places.
+constexpr QRect Place(int id) {
+    const ScreenPlace* place = FindScreenPlace(id);
+    return place ? QRect(place->rect.left, place->rect.top, place->rect.right - place->rect.left,
+                         place->rect.bottom - place->rect.top)
+                 : QRect();
+}
+
+constexpr QRect pictureArea = Place(IDC_MIXER);
+constexpr QRect layerStrip = Place(IDC_LAYER_STRIP);
+constexpr QRect thumbStrip = Place(IDC_THUMB_STRIP);
+constexpr QRect pickedCell = Place(IDC_PICKED);
 
 // The layer strip's layer controls are about this high at design size; the hide toggle is h - 2 by h.
 constexpr int layerHeight = 27;
