@@ -52,18 +52,19 @@ inline QString ResName(const char* path) {
 // Every control of the layout with a state picture, in the layout's order.
 const std::vector<Button>& Buttons();
 
-// The design rectangle of control id; empty for a control that its strip places.
-constexpr QRect Place(int id) {
+// The design rectangle of control id; empty for a control that its strip places. Not constexpr: the
+// sanitizer's null checks keep the table lookup from being a constant expression.
+inline QRect Place(int id) {
     const ScreenPlace* place = FindScreenPlace(id);
     return place ? QRect(place->rect.left, place->rect.top, place->rect.right - place->rect.left,
                          place->rect.bottom - place->rect.top)
                  : QRect();
 }
 
-constexpr QRect pictureArea = Place(IDC_MIXER);
-constexpr QRect layerStrip = Place(IDC_LAYER_STRIP);
-constexpr QRect thumbStrip = Place(IDC_THUMB_STRIP);
-constexpr QRect pickedCell = Place(IDC_PICKED);
+inline const QRect pictureArea = Place(IDC_MIXER);
+inline const QRect layerStrip = Place(IDC_LAYER_STRIP);
+inline const QRect thumbStrip = Place(IDC_THUMB_STRIP);
+inline const QRect pickedCell = Place(IDC_PICKED);
 
 // The layer strip's layer controls are about this high at design size; the hide toggle is h - 2 by h.
 constexpr int layerHeight = 27;
