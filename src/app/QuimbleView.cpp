@@ -5,6 +5,7 @@
 #include "app/FillMessageTable.h"
 #include "app/PromptForFileName.h"
 #include "app/QuimbleDoc.h"
+#include "app/QuimbleResource.h"
 #include "app/ScreenLayout.h"
 #include "composition/DIBMixer.h"
 #include "controls/HoldControl.h"
@@ -39,12 +40,8 @@ template <class Control, class... Arguments> Control* Make(CQuimbleView* view, A
     return control;
 }
 
-template <class Control> Control* Find(const CControlManager& manager, int id) {
-    return dynamic_cast<Control*>(manager.FindControl(id));
-}
-
 CButtonControl* Button(const CControlManager& manager, int id) {
-    return Find<CButtonControl>(manager, id);
+    return manager.FindControlAs<CButtonControl>(id);
 }
 
 // The screen says nothing when a picture is missing or unreadable, and the program goes on with what was
@@ -69,6 +66,36 @@ CQuimbleDoc* CQuimbleView::GetDocument() const {
 
 bool CQuimbleView::OnControlEvent(int id, WPARAM data) {
     switch (id) {
+    case ID_NEW_PICTURE:
+        NewPicture();
+        return true;
+    case IDC_QUIT:
+        Quit();
+        return true;
+    case IDC_BACKGROUNDS:
+    case IDC_BALLOONS:
+    case IDC_CHARACTERS:
+    case IDC_PROPS:
+        ShowContentFolder(id);
+        return true;
+    case IDC_MOVE:
+        MoveModeChanged();
+        return true;
+    case IDC_TEXT:
+        TextModeChanged();
+        return true;
+    case IDC_INFO:
+        ShowInfo();
+        return true;
+    case IDC_THUMB_CELL1:
+    case IDC_THUMB_CELL2:
+    case IDC_THUMB_CELL3:
+    case IDC_THUMB_CELL4:
+        PickThumbnail(id);
+        return true;
+    case IDC_PICKED:
+        PutPickedIntoLayer();
+        return true;
     case IDC_SAVE:
         SavePicture(reinterpret_cast<const char*>(data));
         return true;
@@ -168,11 +195,11 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
         if (!strip)
             return false;
         for (int k = 0; k < LAYER_COUNT; ++k)
-            if (auto* layer = Find<CLayerControl>(*this, IDC_LAYER1 + 2 * k))
+            if (auto* layer = FindControlAs<CLayerControl>(IDC_LAYER1 + 2 * k))
                 strip->AddControl(layer);
         strip->SetButtons(Button(*this, IDC_INFO), Button(*this, IDC_GLUE), Button(*this, IDC_LAYER_UP),
                           Button(*this, IDC_LAYER_DOWN), Button(*this, IDC_LAYER_DELETE));
-        if (auto* mixer = Find<CDIBMixer>(*this, IDC_MIXER))
+        if (auto* mixer = FindControlAs<CDIBMixer>(IDC_MIXER))
             strip->SetCompositor(mixer);
         return true;
     }
@@ -182,7 +209,7 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
         if (!strip)
             return false;
         for (int k = 0; k < THUMB_CELL_COUNT; ++k)
-            if (auto* cell = Find<CHoldControl>(*this, IDC_THUMB_CELL1 + k))
+            if (auto* cell = FindControlAs<CHoldControl>(IDC_THUMB_CELL1 + k))
                 strip->AddControl(cell);
         if (CControl* back = FindControl(IDC_THUMB_BACK))
             strip->SetBackButton(back);

@@ -2,6 +2,7 @@
 // The editor's window and the control manager of its screen. Every command of the editor arrives at
 // OnControlEvent, from its controls as well as from the menu, the application and the document.
 
+#include "app/TextDialog.h"
 #include "controls/ControlManager.h"
 #include "platform/View.h"
 #include <string>
@@ -39,6 +40,24 @@ public:
     BOOL OnPreparePrinting(CPrintInfo* info) override;
 
 private:
+    // The commands that compose the picture (QuimbleViewCommands.cpp). Each looks up the controls it
+    // needs and does nothing when one is missing.
+    void NewPicture();
+    void Quit();
+    void ShowContentFolder(int id);
+    void MoveModeChanged();
+    void TextModeChanged();
+    void ShowInfo();
+    void PickThumbnail(int id);
+    void PutPickedIntoLayer();
+    // What the Text dialog showed last, offered again the next time it opens.
+    struct TextSettings {
+        std::string text;
+        LOGFONT font;
+        COLORREF colour = CTextDialog::defaultColour;
+        int centred = 0;
+    } m_textSettings;
+
     // Makes the control of place and links it to the controls made before it; false to stop the build.
     bool BuildControl(const ScreenPlace& place);
 

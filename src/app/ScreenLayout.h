@@ -31,6 +31,17 @@ inline constexpr char HOLD_OVERLAY[] = "res/hold.bmp";
 inline constexpr char HIDE_TOGGLE_PICTURE[] = "res/bvisib.bmp";
 // The folder the thumb strip shows when the editor opens.
 inline constexpr char FIRST_THUMB_FOLDER[] = "res/bckgnds";
+// The content folder each folder button shows in the thumb strip.
+struct ContentFolder {
+    int id;
+    const char* folder;
+};
+inline constexpr ContentFolder CONTENT_FOLDERS[] = {
+    {IDC_BACKGROUNDS, FIRST_THUMB_FOLDER},
+    {IDC_BALLOONS, "res/textblbs"},
+    {IDC_CHARACTERS, "res/chars"},
+    {IDC_PROPS, "res/props"},
+};
 // The smallest the window can be made, in pixels.
 constexpr int MIN_TRACK_WIDTH = 210;
 constexpr int MIN_TRACK_HEIGHT = 210;

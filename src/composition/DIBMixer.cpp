@@ -17,7 +17,7 @@ namespace {
 constexpr int lastHelpPage = 20;
 
 bool IsOn(const CButtonControl* button) {
-    return button && (button->m_flags & CTL_ON);
+    return button && button->IsOn();
 }
 
 bool Is(const CButtonControl* button, int id) {
@@ -151,10 +151,8 @@ bool CDIBMixer::FindSlotPlacement(std::uint32_t key, SlotPlacement* placement) c
 }
 
 void CDIBMixer::SwitchOff(CButtonControl* button) {
-    if (!button)
-        return;
-    button->m_flags &= ~CTL_ON;
-    button->Draw(nullptr);
+    if (button)
+        button->SwitchOff();
 }
 
 void CDIBMixer::ComposeCanvas(RECT* rect, BOOL blend, COLORREF key, COLORREF background) {

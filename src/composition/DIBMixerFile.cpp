@@ -10,6 +10,7 @@
 #include "controls/LayerStrip.h"
 #include "platform/Cursor.h"
 #include "platform/File.h"
+#include "platform/FullPath.h"
 #include "platform/Modal.h"
 
 #include <new>
@@ -43,13 +44,6 @@ LayeredRecord RecordOf(const CDIBSlot& slot) {
     return r;
 }
 
-// The file-name part of a path written on either system: no folder, no extension.
-std::string LabelOf(const std::string& name) {
-    const std::size_t start = name.find_last_of("/\\") + 1; // 0 without a folder
-    const std::size_t dot = name.rfind('.');
-    return name.substr(start, dot == std::string::npos || dot < start ? std::string::npos : dot - start);
-}
-
 // Gives layer the entry's picture with key, its hide toggle set as the record says and its label from
 // the picture's name. False (the picture is dropped) when the layer cannot take it.
 bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t key,
@@ -66,7 +60,7 @@ bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t 
         toggle->Draw(nullptr);
     }
     layer.m_changed = true;
-    layer.m_label = LabelOf(record.imageName);
+    layer.m_label = FileTitle(record.imageName);
     return true;
 }
 

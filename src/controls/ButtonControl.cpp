@@ -56,6 +56,11 @@ void CButtonControl::Clicked() {
     SendEvent(m_id, EVENT_COMMAND, 0, 0, 0, 0);
 }
 
+void CButtonControl::SwitchOff() {
+    m_flags &= ~CTL_ON;
+    Draw(nullptr);
+}
+
 void CButtonControl::OnClicked() {
     Clicked();
 }

@@ -25,6 +25,10 @@ public:
     // The click action: a toggle flips its on bit, then the command event goes out.
     virtual void Clicked();
     void OnClicked() override;
+    // Whether a toggle is on.
+    bool IsOn() const { return m_flags & CTL_ON; }
+    // Switches a toggle off and shows it so, without an event.
+    void SwitchOff();
     // Registers image with the manager's collection and shows it. False without image or manager.
     virtual bool SetImage(CDIB* image);
     // The shared picture of path, mapped to the palette. The button holds exactly one reference.

@@ -59,6 +59,10 @@ public:
     // Listeners hear every event after the manager, in registration order; not owned, twice is twice.
     bool AddListener(CControl* control);
     CControl* FindControl(int id) const;
+    // The control of id when it is a Control, else null.
+    template <class Control> Control* FindControlAs(int id) const {
+        return dynamic_cast<Control*>(FindControl(id));
+    }
     CControl* FindControlByWindow(const CWnd* window) const;
     int GetControlCount() const { return int(m_controls.size()); }
     CControl* GetControl(int index) const;

@@ -12,3 +12,9 @@ std::string MakeFullPath(const std::string& relative) {
         full += '/';
     return full + relative;
 }
+
+std::string FileTitle(const std::string& path) {
+    const std::size_t start = path.find_last_of("/\\") + 1; // 0 without a folder
+    const std::size_t dot = path.rfind('.');
+    return path.substr(start, dot == std::string::npos || dot < start ? std::string::npos : dot - start);
+}

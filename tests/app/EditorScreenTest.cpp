@@ -8,7 +8,7 @@
 #include "controls/ThumbStrip.h"
 #include "imaging/DIB.h"
 #include "platform/FullPath.h"
-#include "support/ShellFixture.h"
+#include "support/EditorFixture.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -24,11 +24,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-void Settle() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
-}
-
 RECT Geometry(const CControl* control) {
     const QRect g = control->GetWindow()->GetQWidget()->geometry();
     return {g.left(), g.top(), g.right() + 1, g.bottom() + 1};
@@ -56,26 +51,7 @@ std::vector<std::string> FirstPictures(const fs::path& folder, std::size_t count
     return names;
 }
 
-// The program started in the folder above the data folder of the build.
-class EditorScreen : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const char* res = std::getenv("QUIMBLE_RES_DIR");
-        if (!res || !fs::exists(fs::path(res) / "Backg.BMP"))
-            GTEST_SKIP() << "QUIMBLE_RES_DIR names no data folder";
-        m_cwd = std::make_unique<ScopedCwd>(fs::path(res).parent_path().string());
-        ASSERT_TRUE(app.Start());
-        view = app.View();
-        Settle();
-    }
-    template <class Control> Control* Find(int id) const {
-        return dynamic_cast<Control*>(view->FindControl(id));
-    }
-
-    std::unique_ptr<ScopedCwd> m_cwd;
-    ShellApp app;
-    RecordingView* view = nullptr;
-};
+using EditorScreen = EditorFixture;
 } // namespace
 
 TEST_F(EditorScreen, HoldsEveryControlOfTheLayoutInItsOrderLinkedAsTheScreenWorks) {

@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 TEST(FullPath, JoinsTheWorkingDirectoryWithOneSlash) {
     TempDir dir;
@@ -24,4 +25,19 @@ TEST(Screen, DisplayFlagsSetTestAndClearBits) {
     EXPECT_EQ(TestDisplayFlag(DISPLAY_PALETTE), 0);
     EXPECT_EQ(TestDisplayFlag(4), 1);
     ClearDisplayFlag(4);
+}
+
+TEST(FullPath, FileTitleIsTheNameWithoutFolderAndExtension) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/work/res/chars/iDog.bmp", "iDog"},
+        {"C:\\res\\chars\\iCat.BMP", "iCat"},
+        {"iDog.bmp", "iDog"},
+        {"res/chars/iDog", "iDog"},
+        {"res/v1.2/iDog", "iDog"},
+        {"res/chars/", ""},
+        {"", ""},
+        {"a.b.bmp", "a.b"},
+    };
+    for (const auto& [path, title] : cases)
+        EXPECT_EQ(FileTitle(path), title) << path;
 }

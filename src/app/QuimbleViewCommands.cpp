@@ -1,0 +1,132 @@
+// The editor's commands that compose the picture: new picture, quit, the content folders, picking a
+// thumbnail and putting it into a layer, the move and text modes, and Info.
+
+#include "app/ControlIds.h"
+#include "app/InfoDialog.h"
+#include "app/QuimbleView.h"
+#include "app/ScreenLayout.h"
+#include "composition/DIBMixer.h"
+#include "composition/DIBSlot.h"
+#include "controls/ContentKey.h"
+#include "controls/HoldControl.h"
+#include "controls/LayerControl.h"
+#include "controls/LayerStrip.h"
+#include "controls/ThumbStrip.h"
+#include "platform/FullPath.h"
+#include "platform/Modal.h"
+#include "platform/WinApp.h"
+
+#include <string>
+
+namespace {
+// Asks the question of key in the user's language; only OK is yes, and a missing text is no.
+bool Ask(CControlManager& manager, int key) {
+    return manager.ShowMessage(manager.GetMessageTable().FindMessage(key), MB_OKCANCEL | MB_ICONQUESTION) ==
+           IDOK;
+}
+
+// What the Info dialog says of a layer's content image and the slot that shows it.
+std::string DescribeLayer(const CDIB& image, const CDIBSlot& slot) {
+    const auto number = [](long value) { return std::to_string(value); };
+    const int bits = image.BitCount() ? image.BitCount() : 24;
+    const CDIB* alpha = image.GetAlpha();
+    return "\n\nImage: <" + (image.GetName().empty() ? std::string("text") : image.GetName()) + ">\n" +
+           number(slot.GetWidth()) + "x" + number(slot.GetHeight()) + ", " + number(bits) +
+           " bits\nX: " + number(slot.m_x) + ", Y: " + number(slot.m_y) + ", W: " + number(slot.m_width) +
+           ", H: " + number(slot.m_height) + "\n\nAlpha: <" + (alpha ? alpha->GetName() : "none") + ">";
+}
+} // namespace
+
+void CQuimbleView::NewPicture() {
+    auto* strip = FindControlAs<CLayerStrip>(IDC_LAYER_STRIP);
+    if (!strip)
+        return;
+    strip->ClearAllLayers();
+    strip->Refresh(0, TRUE);
+}
+
+void CQuimbleView::Quit() {
+    // The quit message ends the loop without the main window's close handling, so nothing asks to save.
+    if (Ask(*this, MSG_QUIT))
+        PostQuitMessage(0);
+}
+
+void CQuimbleView::ShowContentFolder(int id) {
+    auto* strip = FindControlAs<CThumbStrip>(IDC_THUMB_STRIP);
+    if (!strip)
+        return;
+    for (const ContentFolder& folder : CONTENT_FOLDERS)
+        if (folder.id == id)
+            strip->SetFolder(MakeFullPath(folder.folder).c_str());
+}
+
+void CQuimbleView::MoveModeChanged() {
+    auto* move = FindControlAs<CButtonControl>(IDC_MOVE);
+    auto* text = FindControlAs<CButtonControl>(IDC_TEXT);
+    if (move && text && move->IsOn())
+        text->SwitchOff();
+}
+
+void CQuimbleView::TextModeChanged() {
+    auto* move = FindControlAs<CButtonControl>(IDC_MOVE);
+    auto* text = FindControlAs<CButtonControl>(IDC_TEXT);
+    if (!move || !text)
+        return;
+    if (text->IsOn())
+        move->SwitchOff();
+    // The dialog opens whichever way the button went: switching it off is also a way to ask for a text.
+    TextSettings& s = m_textSettings;
+    CTextDialog dialog;
+    if (!dialog.Run(GetMessageTable().FindMessage(MSG_REPLACE_PROMPT), &s.text, &s.centred, &s.colour,
+                    s.font))
+        return;
+    auto* mixer = FindControlAs<CDIBMixer>(IDC_MIXER);
+    if (!mixer) {
+        AfxMessageBox("Error: could not get the DIBMixer\n", 0);
+        return;
+    }
+    // After Cancel the text is empty, which leaves the picture as it is.
+    mixer->SetTextLayer(s.text, &s.font, s.colour, s.centred);
+}
+
+void CQuimbleView::ShowInfo() {
+    auto* strip = FindControlAs<CLayerStrip>(IDC_LAYER_STRIP);
+    auto* mixer = FindControlAs<CDIBMixer>(IDC_MIXER);
+    CLayerControl* layer = strip ? strip->GetSelected() : nullptr;
+    CDIB* image = layer ? layer->GetImage() : nullptr;
+    const CDIBSlot* slot = image && mixer ? mixer->FindDibSlot(layer->m_contentKey) : nullptr;
+    if (!slot)
+        return;
+    CInfoDialog dialog;
+    dialog.Run(DescribeLayer(*image, *slot), image);
+}
+
+void CQuimbleView::PickThumbnail(int id) {
+    auto* cell = FindControlAs<CHoldControl>(id);
+    auto* picked = FindControlAs<CHoldControl>(IDC_PICKED);
+    if (cell && picked)
+        picked->CopyImageFrom(cell);
+}
+
+void CQuimbleView::PutPickedIntoLayer() {
+    auto* picked = FindControlAs<CHoldControl>(IDC_PICKED);
+    auto* strip = FindControlAs<CLayerStrip>(IDC_LAYER_STRIP);
+    CLayerControl* layer = strip ? strip->GetSelected() : nullptr;
+    if (!picked || !picked->GetImage() || !layer)
+        return;
+    if (auto* mixer = FindControlAs<CDIBMixer>(IDC_MIXER))
+        mixer->SelectDibSlot(nullptr);
+    if (layer->GetImage() && !Ask(*this, MSG_REPLACE_LAYER))
+        return;
+    layer->CopyImageFrom(picked);
+    layer->m_contentKey = NewContentKey();
+    layer->m_label = FileTitle(picked->GetImage()->GetName());
+    // The label shows from here; copying the picture drew the layer before it had one.
+    layer->Draw(nullptr);
+    // Clicks one after another fill the layers from the back towards the front.
+    CLayerControl* previous = strip->GetPreviousLayer(layer);
+    if (previous && !previous->GetImage())
+        strip->Select(previous);
+    layer->m_changed = true;
+    strip->Refresh(0, TRUE);
+}
