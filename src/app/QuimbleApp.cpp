@@ -1,5 +1,6 @@
 #include "app/QuimbleApp.h"
 
+#include "app/AppState.h"
 #include "app/ControlIds.h"
 #include "app/MainFrame.h"
 #include "app/QuimbleCommandLineInfo.h"
@@ -14,13 +15,13 @@ CQuimbleApp::CQuimbleApp() : CWinApp("Quimble") {}
 BOOL CQuimbleApp::InitInstance() {
     SetRegistryKey("Quimble");
     LoadStdProfileSettings(4);
-    AddDocTemplate(std::make_unique<CSingleDocTemplate>(
-        QuimbleDocResource(), [] { return std::make_unique<CQuimbleDoc>(); },
-        [] { return std::make_unique<CMainFrame>(); }, [] { return std::make_unique<CQuimbleView>(); }));
-
-    // The view reads the language while it is made, so it must be known before the document exists.
+    // The menu, the framework's texts and the view are all made in the language of the command line.
     CQuimbleCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
+    SetFrameworkTexts(QuimbleFrameworkTexts(GetLanguage()));
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+        QuimbleDocResource(GetLanguage()), [] { return std::make_unique<CQuimbleDoc>(); },
+        [] { return std::make_unique<CMainFrame>(); }, [] { return std::make_unique<CQuimbleView>(); }));
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
 

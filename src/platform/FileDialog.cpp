@@ -1,6 +1,7 @@
 #include "platform/FileDialog.h"
 
 #include "platform/Modal.h"
+#include "platform/WinApp.h"
 #include "platform/Wnd.h"
 
 #include <QApplication>
@@ -37,7 +38,10 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defExt, const char* fi
 }
 
 int CFileDialog::DoModal() {
-    std::string title = m_ofn.lpstrTitle ? m_ofn.lpstrTitle : (m_open ? "Open" : "Save As");
+    const FRAMEWORKTEXTS& texts = AfxGetFrameworkTexts();
+    std::string title = m_ofn.lpstrTitle ? m_ofn.lpstrTitle
+                        : m_open         ? texts.openCaption
+                                         : texts.saveAsCaption;
     ModalQuestion q;
     q.kind = m_open ? ModalKind::OpenFile : ModalKind::SaveFile;
     q.text = title;

@@ -17,7 +17,7 @@ constexpr DWORD OFN_ENABLESIZING = 0x800000;
 // What the dialog is set up with; the title may be changed before DoModal.
 struct OPENFILENAME {
     DWORD Flags = 0;
-    const char* lpstrTitle = nullptr; // null: "Open" or "Save As"
+    const char* lpstrTitle = nullptr; // null: the framework's caption, "Open" or "Save As" in English
 };
 
 class CFileDialog {

@@ -9,6 +9,9 @@
 #include "platform/SingleDocTemplate.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace {
 CWinApp* theApp = nullptr;
@@ -16,6 +19,11 @@ CWinApp* theApp = nullptr;
 
 CWinApp* AfxGetApp() {
     return theApp;
+}
+
+const FRAMEWORKTEXTS& AfxGetFrameworkTexts() {
+    static const FRAMEWORKTEXTS own;
+    return AfxGetApp() ? AfxGetApp()->GetFrameworkTexts() : own;
 }
 
 void PostQuitMessage(int code) {
@@ -33,6 +41,9 @@ CWinApp::~CWinApp() {
     m_pMainWnd = nullptr;
     m_templates.clear();
     m_printer.reset();
+    m_qtTranslator.reset();
+    if (m_localeBefore)
+        QLocale::setDefault(*m_localeBefore);
     m_profile.reset();
     m_qapp.reset();
     if (theApp == this)
@@ -148,6 +159,26 @@ void CWinApp::OnAppExit() {
 
 void CWinApp::OnFilePrintSetup() {
     GetPrinter().PageSetup(m_pMainWnd);
+}
+
+void CWinApp::SetFrameworkTexts(FRAMEWORKTEXTS texts) {
+    m_frameworkTexts = std::move(texts);
+    m_qtTranslator.reset();
+    if (!QCoreApplication::instance())
+        return;
+    // Dates, sizes and paper units in Qt's dialogs follow the language too.
+    if (!m_localeBefore)
+        m_localeBefore = std::make_unique<QLocale>();
+    const bool own = m_frameworkTexts.locale.empty();
+    QLocale locale = own ? *m_localeBefore : QLocale(QString::fromStdString(m_frameworkTexts.locale));
+    QLocale::setDefault(locale);
+    if (own)
+        return;
+    // Qt's standard dialogs take their texts from qtbase; without its translation they stay English.
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        m_qtTranslator = std::move(translator);
 }
 
 CPrinter& CWinApp::GetPrinter() {
