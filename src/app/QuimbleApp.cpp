@@ -8,7 +8,12 @@
 #include "app/QuimbleResource.h"
 #include "app/QuimbleView.h"
 #include "app/StartupPicture.h"
+#include "platform/FullPath.h"
+#include "platform/Modal.h"
 #include "platform/SingleDocTemplate.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 CQuimbleApp::CQuimbleApp() : CWinApp("Quimble") {}
 
@@ -19,6 +24,8 @@ BOOL CQuimbleApp::InitInstance() {
     CQuimbleCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     SetFrameworkTexts(QuimbleFrameworkTexts(GetLanguage()));
+    if (!CheckDataFolder())
+        return FALSE;
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         QuimbleDocResource(GetLanguage()), [] { return std::make_unique<CQuimbleDoc>(); },
         [] { return std::make_unique<CMainFrame>(); }, [] { return std::make_unique<CQuimbleView>(); }));
@@ -51,4 +58,22 @@ void CQuimbleApp::OnFileOpen() {
         return;
     if (auto* view = dynamic_cast<CQuimbleView*>(m_pMainWnd->GetActiveView()))
         view->OnControlEvent(IDC_LOAD, 0);
+}
+
+bool CQuimbleApp::CheckDataFolder() {
+    const std::vector<std::string> places = DataRootCandidates();
+    if (!FindDataRoot(places).empty())
+        return true;
+    auto listed = [&places](const char* separator) {
+        std::string list;
+        for (const std::string& root : places)
+            list += (list.empty() ? "" : separator) + root + "/" + DATA_FOLDER;
+        return list;
+    };
+    std::fprintf(stderr, "quimble: no data folder found; looked in %s\n", listed(", ").c_str());
+    std::string text = NoDataFolderText(GetLanguage());
+    text.replace(text.find("%1"), 2, listed("\n"));
+    AfxMessageBox(text.c_str(), MB_ICONERROR);
+    PostQuitMessage(EXIT_FAILURE);
+    return false;
 }

@@ -47,6 +47,14 @@ const struct {
     {IDD_TEXT, {"Tekst", "Texte", "Text", "Text"}},
     {IDD_INFO, {"Info", "Informations", "Info", "Info"}},
 };
+
+// %1 stands for the places looked in, one a line.
+const char* const noDataFolder[LANGUAGE_COUNT] = {
+    "Quimble kan zijn afbeeldingen niet vinden. Gezocht in:\n%1",
+    "Quimble ne trouve pas ses images. Cherchées dans\u00a0:\n%1",
+    "Quimble cannot find its pictures. Looked in:\n%1",
+    "Quimble findet seine Bilder nicht. Gesucht in:\n%1",
+};
 } // namespace
 
 DOCRESOURCE QuimbleDocResource(int language) {
@@ -78,4 +86,8 @@ const char* DialogCaption(UINT dialog, int language) {
         if (row.dialog == dialog)
             return row.caption[LanguageColumn(language)];
     return "";
+}
+
+const char* NoDataFolderText(int language) {
+    return noDataFolder[LanguageColumn(language)];
 }

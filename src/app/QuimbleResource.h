@@ -1,7 +1,8 @@
 #pragma once
 // The program's resources in each of its languages: resource 128 (the document string, the main menu and
-// the keyboard shortcuts), the framework's own texts and the captions of the program's dialogs. Every
-// language number not French, English or German gets the Dutch ones.
+// the keyboard shortcuts), the framework's own texts, the captions of the program's dialogs and the
+// message of a missing data folder. Every language number not French, English or German gets the Dutch
+// ones.
 
 #include "platform/FrameworkTexts.h"
 #include "platform/SingleDocTemplate.h"
@@ -17,3 +18,5 @@ DOCRESOURCE QuimbleDocResource(int language);
 FRAMEWORKTEXTS QuimbleFrameworkTexts(int language);
 // The caption of dialog template IDD_TEXT or IDD_INFO; empty for any other.
 const char* DialogCaption(UINT dialog, int language);
+// The message when the data folder is nowhere; %1 stands for the places looked in.
+const char* NoDataFolderText(int language);

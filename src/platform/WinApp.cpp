@@ -60,15 +60,14 @@ int CWinApp::Run(int argc, char** argv) {
     // The main frame ends the program when it closes, after asking its document; Qt must not end it
     // earlier on its own when the last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Without the loop, the code of a quit posted before it (also by a failing InitInstance) counts.
     int code = 0;
-    if (InitInstance()) {
-        if (m_quitPosted) {
-            code = m_quitCode;
-        } else {
-            m_inMessageLoop = true;
-            code = QApplication::exec();
-            m_inMessageLoop = false;
-        }
+    if (InitInstance() && !m_quitPosted) {
+        m_inMessageLoop = true;
+        code = QApplication::exec();
+        m_inMessageLoop = false;
+    } else {
+        code = m_quitCode;
     }
     int exitCode = ExitInstance();
     return code ? code : exitCode;

@@ -28,7 +28,8 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     // The whole program: keeps the arguments, starts the platform when it is not running yet, then
-    // InitInstance, the event loop (when InitInstance succeeded) and ExitInstance. Returns the exit code.
+    // InitInstance, the event loop (when InitInstance succeeded and no quit was posted yet) and
+    // ExitInstance. Returns the exit code: the loop's, else that of a quit posted before it.
     int Run(int argc, char** argv);
 
     // FALSE ends the program at once.

@@ -45,6 +45,7 @@ TEST(Languages, MenuFrameworkQuestionsAndCaptionsSpeakTheLanguageOfTheCommandLin
             EXPECT_NE(texts.saveChanges, QuimbleFrameworkTexts(LANG_ENGLISH).saveChanges);
         }
         {
+            EmptyDataFolder here;
             ShellApp app;
             app.m_arguments = {c.argument};
             ScriptedAnswers answers; // Cancel to everything

@@ -10,6 +10,7 @@
 #include "app/QuimbleView.h"
 #include "platform/CommandLineInfo.h"
 #include "platform/SingleDocTemplate.h"
+#include "support/TempDir.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -25,6 +26,13 @@ struct RecordingView : CQuimbleView {
         return CQuimbleView::OnControlEvent(id, data);
     }
     std::vector<int> events;
+};
+
+// A working directory with an empty data folder: the program starts there, though without its pictures.
+struct EmptyDataFolder {
+    EmptyDataFolder() : cwd(dir.path) { dir.Mkdir("res"); }
+    TempDir dir;
+    ScopedCwd cwd;
 };
 
 // In English, the framework's own language.
