@@ -15,17 +15,17 @@ inline void SetLanguage(int language) {
     appstate::language = language;
 }
 
-// The folder and name start of the help pages of a language, relative to the working directory;
-// Dutch for every number that is not French, English or German.
+// The column of a language in the tables of texts, which list Dutch, French, English and German in that
+// order: Dutch for every number that is not French, English or German.
+inline int LanguageColumn(int language) {
+    return language == LANG_FRENCH || language == LANG_ENGLISH || language == LANG_GERMAN
+               ? language - LANG_DUTCH
+               : 0;
+}
+constexpr int LANGUAGE_COUNT = 4;
+
+// The folder and name start of the help pages of a language, relative to the working directory.
 inline const char* HelpPrefix(int language) {
-    switch (language) {
-    case LANG_FRENCH:
-        return "res/helpf";
-    case LANG_ENGLISH:
-        return "res/helpe";
-    case LANG_GERMAN:
-        return "res/helpg";
-    default:
-        return "res/helpn";
-    }
+    static const char* const prefixes[LANGUAGE_COUNT] = {"res/helpn", "res/helpf", "res/helpe", "res/helpg"};
+    return prefixes[LanguageColumn(language)];
 }

@@ -1,6 +1,8 @@
 #include "app/InfoDialog.h"
 
+#include "app/AppState.h"
 #include "app/PromptForFileName.h"
+#include "app/QuimbleResource.h"
 #include "imaging/DIB.h"
 #include "platform/FrameWnd.h"
 #include "platform/WinApp.h"
@@ -10,7 +12,7 @@ const char saveFilter[] = "Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
 
 DialogTemplate InfoTemplate() {
     DialogTemplate t;
-    t.caption = "Info";
+    t.caption = DialogCaption(IDD_INFO, GetLanguage());
     t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
     t.cx = 279;
     t.cy = 137;

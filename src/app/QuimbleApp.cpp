@@ -1,5 +1,6 @@
 #include "app/QuimbleApp.h"
 
+#include "app/AppState.h"
 #include "app/ControlIds.h"
 #include "app/MainFrame.h"
 #include "app/QuimbleCommandLineInfo.h"
@@ -7,20 +8,27 @@
 #include "app/QuimbleResource.h"
 #include "app/QuimbleView.h"
 #include "app/StartupPicture.h"
+#include "platform/FullPath.h"
+#include "platform/Modal.h"
 #include "platform/SingleDocTemplate.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 CQuimbleApp::CQuimbleApp() : CWinApp("Quimble") {}
 
 BOOL CQuimbleApp::InitInstance() {
     SetRegistryKey("Quimble");
     LoadStdProfileSettings(4);
-    AddDocTemplate(std::make_unique<CSingleDocTemplate>(
-        QuimbleDocResource(), [] { return std::make_unique<CQuimbleDoc>(); },
-        [] { return std::make_unique<CMainFrame>(); }, [] { return std::make_unique<CQuimbleView>(); }));
-
-    // The view reads the language while it is made, so it must be known before the document exists.
+    // The menu, the framework's texts and the view are all made in the language of the command line.
     CQuimbleCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
+    SetFrameworkTexts(QuimbleFrameworkTexts(GetLanguage()));
+    if (!CheckDataFolder())
+        return FALSE;
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+        QuimbleDocResource(GetLanguage()), [] { return std::make_unique<CQuimbleDoc>(); },
+        [] { return std::make_unique<CMainFrame>(); }, [] { return std::make_unique<CQuimbleView>(); }));
     if (!ProcessShellCommand(cmdInfo))
         return FALSE;
 
@@ -50,4 +58,22 @@ void CQuimbleApp::OnFileOpen() {
         return;
     if (auto* view = dynamic_cast<CQuimbleView*>(m_pMainWnd->GetActiveView()))
         view->OnControlEvent(IDC_LOAD, 0);
+}
+
+bool CQuimbleApp::CheckDataFolder() {
+    const std::vector<std::string> places = DataRootCandidates();
+    if (!FindDataRoot(places).empty())
+        return true;
+    auto listed = [&places](const char* separator) {
+        std::string list;
+        for (const std::string& root : places)
+            list += (list.empty() ? "" : separator) + root + "/" + DATA_FOLDER;
+        return list;
+    };
+    std::fprintf(stderr, "quimble: no data folder found; looked in %s\n", listed(", ").c_str());
+    std::string text = NoDataFolderText(GetLanguage());
+    text.replace(text.find("%1"), 2, listed("\n"));
+    AfxMessageBox(text.c_str(), MB_ICONERROR);
+    PostQuitMessage(EXIT_FAILURE);
+    return false;
 }

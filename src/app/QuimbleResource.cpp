@@ -1,26 +1,93 @@
 #include "app/QuimbleResource.h"
 
+#include "app/AppState.h"
 #include "platform/CmdTarget.h"
 
-DOCRESOURCE QuimbleDocResource() {
+// Each table lists its texts in Dutch, French, English and German. A shortcut after "\t" is shown only;
+// the shortcuts themselves are the same in every language.
+namespace {
+// The main menu from top to bottom: a popup's name, then its items; a separator has no texts.
+constexpr UINT POPUP = ~0u;
+constexpr UINT SEPARATOR = 0;
+const struct {
+    UINT command;
+    const char* text[LANGUAGE_COUNT];
+} menuRows[] = {
+    {POPUP, {"&Bestand", "&Fichier", "&File", "&Datei"}},
+    {ID_NEW_PICTURE, {"&Nieuw...\tCtrl+N", "&Nouveau...\tCtrl+N", "&New...\tCtrl+N", "&Neu...\tStrg+N"}},
+    {ID_FILE_OPEN, {"&Openen...\tCtrl+O", "&Ouvrir...\tCtrl+O", "&Open...\tCtrl+O", "Ö&ffnen...\tStrg+O"}},
+    {ID_FILE_SAVE, {"Op&slaan\tCtrl+S", "&Enregistrer\tCtrl+S", "&Save\tCtrl+S", "&Speichern\tStrg+S"}},
+    {SEPARATOR, {}},
+    {ID_FILE_PRINT,
+     {"Af&drukken...\tCtrl+P", "&Imprimer...\tCtrl+P", "&Print...\tCtrl+P", "&Drucken...\tStrg+P"}},
+    {ID_FILE_PRINT_PREVIEW,
+     {"Afdruk&voorbeeld", "&Aperçu avant impression", "Print Pre&view", "Druck&vorschau"}},
+    {ID_FILE_PRINT_SETUP,
+     {"&Printerinstellingen...", "&Configuration de l'impression...", "P&rint Setup...",
+      "Drucker&einrichtung..."}},
+    {SEPARATOR, {}},
+    {ID_APP_EXIT, {"&Afsluiten", "&Quitter", "E&xit", "&Beenden"}},
+    {POPUP, {"&Help", "&Aide", "&Help", "&Hilfe"}},
+    {ID_APP_ABOUT,
+     {"&Info over Quimble...", "À &propos de Quimble...", "&About Quimble...", "&Info über Quimble..."}},
+};
+
+const FRAMEWORKTEXTS frameworkTexts[LANGUAGE_COUNT] = {
+    {"nl", "Wijzigingen in %1 opslaan?", "Naamloos", "Openen", "Opslaan als", "Alle bestanden (*.*)"},
+    {"fr", "Enregistrer les modifications de %1\u00a0?", "Sans titre", "Ouvrir", "Enregistrer sous",
+     "Tous les fichiers (*.*)"},
+    {"en", "Save changes to %1?", "Untitled", "Open", "Save As", "All Files (*.*)"},
+    {"de", "Änderungen in %1 speichern?", "Unbenannt", "Öffnen", "Speichern unter", "Alle Dateien (*.*)"},
+};
+
+const struct {
+    UINT dialog;
+    const char* caption[LANGUAGE_COUNT];
+} dialogCaptions[] = {
+    {IDD_TEXT, {"Tekst", "Texte", "Text", "Text"}},
+    {IDD_INFO, {"Info", "Informations", "Info", "Info"}},
+};
+
+// %1 stands for the places looked in, one a line.
+const char* const noDataFolder[LANGUAGE_COUNT] = {
+    "Quimble kan zijn afbeeldingen niet vinden. Gezocht in:\n%1",
+    "Quimble ne trouve pas ses images. Cherchées dans\u00a0:\n%1",
+    "Quimble cannot find its pictures. Looked in:\n%1",
+    "Quimble findet seine Bilder nicht. Gesucht in:\n%1",
+};
+} // namespace
+
+DOCRESOURCE QuimbleDocResource(int language) {
+    const int column = LanguageColumn(language);
     DOCRESOURCE r;
     // No filter name or extension, so the framework's Save As dialog offers all files only.
     r.docString = "Quimble\n\nQuimbl\n\n\nQuimble.Document\nQuimbl Document";
-    r.menu.AddPopup("&File")
-        .AddItem("&New...\tCtrl+N", ID_NEW_PICTURE)
-        .AddItem("&Open...\tCtrl+O", ID_FILE_OPEN)
-        .AddItem("&Save\tCtrl+S", ID_FILE_SAVE)
-        .AddSeparator()
-        .AddItem("&Print...\tCtrl+P", ID_FILE_PRINT)
-        .AddItem("Print Pre&view", ID_FILE_PRINT_PREVIEW)
-        .AddItem("P&rint Setup...", ID_FILE_PRINT_SETUP)
-        .AddSeparator()
-        .AddItem("E&xit", ID_APP_EXIT)
-        .AddPopup("&Help")
-        .AddItem("&About Quimble...", ID_APP_ABOUT);
+    for (const auto& row : menuRows) {
+        if (row.command == POPUP)
+            r.menu.AddPopup(row.text[column]);
+        else if (row.command == SEPARATOR)
+            r.menu.AddSeparator();
+        else
+            r.menu.AddItem(row.text[column], row.command);
+    }
     r.accelerators = {{FCONTROL, 'N', ID_NEW_PICTURE},
                       {FCONTROL, 'O', ID_FILE_OPEN},
                       {FCONTROL, 'S', ID_FILE_SAVE},
                       {FCONTROL, 'P', ID_FILE_PRINT}};
     return r;
+}
+
+FRAMEWORKTEXTS QuimbleFrameworkTexts(int language) {
+    return frameworkTexts[LanguageColumn(language)];
+}
+
+const char* DialogCaption(UINT dialog, int language) {
+    for (const auto& row : dialogCaptions)
+        if (row.dialog == dialog)
+            return row.caption[LanguageColumn(language)];
+    return "";
+}
+
+const char* NoDataFolderText(int language) {
+    return noDataFolder[LanguageColumn(language)];
 }

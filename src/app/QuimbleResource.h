@@ -1,9 +1,22 @@
 #pragma once
-// Resource 128 of the program: the document string, the main menu and the keyboard shortcuts.
+// The program's resources in each of its languages: resource 128 (the document string, the main menu and
+// the keyboard shortcuts), the framework's own texts, the captions of the program's dialogs and the
+// message of a missing data folder. Every language number not French, English or German gets the Dutch
+// ones.
 
+#include "platform/FrameworkTexts.h"
 #include "platform/SingleDocTemplate.h"
 
 // File, New: clears the picture.
 constexpr UINT ID_NEW_PICTURE = 32772;
 
-DOCRESOURCE QuimbleDocResource();
+// The templates of the dialogs with a caption.
+constexpr UINT IDD_TEXT = 130;
+constexpr UINT IDD_INFO = 131;
+
+DOCRESOURCE QuimbleDocResource(int language);
+FRAMEWORKTEXTS QuimbleFrameworkTexts(int language);
+// The caption of dialog template IDD_TEXT or IDD_INFO; empty for any other.
+const char* DialogCaption(UINT dialog, int language);
+// The message when the data folder is nowhere; %1 stands for the places looked in.
+const char* NoDataFolderText(int language);

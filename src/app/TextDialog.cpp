@@ -1,5 +1,7 @@
 #include "app/TextDialog.h"
 
+#include "app/AppState.h"
+#include "app/QuimbleResource.h"
 #include "platform/ColorDialog.h"
 #include "platform/FontDialog.h"
 #include "platform/FrameWnd.h"
@@ -8,7 +10,7 @@
 namespace {
 DialogTemplate TextTemplate() {
     DialogTemplate t;
-    t.caption = "Text";
+    t.caption = DialogCaption(IDD_TEXT, GetLanguage());
     t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
     t.cx = 281;
     t.cy = 138;

@@ -1,6 +1,7 @@
 #include "platform/Dialog.h"
 
 #include "platform/Button.h"
+#include "platform/FullPath.h"
 #include "platform/Modal.h"
 
 #include <QApplication>
@@ -188,7 +189,8 @@ void CDialog::BuildItems() {
         QWidget* widget = nullptr;
         switch (item.kind) {
         case DialogItemKind::Picture:
-            widget = MakePicture(item.text);
+            // The program's pictures lie in its data folder, wherever that was found.
+            widget = MakePicture(item.text.starts_with('/') ? item.text : MakeFullPath(item.text));
             // A picture looks the same enabled or not; it never takes input anyway.
             style &= ~WS_DISABLED;
             widget->setAttribute(Qt::WA_TransparentForMouseEvents);

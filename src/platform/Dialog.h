@@ -25,7 +25,8 @@ constexpr DWORD ES_WANTRETURN = 0x1000;
 constexpr UINT EN_CHANGE = 0x300;
 
 enum class DialogItemKind {
-    // text: a BMP file path relative to the working directory, shown at its own size from the top left.
+    // text: a BMP file path, a relative one resolved by MakeFullPath, shown at its own size from the top
+    // left.
     Picture,
     // A push button; style BS_DEFPUSHBUTTON makes it the default one, BS_AUTOCHECKBOX | BS_PUSHLIKE a
     // push button that stays in when checked.

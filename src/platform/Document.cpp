@@ -46,7 +46,7 @@ void CDocument::SetDefaultTitle() {
     std::string name;
     if (m_pDocTemplate)
         m_pDocTemplate->GetDocString(name, CSingleDocTemplate::docName);
-    SetTitle(name.empty() ? "Untitled" : name);
+    SetTitle(name.empty() ? AfxGetFrameworkTexts().untitled : name);
 }
 
 BOOL CDocument::DoSave(const char* path, BOOL replace) {
@@ -54,8 +54,9 @@ BOOL CDocument::DoSave(const char* path, BOOL replace) {
     if (newName.empty()) {
         // Documents here register no file type, so the dialog offers all files and adds no extension.
         std::string initial = m_strPathName.empty() ? m_strTitle : m_strPathName;
+        std::string filter = AfxGetFrameworkTexts().allFiles + "|*.*||";
         CFileDialog dialog(FALSE, nullptr, initial.c_str(), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                           "All Files (*.*)|*.*||", AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr);
+                           filter.c_str(), AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr);
         if (dialog.DoModal() != IDOK)
             return FALSE;
         newName = dialog.GetPathName();
@@ -72,7 +73,9 @@ BOOL CDocument::DoSave(const char* path, BOOL replace) {
 BOOL CDocument::SaveModified() {
     if (!IsModified())
         return TRUE;
-    std::string prompt = "Save changes to " + m_strTitle + "?";
+    std::string prompt = AfxGetFrameworkTexts().saveChanges;
+    if (std::size_t at = prompt.find("%1"); at != std::string::npos)
+        prompt.replace(at, 2, m_strTitle);
     switch (AfxMessageBox(prompt.c_str(), MB_YESNOCANCEL)) {
     case IDYES:
         return DoFileSave();

@@ -21,7 +21,7 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
     // Sets the title and puts it into the title bars of the document's frames.
     virtual void SetTitle(const std::string& title);
-    // The template's default document name, or "Untitled".
+    // The template's default document name, or the framework's name for an untitled document.
     void SetDefaultTitle();
 
     BOOL IsModified() const { return m_bModified; }
@@ -37,8 +37,8 @@ public:
     BOOL DoFileSave();
     // Saves under path (null: ask for a name) and, when replace is set and it worked, takes that path.
     virtual BOOL DoSave(const char* path, BOOL replace = TRUE);
-    // Before closing: TRUE to go on. With changes it asks "Save changes to <title>?": Yes saves (and goes
-    // on only when that worked), No goes on, Cancel stops.
+    // Before closing: TRUE to go on. With changes it asks whether to save them ("Save changes to
+    // <title>?" in English): Yes saves (and goes on only when that worked), No goes on, Cancel stops.
     virtual BOOL SaveModified();
 
     CView* GetFirstView() const { return m_views.empty() ? nullptr : m_views.front(); }

@@ -1,9 +1,11 @@
 #include "platform/FileDialog.h"
 
 #include "platform/Modal.h"
+#include "platform/WinApp.h"
 #include "platform/Wnd.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -37,7 +39,10 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defExt, const char* fi
 }
 
 int CFileDialog::DoModal() {
-    std::string title = m_ofn.lpstrTitle ? m_ofn.lpstrTitle : (m_open ? "Open" : "Save As");
+    const FRAMEWORKTEXTS& texts = AfxGetFrameworkTexts();
+    std::string title = m_ofn.lpstrTitle ? m_ofn.lpstrTitle
+                        : m_open         ? texts.openCaption
+                                         : texts.saveAsCaption;
     ModalQuestion q;
     q.kind = m_open ? ModalKind::OpenFile : ModalKind::SaveFile;
     q.text = title;
@@ -66,12 +71,13 @@ int CFileDialog::DoModal() {
         dialog.setNameFilters(filters);
     if (!m_defExt.empty())
         dialog.setDefaultSuffix(QString::fromStdString(m_defExt));
-    if (!m_fileName.empty()) {
-        QFileInfo initial(QFile::decodeName(m_fileName.c_str()));
-        if (m_fileName.find('/') != std::string::npos)
-            dialog.setDirectory(initial.absolutePath());
+    // A name without a folder starts in the user's home folder, never where the program happened to
+    // start (that may be its data folder).
+    QFileInfo initial(QFile::decodeName(m_fileName.c_str()));
+    dialog.setDirectory(m_fileName.find('/') != std::string::npos ? initial.absolutePath()
+                                                                  : QDir::homePath());
+    if (!m_fileName.empty())
         dialog.selectFile(initial.fileName());
-    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return IDCANCEL;
     m_path = QFile::encodeName(dialog.selectedFiles().first()).toStdString();

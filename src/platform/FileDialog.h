@@ -17,13 +17,15 @@ constexpr DWORD OFN_ENABLESIZING = 0x800000;
 // What the dialog is set up with; the title may be changed before DoModal.
 struct OPENFILENAME {
     DWORD Flags = 0;
-    const char* lpstrTitle = nullptr; // null: "Open" or "Save As"
+    const char* lpstrTitle = nullptr; // null: the framework's caption, "Open" or "Save As" in English
 };
 
 class CFileDialog {
 public:
     // filter: pairs of display name and pattern(s) separated by '|', ended by "||"; patterns within a pair
     // are separated by ';'. defExt (without the dot), when given, is added to a typed name without one.
+    // fileName, when given, is the name offered; the dialog starts in its folder, or in the user's home
+    // folder when it names none.
     CFileDialog(BOOL openFileDialog, const char* defExt = nullptr, const char* fileName = nullptr,
                 DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const char* filter = nullptr,
                 CWnd* parent = nullptr);

@@ -9,6 +9,9 @@
 #include "platform/SingleDocTemplate.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace {
 CWinApp* theApp = nullptr;
@@ -16,6 +19,11 @@ CWinApp* theApp = nullptr;
 
 CWinApp* AfxGetApp() {
     return theApp;
+}
+
+const FRAMEWORKTEXTS& AfxGetFrameworkTexts() {
+    static const FRAMEWORKTEXTS own;
+    return AfxGetApp() ? AfxGetApp()->GetFrameworkTexts() : own;
 }
 
 void PostQuitMessage(int code) {
@@ -33,6 +41,9 @@ CWinApp::~CWinApp() {
     m_pMainWnd = nullptr;
     m_templates.clear();
     m_printer.reset();
+    m_qtTranslator.reset();
+    if (m_localeBefore)
+        QLocale::setDefault(*m_localeBefore);
     m_profile.reset();
     m_qapp.reset();
     if (theApp == this)
@@ -49,15 +60,14 @@ int CWinApp::Run(int argc, char** argv) {
     // The main frame ends the program when it closes, after asking its document; Qt must not end it
     // earlier on its own when the last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Without the loop, the code of a quit posted before it (also by a failing InitInstance) counts.
     int code = 0;
-    if (InitInstance()) {
-        if (m_quitPosted) {
-            code = m_quitCode;
-        } else {
-            m_inMessageLoop = true;
-            code = QApplication::exec();
-            m_inMessageLoop = false;
-        }
+    if (InitInstance() && !m_quitPosted) {
+        m_inMessageLoop = true;
+        code = QApplication::exec();
+        m_inMessageLoop = false;
+    } else {
+        code = m_quitCode;
     }
     int exitCode = ExitInstance();
     return code ? code : exitCode;
@@ -148,6 +158,26 @@ void CWinApp::OnAppExit() {
 
 void CWinApp::OnFilePrintSetup() {
     GetPrinter().PageSetup(m_pMainWnd);
+}
+
+void CWinApp::SetFrameworkTexts(FRAMEWORKTEXTS texts) {
+    m_frameworkTexts = std::move(texts);
+    m_qtTranslator.reset();
+    if (!QCoreApplication::instance())
+        return;
+    // Dates, sizes and paper units in Qt's dialogs follow the language too.
+    if (!m_localeBefore)
+        m_localeBefore = std::make_unique<QLocale>();
+    const bool own = m_frameworkTexts.locale.empty();
+    QLocale locale = own ? *m_localeBefore : QLocale(QString::fromStdString(m_frameworkTexts.locale));
+    QLocale::setDefault(locale);
+    if (own)
+        return;
+    // Qt's standard dialogs take their texts from qtbase; without its translation they stay English.
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        m_qtTranslator = std::move(translator);
 }
 
 CPrinter& CWinApp::GetPrinter() {

@@ -4,6 +4,7 @@
 // the documents through its templates, and handles the application-wide commands.
 
 #include "platform/CmdTarget.h"
+#include "platform/FrameworkTexts.h"
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ class CProfile;
 class CRecentFileList;
 class CSingleDocTemplate;
 class QApplication;
+class QLocale;
+class QTranslator;
 
 class CWinApp : public CCmdTarget {
 public:
@@ -25,7 +28,8 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     // The whole program: keeps the arguments, starts the platform when it is not running yet, then
-    // InitInstance, the event loop (when InitInstance succeeded) and ExitInstance. Returns the exit code.
+    // InitInstance, the event loop (when InitInstance succeeded and no quit was posted yet) and
+    // ExitInstance. Returns the exit code: the loop's, else that of a quit posted before it.
     int Run(int argc, char** argv);
 
     // FALSE ends the program at once.
@@ -55,6 +59,11 @@ public:
     void OnAppExit();
     void OnFilePrintSetup();
 
+    // The framework's own texts from now on, and Qt's translations for their locale where they are
+    // installed (the platform must be running). The application's destruction takes both back.
+    void SetFrameworkTexts(FRAMEWORKTEXTS texts);
+    const FRAMEWORKTEXTS& GetFrameworkTexts() const { return m_frameworkTexts; }
+
     CPrinter& GetPrinter();
     // The quit message: ends the message loop, or keeps it from starting when it is not running yet.
     void PostQuit(int code);
@@ -70,6 +79,9 @@ private:
     CProfile& Profile();
 
     std::unique_ptr<QApplication> m_qapp;
+    FRAMEWORKTEXTS m_frameworkTexts;
+    std::unique_ptr<QTranslator> m_qtTranslator;
+    std::unique_ptr<QLocale> m_localeBefore;
     std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
     std::unique_ptr<CProfile> m_profile;
     std::unique_ptr<CRecentFileList> m_recentFiles;
@@ -81,6 +93,9 @@ private:
 
 // The one application object, or null.
 CWinApp* AfxGetApp();
+
+// The framework texts of the application object, or the framework's own without one.
+const FRAMEWORKTEXTS& AfxGetFrameworkTexts();
 
 // Ends the application's message loop (and any dialog's loop running in it) with code, without asking
 // any window; posted before the loop runs, the loop does not start.

@@ -50,16 +50,9 @@ TEST(Commands, ShortcutsReachTheSameHandlers) {
 TEST(Commands, TheMenuAsTheProgramShowsIt) {
     ShellApp app;
     ASSERT_TRUE(app.Start());
-    QStringList shown;
-    for (QAction* menu : app.Window()->menuBar()->actions()) {
-        shown << menu->text();
-        for (QAction* item : menu->menu()->actions())
-            shown << (item->isSeparator() ? "-" : "  " + item->text());
-    }
-    EXPECT_EQ(shown.join("|").toStdString(),
-              "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|-|"
-              "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
-              "&Help|  &About Quimble...");
+    EXPECT_EQ(app.MenuAsShown(), "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|-|"
+                                 "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
+                                 "&Help|  &About Quimble...");
 }
 
 TEST(Commands, PrintButtonPostsThePrintCommand) {

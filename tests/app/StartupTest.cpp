@@ -1,6 +1,9 @@
 #include "app/AppState.h"
+#include "app/QuimbleResource.h"
 #include "platform/Dialog.h"
+#include "platform/FullPath.h"
 #include "platform/Modal.h"
+#include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
 
 #include <QSettings>
@@ -35,6 +38,7 @@ TEST(Startup, MainWindowIsCentredAt800By600OrFillsASmallerScreen) {
 
 TEST(Startup, InitInstanceSetsTheLanguageMakesTheWindowThenShowsTheStartupPicture) {
     ScreenSize size("1024x768");
+    EmptyDataFolder here;
     CQuimbleApp app;
     app.m_arguments = {"2", "3"};
     struct Seen {
@@ -95,6 +99,7 @@ TEST(Startup, RecentFilesKeepFourUnderTheQuimbleKey) {
     settings.clear();
     settings.sync();
     {
+        EmptyDataFolder here;
         CQuimbleApp app;
         SetModalResponder([](const ModalQuestion&) { return ModalAnswer{}; });
         ASSERT_TRUE(app.InitInstance());
@@ -110,4 +115,39 @@ TEST(Startup, RecentFilesKeepFourUnderTheQuimbleKey) {
     EXPECT_EQ(settings.value("Recent File List/File2").toString(), "/p/4.qmf");
     EXPECT_EQ(settings.value("Recent File List/File4").toString(), "/p/2.qmf");
     EXPECT_FALSE(settings.contains("Recent File List/File5"));
+}
+
+// Without a data folder in the working directory or beside the program, the program says where it
+// looked, in its language and on standard error, and ends with a failure before it makes a window.
+TEST(Startup, WithoutADataFolderItSaysWhereItLookedAndFails) {
+    TempDir dir;
+    ScopedCwd cwd(dir.path);
+    const std::vector<std::string> places = DataRootCandidates();
+    ASSERT_EQ(places.size(), 2u);
+    ASSERT_EQ(places[0], dir.path);
+    ASSERT_EQ(FindDataRoot(places), "");
+    const std::string looked = places[0] + "/res\n" + places[1] + "/res";
+    const struct {
+        const char* argument;
+        int table; // the language whose text it shows
+    } cases[] = {{"3", LANG_ENGLISH}, {"4", LANG_GERMAN}, {"2", LANG_FRENCH}, {"0", LANG_DUTCH}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.argument);
+        ScriptedAnswers answers;
+        CQuimbleApp app;
+        char program[] = "quimble";
+        char* argv[] = {program, const_cast<char*>(c.argument)};
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(app.Run(2, argv), EXIT_FAILURE);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "quimble: no data folder found; looked in " + places[0] + "/res, " + places[1] + "/res\n");
+        EXPECT_EQ(app.m_pMainWnd, nullptr);
+        ASSERT_EQ(answers.asked.size(), 1u);
+        EXPECT_EQ(answers.asked[0].kind, ModalKind::MessageBox);
+        std::string said = NoDataFolderText(c.table);
+        said.replace(said.find("%1"), 2, looked);
+        EXPECT_EQ(answers.asked[0].text, said);
+        EXPECT_EQ(answers.asked[0].caption, "Quimble");
+        SetLanguage(LANG_NONE);
+    }
 }

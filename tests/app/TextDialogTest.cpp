@@ -75,7 +75,7 @@ TEST_F(TextDialogTest, OpensWithTheSettingsAndHandsBackWhatWasChangedOnOK) {
     EXPECT_EQ(font.lfHeight, -20);
 
     ASSERT_EQ(answers.asked.size(), 3u);
-    EXPECT_EQ(answers.asked[0].text, "Text");
+    EXPECT_EQ(answers.asked[0].kind, ModalKind::Dialog);
     // Real styles of screen fonts only; the font dialog starts afresh, the colour dialog from the colour.
     EXPECT_EQ(answers.asked[1].kind, ModalKind::Font);
     EXPECT_EQ(answers.asked[1].style, 0x1001u);

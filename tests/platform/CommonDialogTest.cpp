@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -50,6 +51,8 @@ TEST(FileDialog, RealSaveDialogTakesATypedNameAndAddsTheExtension) {
     CFileDialog cancelled(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST, bmpFilter);
     WhenOpen<QFileDialog>([](QFileDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Open");
+        // No folder given: the user's home folder, not the working directory.
+        EXPECT_EQ(d->directory().absolutePath(), QDir::homePath());
         EXPECT_EQ(d->fileMode(), QFileDialog::ExistingFile);
         d->reject();
     });

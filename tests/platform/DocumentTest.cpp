@@ -4,6 +4,9 @@
 #include "support/ScriptedAnswers.h"
 #include "support/TempDir.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -82,4 +85,29 @@ TEST(Document, SaveModifiedAsksWithTheTitle) {
     EXPECT_EQ(answers.asked[0].text, "Save changes to beach.qmf?");
     EXPECT_EQ(answers.asked[0].caption, "Quimble");
     EXPECT_EQ(doc->saved, std::vector<std::string>{"/tmp/beach.qmf"});
+}
+
+TEST(Document, TheApplicationsTextsAndLocaleHoldWhileItLives) {
+    const QLocale before;
+    {
+        TestApp app;
+        app.SetFrameworkTexts({"de", "Änderungen in %1 speichern?", "Unbenannt", "Öffnen", "Speichern unter",
+                               "Alle Dateien (*.*)"});
+        ASSERT_TRUE(app.Start());
+        EXPECT_EQ(app.Frame()->GetQWidget()->windowTitle(), "Unbenannt - Quimble");
+        ScriptedAnswers answers;
+        app.Doc()->SetModifiedFlag();
+        EXPECT_FALSE(app.Doc()->SaveModified());
+        EXPECT_FALSE(app.Doc()->DoFileSave());
+        CFileDialog(TRUE).DoModal();
+        ASSERT_EQ(answers.asked.size(), 3u);
+        EXPECT_EQ(answers.asked[0].text, "Änderungen in Unbenannt speichern?");
+        EXPECT_EQ(answers.asked[1].text, "Speichern unter");
+        EXPECT_EQ(answers.asked[1].filter, "Alle Dateien (*.*)|*.*||");
+        EXPECT_EQ(answers.asked[2].text, "Öffnen");
+        EXPECT_EQ(QLocale().language(), QLocale::German);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+    }
+    EXPECT_EQ(QLocale(), before);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }

@@ -2,6 +2,7 @@
 #include "platform/Screen.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -13,6 +14,27 @@ TEST(FullPath, JoinsTheWorkingDirectoryWithOneSlash) {
     }
     ScopedCwd root("/");
     EXPECT_EQ(MakeFullPath("res/chars"), "/res/chars");
+}
+
+// The data folder res/ is taken from the working directory when it holds one, else from the installed
+// data beside the program, <prefix>/share/quimble for <prefix>/bin; neither holding one finds none.
+TEST(FullPath, DataRootIsTheWorkingDirectoryElseTheInstalledData) {
+    TempDir dir;
+    const std::string work = dir.Mkdir("work"), bin = dir.Mkdir("prefix/bin");
+    const std::string installed = dir.Join("prefix/share/quimble");
+    const std::vector<std::string> places = DataRootCandidates(work, bin);
+    EXPECT_EQ(places, (std::vector<std::string>{work, installed}));
+    EXPECT_EQ(DataRootCandidates("", "/usr/bin/"), std::vector<std::string>{"/usr/share/quimble"});
+    EXPECT_EQ(DataRootCandidates("/", "/bin"), (std::vector<std::string>{"/", "/share/quimble"}));
+    EXPECT_EQ(DataRootCandidates(work, ""), std::vector<std::string>{work});
+
+    EXPECT_EQ(FindDataRoot(places), "");
+    dir.Write("work/res", "a file, not a folder");
+    dir.Mkdir("prefix/share/quimble/res");
+    EXPECT_EQ(FindDataRoot(places), installed);
+    std::filesystem::remove(dir.Join("work/res"));
+    dir.Mkdir("work/res");
+    EXPECT_EQ(FindDataRoot(places), work);
 }
 
 TEST(Screen, DisplayFlagsSetTestAndClearBits) {
