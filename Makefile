@@ -5,34 +5,62 @@ ifeq ($(SANITIZE),1)
   BUILD := build-sanitize
   CMAKE_FLAGS += -DQUIMBLE_SANITIZE=ON
 endif
+# A new build folder uses Ninja where it is installed: it decides that nothing is to be done in a blink.
+ifneq ($(shell command -v ninja),)
+  GENERATOR ?= -G Ninja
+endif
 JOBS ?= $(shell nproc)
 ARGS ?=
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
+DESTDIR ?=
+# make's "Entering directory" lines only hide the build's progress.
+MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build run test bench fuzz format format-check clean
+.PHONY: all deps configure build app run test bench install uninstall fuzz format format-check clean
 
 all: build
 
 deps:
 	@scripts/install-deps
 
-$(BUILD)/CMakeCache.txt:
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+# The package check runs once per build folder and again when its package lists change: `make deps`
+# repeats it at any time.
+$(BUILD)/deps.stamp: scripts/install-deps scripts/fetch-scratch-media
+	@scripts/install-deps
+	@mkdir -p $(BUILD) && touch $@
 
-configure: deps $(BUILD)/CMakeCache.txt
+$(BUILD)/CMakeCache.txt: | $(BUILD)/deps.stamp
+	@echo "Configuring $(BUILD)"
+	@cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS) >/dev/null
 
+configure: $(BUILD)/deps.stamp $(BUILD)/CMakeCache.txt
+
+# Everything: the program, its data folder, the tests and the benchmarks.
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	cd $(BUILD) && ./quimble $(ARGS)
+# Only what running needs: the program and its data folder.
+app: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quimble res
+
+run: app
+	@cd $(BUILD) && exec ./quimble $(ARGS)
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
 
 bench: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@scripts/run-bench $(BUILD)
+
+# Installs below $(DESTDIR)$(PREFIX); `make uninstall` (with the same DESTDIR) removes what the last install
+# put there.
+install: app
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
 
 # Runs the fuzz targets of the file readers for FUZZ_SECONDS each (at once), in build-fuzz.
 fuzz: deps

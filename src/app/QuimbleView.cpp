@@ -13,6 +13,7 @@
 #include "controls/LayerStrip.h"
 #include "controls/ThumbStrip.h"
 #include "platform/DC.h"
+#include "platform/FirstPaintReport.h"
 #include "platform/FullPath.h"
 #include "platform/PrintInfo.h"
 #include "platform/Screen.h"
@@ -228,6 +229,8 @@ void CQuimbleView::OnDraw(CDC* dc) {
     SetDrawingEnabled(true);
     if (!m_firstPaintDone)
         Invalidate(TRUE);
+    else
+        ReportFirstPaint();
     m_firstPaintDone = true;
 }
 

@@ -1,5 +1,6 @@
 // The resource tool's parts: trimming of clip art and its ground, the BMP writers, and the help texts.
 
+#include "AppIconPainter.h"
 #include "BmpOut.h"
 #include "ContentConverter.h"
 #include "HelpBook.h"
@@ -90,6 +91,19 @@ TEST(BmpOut, EightBitPicturesUseTheTableAndKeepTheMeanColourOfAGradient) {
             for (int x = x0; x < x0 + 32; ++x)
                 red += qRed(table[*dib.PixelAddress(x, y)]);
         EXPECT_NEAR(red / (16 * 32), x0 + 15.5, 6) << x0;
+    }
+}
+
+// Desktops show the icon on any ground: the tile's rounded corners stay clear and its middle is solid, at
+// every size the install puts in place.
+TEST(AppIcon, EverySizeIsASquareTileWithClearCornersAndASolidMiddle) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon = CAppIconPainter::Paint(size);
+        EXPECT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel());
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
     }
 }
 

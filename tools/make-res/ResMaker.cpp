@@ -1,4 +1,5 @@
 #include "ResMaker.h"
+#include "AppIconPainter.h"
 #include "BmpOut.h"
 #include "ButtonPainter.h"
 #include "ContentConverter.h"
@@ -23,7 +24,7 @@ bool CResMaker::Run() {
     ok = MakeDialogs() && ok;
     ok = MakeHelp() && ok;
     ok = MakeContent() && ok;
-    return ok;
+    return MakeIcons() && ok;
 }
 
 bool CResMaker::Write(const QImage& image, const QString& name, int bits) {
@@ -94,6 +95,21 @@ bool CResMaker::MakeHelp() {
             ok = Write(painter.Paint(book, page),
                        QStringLiteral("help%1%2.bmp").arg(QLatin1String(language[0])).arg(page)) &&
                  ok;
+    }
+    return ok;
+}
+
+bool CResMaker::MakeIcons() {
+    if (m_options.icons.isEmpty())
+        return true;
+    bool ok = true;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(m_options.icons).arg(size);
+        const QString path = folder + QStringLiteral("/quimble.png");
+        if (!QDir().mkpath(folder) || !CAppIconPainter::Paint(size).save(path, "PNG")) {
+            std::fprintf(stderr, "make-res: cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
     }
     return ok;
 }

@@ -35,7 +35,9 @@ int main(int argc, char** argv) {
                                    "dir");
     const QCommandLineOption scratch(QStringLiteral("scratch"), QStringLiteral("Unpacked scratch package."),
                                      "dir");
-    parser.addOptions({out, source, cache, scratch});
+    const QCommandLineOption icons(QStringLiteral("icons"),
+                                   QStringLiteral("Where the desktop icons go (hicolor/NxN/apps)."), "dir");
+    parser.addOptions({out, source, cache, scratch, icons});
     parser.process(app);
     if (!parser.isSet(out) || !parser.isSet(source)) {
         std::fprintf(stderr, "make-res: --out and --source are needed\n");
@@ -48,6 +50,7 @@ int main(int argc, char** argv) {
         answer.result = IDOK;
         return answer;
     });
-    CResMaker maker({parser.value(out), parser.value(source), parser.value(cache), parser.value(scratch)});
+    CResMaker maker({parser.value(out), parser.value(source), parser.value(cache), parser.value(scratch),
+                     parser.value(icons)});
     return maker.Run() ? 0 : 1;
 }
