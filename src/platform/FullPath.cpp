@@ -12,3 +12,11 @@ std::string MakeFullPath(const std::string& relative) {
         full += '/';
     return full + relative;
 }
+
+PathParts SplitPath(const std::string& path) {
+    const std::size_t nameStart = path.find_last_of("/\\") + 1; // 0 without a folder
+    std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart)
+        dot = path.size();
+    return {path.substr(0, nameStart), path.substr(nameStart, dot - nameStart), path.substr(dot)};
+}
