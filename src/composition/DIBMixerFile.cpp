@@ -10,14 +10,20 @@
 #include "controls/LayerStrip.h"
 #include "platform/Cursor.h"
 #include "platform/File.h"
+#include "platform/FullPath.h"
 #include "platform/Modal.h"
 
+#include <cstdio>
+#include <cstring>
 #include <new>
 #include <string>
 
 namespace {
-void ShowOpenError(const char* path, const char* purpose) {
-    AfxMessageBox(("Error: failed to open file <" + std::string(path) + "> for " + purpose).c_str());
+// The caller tells the user, in the user's language, that the file could not be read or written; why
+// is for whoever reads standard error.
+void TellFileError(const char* path, const char* what, const CFileException& error) {
+    std::fprintf(stderr, "quimble: Error: failed to %s file <%s>: %s\n", what, path,
+                 std::strerror(error.m_lOsError));
 }
 
 // What the file keeps of a slot: its placement and flags, and the names of its layer's pictures.
@@ -43,13 +49,6 @@ LayeredRecord RecordOf(const CDIBSlot& slot) {
     return r;
 }
 
-// The file-name part of a path written on either system: no folder, no extension.
-std::string LabelOf(const std::string& name) {
-    const std::size_t start = name.find_last_of("/\\") + 1; // 0 without a folder
-    const std::size_t dot = name.rfind('.');
-    return name.substr(start, dot == std::string::npos || dot < start ? std::string::npos : dot - start);
-}
-
 // Gives layer the entry's picture with key, its hide toggle set as the record says and its label from
 // the picture's name. False (the picture is dropped) when the layer cannot take it.
 bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t key,
@@ -66,7 +65,7 @@ bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t 
         toggle->Draw(nullptr);
     }
     layer.m_changed = true;
-    layer.m_label = LabelOf(record.imageName);
+    layer.m_label = SplitPath(record.imageName).name;
     return true;
 }
 
@@ -98,8 +97,9 @@ BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
     if (!path || !*path || !m_manager || m_canvas.IsEmpty())
         return FALSE;
     CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
-        ShowOpenError(path, "writing");
+    CFileException error(CFileException::none, path);
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &error)) {
+        TellFileError(path, "open for writing", error);
         return FALSE;
     }
     try {
@@ -115,7 +115,8 @@ BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
         }
         file.Close();
         return TRUE;
-    } catch (const CFileException&) {
+    } catch (const CFileException& e) {
+        TellFileError(path, "write", e);
         file.Abort();
         return FALSE;
     }
@@ -125,8 +126,9 @@ BOOL CDIBMixer::LoadFromLayeredFile(const char* path) {
     if (!path || !*path || !m_manager || !m_layerStrip || m_canvas.IsEmpty())
         return FALSE;
     CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
-        ShowOpenError(path, "reading");
+    CFileException error(CFileException::none, path);
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+        TellFileError(path, "open for reading", error);
         return FALSE;
     }
     const int layers = m_layerStrip->GetCount();
