@@ -24,13 +24,13 @@ struct ScreenPlace {
     RECT rect;           // empty for a control that its strip places
 };
 
-constexpr const char SCREEN_BACKGROUND[] = "res/Backg.BMP";
+inline constexpr char SCREEN_BACKGROUND[] = "res/Backg.BMP";
 // The background whose colour table is the screen palette, on a palette display.
-constexpr const char SCREEN_BACKGROUND_PALETTE[] = "res/Backg8.BMP";
-constexpr const char HOLD_OVERLAY[] = "res/hold.bmp";
-constexpr const char HIDE_TOGGLE_PICTURE[] = "res/bvisib.bmp";
+inline constexpr char SCREEN_BACKGROUND_PALETTE[] = "res/Backg8.BMP";
+inline constexpr char HOLD_OVERLAY[] = "res/hold.bmp";
+inline constexpr char HIDE_TOGGLE_PICTURE[] = "res/bvisib.bmp";
 // The folder the thumb strip shows when the editor opens.
-constexpr const char FIRST_THUMB_FOLDER[] = "res/bckgnds";
+inline constexpr char FIRST_THUMB_FOLDER[] = "res/bckgnds";
 // The smallest the window can be made, in pixels.
 constexpr int MIN_TRACK_WIDTH = 210;
 constexpr int MIN_TRACK_HEIGHT = 210;
