@@ -21,9 +21,8 @@
 namespace {
 // The caller tells the user, in the user's language, that the file could not be read or written; why
 // is for whoever reads standard error.
-void TellFileError(const char* path, const char* what, const CFileException& error) {
-    std::fprintf(stderr, "quimble: Error: failed to %s file <%s>: %s\n", what, path,
-                 std::strerror(error.m_lOsError));
+void TellFileError(const std::string& what, const CFileException& error) {
+    std::fprintf(stderr, "quimble: Error: %s: %s\n", what.c_str(), std::strerror(error.m_lOsError));
 }
 
 // What the file keeps of a slot: its placement and flags, and the names of its layer's pictures.
@@ -99,7 +98,7 @@ BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
     CFile file;
     CFileException error(CFileException::none, path);
     if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &error)) {
-        TellFileError(path, "open for writing", error);
+        TellFileError("failed to open file <" + std::string(path) + "> for writing", error);
         return FALSE;
     }
     try {
@@ -116,7 +115,7 @@ BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
         file.Close();
         return TRUE;
     } catch (const CFileException& e) {
-        TellFileError(path, "write", e);
+        TellFileError("failed to write file <" + std::string(path) + ">", e);
         file.Abort();
         return FALSE;
     }
@@ -128,7 +127,7 @@ BOOL CDIBMixer::LoadFromLayeredFile(const char* path) {
     CFile file;
     CFileException error(CFileException::none, path);
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) {
-        TellFileError(path, "open for reading", error);
+        TellFileError("failed to open file <" + std::string(path) + "> for reading", error);
         return FALSE;
     }
     const int layers = m_layerStrip->GetCount();

@@ -127,7 +127,7 @@ BOOL CDIB::Save(const std::string& path, SaveReport report) {
         file.Close();
         return TRUE;
     } catch (const CFileException& e) {
-        std::fprintf(stderr, "quimble: failed to write <%s>: %s\n", path.c_str(),
+        std::fprintf(stderr, "quimble: Error: failed to write file <%s>: %s\n", path.c_str(),
                      std::strerror(e.m_lOsError));
         file.Abort();
         return FALSE;
