@@ -3,7 +3,6 @@
 #include "app/AppState.h"
 #include "app/ControlIds.h"
 #include "app/FillMessageTable.h"
-#include "app/PromptForFileName.h"
 #include "app/QuimbleDoc.h"
 #include "app/QuimbleResource.h"
 #include "app/ScreenLayout.h"
@@ -15,7 +14,6 @@
 #include "platform/DC.h"
 #include "platform/FirstPaintReport.h"
 #include "platform/FullPath.h"
-#include "platform/PrintInfo.h"
 #include "platform/Screen.h"
 
 #include <cstdio>
@@ -23,8 +21,6 @@
 #include <utility>
 
 namespace {
-const char saveFilter[] = "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
-
 // Construction values of the screen's controls after their rectangles.
 constexpr int cellMargin = 2;
 constexpr std::uint32_t layerStripFlags = CTL_VERTICAL | CTL_LAYS_OUT_CHILDREN;
@@ -97,6 +93,9 @@ bool CQuimbleView::OnControlEvent(int id, WPARAM data) {
     case IDC_PICKED:
         PutPickedIntoLayer();
         return true;
+    case IDC_LOAD:
+        LoadPicture();
+        return true;
     case IDC_SAVE:
         SavePicture(reinterpret_cast<const char*>(data));
         return true;
@@ -111,18 +110,6 @@ bool CQuimbleView::OnControlEvent(int id, WPARAM data) {
 bool CQuimbleView::OnControlValue(int id, double value) {
     std::printf("control %d, sent value %f\n", id, value);
     return false;
-}
-
-BOOL CQuimbleView::SavePicture(const char* path) {
-    if (path)
-        m_savePath = path;
-    else if (!PromptForFileName(&m_savePath, FALSE, nullptr, 0, saveFilter))
-        return FALSE;
-    if (m_savePath.empty())
-        return FALSE;
-    // Writing the picture area's layers comes with the editor's file commands; until then nothing is
-    // written, and, as with every missing part, that is not reported.
-    return FALSE;
 }
 
 void CQuimbleView::RealizeViewPalette(CWnd* focusWnd) {
@@ -200,7 +187,7 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
                 strip->AddControl(layer);
         strip->SetButtons(Button(*this, IDC_INFO), Button(*this, IDC_GLUE), Button(*this, IDC_LAYER_UP),
                           Button(*this, IDC_LAYER_DOWN), Button(*this, IDC_LAYER_DELETE));
-        if (auto* mixer = FindControlAs<CDIBMixer>(IDC_MIXER))
+        if (auto* mixer = GetPictureArea())
             strip->SetCompositor(mixer);
         return true;
     }
@@ -223,9 +210,10 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
 }
 
 void CQuimbleView::OnDraw(CDC* dc) {
-    // A printed page shows the picture area, which this screen does not have: the page stays empty.
-    if (dc->IsPrinting())
+    if (dc->IsPrinting()) {
+        PrintPicture(dc);
         return;
+    }
     SetDrawingEnabled(true);
     if (!m_firstPaintDone)
         Invalidate(TRUE);
@@ -249,9 +237,4 @@ void CQuimbleView::OnSize(UINT type, int width, int height) {
 void CQuimbleView::OnMouseMove(UINT flags, POINT point) {
     ClearHotControl();
     CView::OnMouseMove(flags, point);
-}
-
-BOOL CQuimbleView::OnPreparePrinting(CPrintInfo* info) {
-    info->SetMaxPage(1);
-    return DoPreparePrinting(info);
 }

@@ -7,6 +7,7 @@
 #include "platform/View.h"
 #include <string>
 
+class CDIBMixer;
 class CQuimbleDoc;
 struct ScreenPlace;
 
@@ -20,9 +21,6 @@ public:
     bool OnControlEvent(int id, WPARAM data) override;
     // No control sends values; one that did is shown on standard output, for whoever debugs it.
     bool OnControlValue(int id, double value) override;
-    // Saves the picture under path (null: the path used last). TRUE only when a file was written;
-    // a failure is reported to the user here.
-    BOOL SavePicture(const char* path);
     // Realises the screen palette unless the window that changed the palette is this view or one of
     // its controls.
     void RealizeViewPalette(CWnd* focusWnd);
@@ -61,6 +59,31 @@ private:
     // Makes the control of place and links it to the controls made before it; false to stop the build.
     bool BuildControl(const ScreenPlace& place);
 
-    std::string m_savePath;
     bool m_firstPaintDone = false;
+
+    // The file and print commands (QuimbleViewFiles.cpp).
+public:
+    // The picture area, or none when the screen has not got it.
+    CDIBMixer* GetPictureArea() const;
+    // Load: asks for a layered picture file and reads it into the layers. TRUE when it was read; then
+    // the document takes its path, else the user is told.
+    BOOL LoadPicture();
+    // Save: writes the picture under path (null: asks for a name) as a layered picture file (".qmf") or a
+    // flat bitmap (".bmp"). TRUE when it was written; then the document takes the path, else the user is
+    // told and what the path held stays as it was.
+    BOOL SavePicture(const char* path);
+    // The printed page: the picture across the printable width, or, for a picture relatively taller than
+    // the printable area, across its height, in the picture's proportions.
+    void PrintPicture(CDC* dc);
+    // Where on a page of printable size pageWidth x pageHeight (resolution dpiX x dpiY) a picture of
+    // width x height screen pixels goes: from the top left corner, as large as fits, keeping its look.
+    static RECT PrintDestination(int width, int height, int pageWidth, int pageHeight, int dpiX, int dpiY);
+
+private:
+    // Ends a load or save: the document takes the path when done, else the message of failureKey shows.
+    BOOL FinishFileCommand(BOOL done, const std::string& path, int failureKey);
+
+    // The names last chosen in the open and save dialogs, offered there again.
+    std::string m_loadPath;
+    std::string m_savePath;
 };

@@ -80,7 +80,7 @@ void CQuimbleView::TextModeChanged() {
     if (!dialog.Run(GetMessageTable().FindMessage(MSG_REPLACE_PROMPT), &s.text, &s.centred, &s.colour,
                     s.font))
         return;
-    auto* mixer = FindControlAs<CDIBMixer>(IDC_MIXER);
+    auto* mixer = GetPictureArea();
     if (!mixer) {
         AfxMessageBox("Error: could not get the DIBMixer\n", 0);
         return;
@@ -91,7 +91,7 @@ void CQuimbleView::TextModeChanged() {
 
 void CQuimbleView::ShowInfo() {
     auto* strip = FindControlAs<CLayerStrip>(IDC_LAYER_STRIP);
-    auto* mixer = FindControlAs<CDIBMixer>(IDC_MIXER);
+    auto* mixer = GetPictureArea();
     CLayerControl* layer = strip ? strip->GetSelected() : nullptr;
     CDIB* image = layer ? layer->GetImage() : nullptr;
     const CDIBSlot* slot = image && mixer ? mixer->FindDibSlot(layer->m_contentKey) : nullptr;
@@ -114,13 +114,13 @@ void CQuimbleView::PutPickedIntoLayer() {
     CLayerControl* layer = strip ? strip->GetSelected() : nullptr;
     if (!picked || !picked->GetImage() || !layer)
         return;
-    if (auto* mixer = FindControlAs<CDIBMixer>(IDC_MIXER))
+    if (auto* mixer = GetPictureArea())
         mixer->SelectDibSlot(nullptr);
     if (layer->GetImage() && !Ask(*this, MSG_REPLACE_LAYER))
         return;
     layer->CopyImageFrom(picked);
     layer->m_contentKey = NewContentKey();
-    layer->m_label = FileTitle(picked->GetImage()->GetName());
+    layer->m_label = SplitPath(picked->GetImage()->GetName()).name;
     // The label shows from here; copying the picture drew the layer before it had one.
     layer->Draw(nullptr);
     // Clicks one after another fill the layers from the back towards the front.

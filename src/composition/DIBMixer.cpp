@@ -303,7 +303,7 @@ BOOL CDIBMixer::ExportBitmap(const char* path, const RECT* target) {
         return FALSE;
     const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
     const TargetCanvas state = ComposeForTarget(target);
-    const BOOL written = m_canvas.Save(path);
+    const BOOL written = m_canvas.Save(path, CDIB::callerReportsFailure);
     RestoreCanvas(state, width, height);
     return written;
 }

@@ -72,15 +72,16 @@ public:
     // dest (the window's size when none). 0 without dc, window, manager or canvas.
     BOOL RenderToDC(CDC* dc, const RECT* dest, const RECT* target);
     // Writes the picture, composed at target's size when one is given, as a BMP file. Returns whether the
-    // file was written.
+    // file was written; the caller tells the user when it was not.
     BOOL ExportBitmap(const char* path, const RECT* target);
     // Raises width and height to the largest slot picture's.
     void GetLargestSlotSize(int* width, int* height) const;
 
     // The layered picture file (.qmf; DIBMixerFile.cpp). Saving writes every slot, back-most first, with
     // its placement and its layer's picture and alpha companion; 0 without path, manager or canvas, or
-    // when the file cannot be written, and then the file that was there stays as it was. Loading reads
-    // and checks the whole file before it changes anything: only a file that reads completely replaces
+    // when the file cannot be written, and then the file that was there stays as it was. Neither shows a
+    // message when the file cannot be opened (the caller does; the detail goes to standard error). Loading
+    // reads and checks the whole file before it changes anything: only a file that reads completely replaces
     // the picture, its first entry on the back-most layer, each picture with a fresh content key. 0,
     // with the picture as it was, for a file that cannot be opened, is no layered file, or is damaged.
     BOOL SaveToLayeredFile(const char* path);

@@ -13,12 +13,16 @@
 #include "platform/FullPath.h"
 #include "platform/Modal.h"
 
+#include <cstdio>
+#include <cstring>
 #include <new>
 #include <string>
 
 namespace {
-void ShowOpenError(const char* path, const char* purpose) {
-    AfxMessageBox(("Error: failed to open file <" + std::string(path) + "> for " + purpose).c_str());
+// The caller tells the user, in the user's language, that the file could not be read or written; why
+// is for whoever reads standard error.
+void TellFileError(const std::string& what, const CFileException& error) {
+    std::fprintf(stderr, "quimble: Error: %s: %s\n", what.c_str(), std::strerror(error.m_lOsError));
 }
 
 // What the file keeps of a slot: its placement and flags, and the names of its layer's pictures.
@@ -60,7 +64,7 @@ bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t 
         toggle->Draw(nullptr);
     }
     layer.m_changed = true;
-    layer.m_label = FileTitle(record.imageName);
+    layer.m_label = SplitPath(record.imageName).name;
     return true;
 }
 
@@ -92,8 +96,9 @@ BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
     if (!path || !*path || !m_manager || m_canvas.IsEmpty())
         return FALSE;
     CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive)) {
-        ShowOpenError(path, "writing");
+    CFileException error(CFileException::none, path);
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &error)) {
+        TellFileError("failed to open file <" + std::string(path) + "> for writing", error);
         return FALSE;
     }
     try {
@@ -109,7 +114,8 @@ BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
         }
         file.Close();
         return TRUE;
-    } catch (const CFileException&) {
+    } catch (const CFileException& e) {
+        TellFileError("failed to write file <" + std::string(path) + ">", e);
         file.Abort();
         return FALSE;
     }
@@ -119,8 +125,9 @@ BOOL CDIBMixer::LoadFromLayeredFile(const char* path) {
     if (!path || !*path || !m_manager || !m_layerStrip || m_canvas.IsEmpty())
         return FALSE;
     CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
-        ShowOpenError(path, "reading");
+    CFileException error(CFileException::none, path);
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+        TellFileError("failed to open file <" + std::string(path) + "> for reading", error);
         return FALSE;
     }
     const int layers = m_layerStrip->GetCount();

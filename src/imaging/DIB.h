@@ -20,6 +20,9 @@ class CPalette;
 
 class CDIB {
 public:
+    // Who tells the user that Save could not make its file: Save itself, in an error box, or the caller,
+    // which has its own message for the failure (the detail goes to standard error either way).
+    enum SaveReport { saveReportsFailure = 0, callerReportsFailure = 1 };
     enum CompanionMode {
         companionReplaceFirst = 0, // ihouse -> ihouse / ahouse; house -> iouse / aouse
         companionEnsurePrefix = 1, // Ship -> iShip / aShip; IShip -> IShip / aShip
@@ -42,7 +45,7 @@ public:
     // WriteTo passes them on as CFileException.
     BOOL Load(const std::string& path, BOOL withAlpha = FALSE);
     BOOL ReadFrom(CFile* file);
-    BOOL Save(const std::string& path);
+    BOOL Save(const std::string& path, SaveReport report = saveReportsFailure);
     BOOL WriteTo(CFile* file);
     BOOL LoadAlpha();
     // Splits path at its last "/" or "\" (the separator is kept) and derives the image and alpha names.

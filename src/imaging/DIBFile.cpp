@@ -3,9 +3,11 @@
 #include "imaging/DIBBlock.h"
 #include "platform/Cursor.h"
 #include "platform/File.h"
+#include "platform/FullPath.h"
 #include "platform/Memory.h"
 #include "platform/Modal.h"
 
+#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -106,10 +108,14 @@ BOOL CDIB::WriteTo(CFile* file) {
     return TRUE;
 }
 
-BOOL CDIB::Save(const std::string& path) {
+BOOL CDIB::Save(const std::string& path, SaveReport report) {
     CFile file;
-    if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive)) {
-        AfxMessageBox(("Error: failed to open file <" + path + "> for writing").c_str(), MB_OK);
+    CFileException error(CFileException::none, path);
+    if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &error)) {
+        const std::string message = "Error: failed to open file <" + path + "> for writing";
+        std::fprintf(stderr, "quimble: %s: %s\n", message.c_str(), std::strerror(error.m_lOsError));
+        if (report == saveReportsFailure)
+            AfxMessageBox(message.c_str(), MB_OK);
         return FALSE;
     }
     try {
@@ -120,7 +126,9 @@ BOOL CDIB::Save(const std::string& path) {
         }
         file.Close();
         return TRUE;
-    } catch (const CFileException&) {
+    } catch (const CFileException& e) {
+        std::fprintf(stderr, "quimble: Error: failed to write file <%s>: %s\n", path.c_str(),
+                     std::strerror(e.m_lOsError));
         file.Abort();
         return FALSE;
     }
@@ -130,13 +138,7 @@ BOOL CDIB::MakeCompanionNames(const std::string& path, CompanionMode mode, std::
                               std::string* alphaName) {
     if (!imageName || !alphaName)
         return FALSE;
-    const std::size_t nameStart = path.find_last_of("/\\") + 1; // 0 without a folder
-    std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || dot < nameStart)
-        dot = path.size();
-    const std::string folder = path.substr(0, nameStart);
-    const std::string base = path.substr(nameStart, dot - nameStart);
-    const std::string extension = path.substr(dot);
+    const auto [folder, base, extension] = SplitPath(path);
     std::string a = base, b = base;
     if (mode == companionReplaceFirst) {
         if (!base.empty()) {

@@ -1,5 +1,6 @@
 #include "platform/Document.h"
 
+#include "platform/File.h"
 #include "platform/FileDialog.h"
 #include "platform/FrameWnd.h"
 #include "platform/Modal.h"
@@ -8,7 +9,6 @@
 #include "platform/WinApp.h"
 
 #include <algorithm>
-#include <unistd.h>
 
 CDocument::CDocument() = default;
 
@@ -37,9 +37,9 @@ BOOL CDocument::OnNewDocument() {
 }
 
 BOOL CDocument::DoFileSave() {
-    bool writable = !m_strPathName.empty() &&
-                    (access(m_strPathName.c_str(), W_OK) == 0 || access(m_strPathName.c_str(), F_OK) != 0);
-    return DoSave(writable ? m_strPathName.c_str() : nullptr);
+    // A file is saved by writing a new one beside it, so one in a folder that takes no new file is as
+    // read-only as a file that may not be written.
+    return DoSave(CFile::CanReplace(m_strPathName.c_str()) ? m_strPathName.c_str() : nullptr);
 }
 
 void CDocument::SetDefaultTitle() {

@@ -32,8 +32,8 @@ public:
     // Writes the document to path; TRUE only when it was written.
     virtual BOOL OnSaveDocument(const char* path) = 0;
 
-    // Save: to the document's path, or, when it has none or the file cannot be written, under a name
-    // asked with the Save As dialog.
+    // Save: to the document's path, or, when it has none or no file can be written there (the file or
+    // its folder is read-only), under a name asked with the Save As dialog.
     BOOL DoFileSave();
     // Saves under path (null: ask for a name) and, when replace is set and it worked, takes that path.
     virtual BOOL DoSave(const char* path, BOOL replace = TRUE);

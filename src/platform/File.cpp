@@ -66,7 +66,34 @@ void TakePermissions(int fd, const struct stat* old) {
         fchown(fd, old->st_uid, old->st_gid) == 0 || fchown(fd, uid_t(-1), old->st_gid) == 0;
     fchmod(fd, old->st_mode & 07777);
 }
+
+// Whether a file created at path may take its place: 0, or the error. Sets target to the file the links
+// lead to, and exists and old to what is there now. The new file is made in target's folder and renamed
+// over it, so that folder must take a new file even where the file itself may be written.
+int CheckReplaceable(const char* path, std::string& target, bool& exists, struct stat& old) {
+    if (!path || !*path)
+        return ENOENT;
+    target = path;
+    if (const int err = FollowLinks(target))
+        return err;
+    exists = stat(target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return EISDIR;
+    // Writing in place would be refused; replacing the file must not get round that.
+    if (exists && access(target.c_str(), W_OK) != 0)
+        return errno;
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    return access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
+}
 } // namespace
+
+BOOL CFile::CanReplace(const char* path) {
+    std::string target;
+    bool exists = false;
+    struct stat old;
+    return CheckReplaceable(path, target, exists, old) == 0;
+}
 
 CFile::~CFile() {
     Abort();
@@ -82,16 +109,11 @@ BOOL CFile::Open(const char* path, UINT flags, CFileException* error) {
     if (!path || !*path)
         return fail(ENOENT);
     if (flags & modeCreate) {
-        std::string target = path;
-        if (const int err = FollowLinks(target))
-            return fail(err);
+        std::string target;
+        bool exists = false;
         struct stat old;
-        const bool exists = stat(target.c_str(), &old) == 0;
-        if (exists && S_ISDIR(old.st_mode))
-            return fail(EISDIR);
-        // Writing in place would be refused; replacing the file must not get round that.
-        if (exists && access(target.c_str(), W_OK) != 0)
-            return fail(errno);
+        if (const int err = CheckReplaceable(path, target, exists, old))
+            return fail(err);
         // A hidden name of fixed length in the same folder, so that the rename stays within one file
         // system and a long final name cannot make the temporary one too long.
         std::string temp = target.substr(0, target.rfind('/') + 1) + ".quimble-XXXXXX";

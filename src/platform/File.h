@@ -38,6 +38,8 @@ public:
     // False when the file cannot be opened; the reason goes to error when one is given. Creating fails
     // where the folder takes no new file, and where the file already there may not be written.
     BOOL Open(const char* path, UINT flags, CFileException* error = nullptr);
+    // Whether a file created at path could take its place now (what Open with modeCreate asks).
+    static BOOL CanReplace(const char* path);
     bool IsOpen() const { return m_fd >= 0; }
     std::uint64_t GetLength() const;
     std::uint64_t GetPosition() const;

@@ -63,8 +63,10 @@ std::string FindDataRoot(const std::vector<std::string>& candidates) {
     return {};
 }
 
-std::string FileTitle(const std::string& path) {
-    const std::size_t start = path.find_last_of("/\\") + 1; // 0 without a folder
-    const std::size_t dot = path.rfind('.');
-    return path.substr(start, dot == std::string::npos || dot < start ? std::string::npos : dot - start);
+PathParts SplitPath(const std::string& path) {
+    const std::size_t nameStart = path.find_last_of("/\\") + 1; // 0 without a folder
+    std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < nameStart)
+        dot = path.size();
+    return {path.substr(0, nameStart), path.substr(nameStart, dot - nameStart), path.substr(dot)};
 }

@@ -12,9 +12,6 @@ constexpr char DATA_FOLDER[] = "res";
 // already ends with one, and the relative path. When neither can be had, or the working directory is longer
 // than MAX_PATH allows, the relative path comes back unchanged.
 std::string MakeFullPath(const std::string& relative);
-// The file-name part of a path written on either system: no folder, no extension.
-std::string FileTitle(const std::string& path);
-
 // Where the data folder is looked for, in this order: the working directory (left out when empty), then
 // the installed data, <prefix>/share/quimble for a program in <prefix>/bin (left out when the program's
 // folder is unknown).
@@ -23,3 +20,13 @@ std::vector<std::string> DataRootCandidates(const std::string& workingDir, const
 std::vector<std::string> DataRootCandidates();
 // The first candidate holding the data folder, or empty when none does.
 std::string FindDataRoot(const std::vector<std::string>& candidates);
+
+// A path cut into its folder (up to and with the last "/" or "\", as a name read from a file written on
+// either system may have), its name, and its extension (from the name's last dot on, the dot included;
+// empty without one).
+struct PathParts {
+    std::string folder;
+    std::string name;
+    std::string extension;
+};
+PathParts SplitPath(const std::string& path);

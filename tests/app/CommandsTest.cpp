@@ -23,8 +23,9 @@ TEST(Commands, EveryMenuItemReachesItsHandler) {
     std::vector<ModalKind> kinds;
     for (const ModalQuestion& q : answers.asked)
         kinds.push_back(q.kind);
-    EXPECT_EQ(kinds, (std::vector<ModalKind>{ModalKind::SaveFile, ModalKind::Print, ModalKind::PrintPreview,
-                                             ModalKind::PrintSetup, ModalKind::Dialog}));
+    EXPECT_EQ(kinds,
+              (std::vector<ModalKind>{ModalKind::OpenFile, ModalKind::SaveFile, ModalKind::Print,
+                                      ModalKind::PrintPreview, ModalKind::PrintSetup, ModalKind::Dialog}));
 
     app.MenuItem("E&xit")->trigger();
     EXPECT_FALSE(app.Window()->isVisible());
@@ -42,9 +43,10 @@ TEST(Commands, ShortcutsReachTheSameHandlers) {
     EXPECT_EQ(app.View()->events, (std::vector<int>{int(ID_NEW_PICTURE), IDC_LOAD}));
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(answers.asked.size(), 2u);
-    EXPECT_EQ(answers.asked[0].kind, ModalKind::SaveFile);
-    EXPECT_EQ(answers.asked[1].kind, ModalKind::Print);
+    ASSERT_EQ(answers.asked.size(), 3u);
+    EXPECT_EQ(answers.asked[0].kind, ModalKind::OpenFile);
+    EXPECT_EQ(answers.asked[1].kind, ModalKind::SaveFile);
+    EXPECT_EQ(answers.asked[2].kind, ModalKind::Print);
 }
 
 TEST(Commands, TheMenuAsTheProgramShowsIt) {

@@ -148,7 +148,7 @@ TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
         const CLayerControl* layer = Layer(10 - k);
         ASSERT_NE(layer->GetImage(), nullptr) << k;
         EXPECT_EQ(layer->GetImage()->GetName(), names[k]);
-        EXPECT_EQ(layer->m_label, FileTitle(names[k]));
+        EXPECT_EQ(layer->m_label, SplitPath(names[k]).name);
         EXPECT_NE(Mixer()->FindDibSlot(layer->m_contentKey), nullptr) << "the picture shows it";
     }
     EXPECT_EQ(Layer(7)->GetImage(), nullptr);

@@ -1,6 +1,7 @@
 #include "app/ControlIds.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +28,13 @@ TEST(Save, FrameworkSaveWithAPathAsksNothingAndMarksTheDocumentModified) {
     ShellApp app;
     ASSERT_TRUE(app.Start());
     ScriptedAnswers answers;
-    app.Doc()->SetPathName("/tmp/quimble-test/picture.qmf", FALSE);
+    TempDir dir;
+    app.Doc()->SetPathName(dir.Join("picture.qmf"), FALSE);
     EXPECT_EQ(app.Window()->windowTitle(), "picture.qmf - Quimble");
     app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
     EXPECT_TRUE(answers.asked.empty());
     EXPECT_TRUE(app.Doc()->IsModified());
-    EXPECT_EQ(app.Doc()->GetPathName(), "/tmp/quimble-test/picture.qmf");
+    EXPECT_EQ(app.Doc()->GetPathName(), dir.Join("picture.qmf"));
 }
 
 TEST(Save, ExitBeforeAnySaveAsksNothing) {
@@ -48,7 +50,8 @@ TEST(Save, ExitAfterASaveAsksSaveChanges) {
     ShellApp app;
     ASSERT_TRUE(app.Start());
     ScriptedAnswers answers;
-    app.Doc()->SetPathName("/tmp/quimble-test/picture.qmf", FALSE);
+    TempDir dir;
+    app.Doc()->SetPathName(dir.Join("picture.qmf"), FALSE);
     app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
     answers.Then(IDCANCEL).Then(IDNO);
     app.m_pMainWnd->RouteCommand(ID_APP_EXIT);

@@ -181,10 +181,10 @@ TEST_F(MixerTest, ExportWritesTheLargestLayerSizeAndPutsEverythingBack) {
     EXPECT_EQ(GetScaleX(), sx);
     EXPECT_EQ(GetScaleY(), sy);
 
-    // A file that cannot be written is reported as such, after the writer's own message.
+    // A file that cannot be written is reported as such, for the caller to tell the user once.
+    const std::size_t asked = questions.size();
     EXPECT_FALSE(mixer->ExportBitmap(dir.Join("missing/out.bmp").c_str(), &target));
-    ASSERT_FALSE(questions.empty());
-    EXPECT_EQ(questions.back().kind, ModalKind::MessageBox);
+    EXPECT_EQ(questions.size(), asked);
     EXPECT_FALSE(mixer->ExportBitmap(nullptr, &target));
 }
 

@@ -283,16 +283,12 @@ TEST_F(LayeredFile, ADamagedFileChangesNothing) {
     ASSERT_TRUE(mixer->LoadFromLayeredFile(Path("good.qmf").c_str())) << "each case failed for its own fault";
 }
 
-TEST_F(LayeredFile, FilesThatCannotBeOpenedOrWrittenAreReportedAndTheOldFileStays) {
+TEST_F(LayeredFile, FilesThatCannotBeOpenedOrWrittenFailQuietlyForTheCallerToSayAndTheOldFileStays) {
     Put(0, Picture(30, 20, RGB(200, 0, 0), true));
     strip->Refresh(0, TRUE);
     const std::string before = State();
     EXPECT_FALSE(mixer->LoadFromLayeredFile(Path("missing.qmf").c_str()));
     EXPECT_FALSE(mixer->SaveToLayeredFile(Path("no/folder.qmf").c_str()));
-    EXPECT_EQ(messages, (std::vector<std::string>{
-                            "Error: failed to open file <" + Path("missing.qmf") + "> for reading",
-                            "Error: failed to open file <" + Path("no/folder.qmf") + "> for writing"}));
-    messages.clear();
     EXPECT_FALSE(mixer->LoadFromLayeredFile(nullptr));
     EXPECT_FALSE(mixer->LoadFromLayeredFile(""));
     EXPECT_FALSE(mixer->SaveToLayeredFile(nullptr));

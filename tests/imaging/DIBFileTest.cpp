@@ -132,6 +132,9 @@ TEST(DIBFile, FailedSavesReportAndLeaveExistingFilesAlone) {
     EXPECT_FALSE(dib.Save(dir.Join("no/folder.bmp")));
     EXPECT_EQ(messages, std::vector<std::string>{"Error: failed to open file <" + dir.Join("no/folder.bmp") +
                                                  "> for writing"});
+    messages.clear();
+    EXPECT_FALSE(dib.Save(dir.Join("no/folder.bmp"), CDIB::callerReportsFailure));
+    EXPECT_EQ(messages, std::vector<std::string>{}) << "the caller has its own message";
     dir.Write("old.bmp", "precious");
     EXPECT_FALSE(empty.Save(dir.Join("old.bmp")));
     EXPECT_EQ(dir.Read("old.bmp"), "precious");

@@ -57,6 +57,17 @@ TEST(Document, SaveWithAPathAsksOnlyWhenTheFileCannotBeWritten) {
     EXPECT_TRUE(answers.asked.empty());
     EXPECT_EQ(doc->saved, (std::vector<std::string>{path, fresh}));
 
+    // A file is written beside its name and renamed into place: a folder that takes no new file (here
+    // one that is not there, which holds for root too) makes the file as read-only as its own mode.
+    const std::string lost = dir.Join("gone/picture.qmf");
+    doc->SetPathName(lost, FALSE);
+    answers.Then(IDCANCEL);
+    EXPECT_FALSE(doc->DoFileSave());
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].fileName, lost);
+    answers.asked.clear();
+    doc->SetPathName(path, FALSE);
+
     if (geteuid() != 0) { // root writes read-only files anyway
         chmod(path.c_str(), 0444);
         doc->SetPathName(path, FALSE);

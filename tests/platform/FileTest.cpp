@@ -146,6 +146,17 @@ TEST(File, AFolderOrFileThatMayNotBeWrittenFailsCleanly) {
                !f.Open(readOnly.c_str(), CFile::modeCreate | CFile::modeWrite, &error) &&
                error.m_cause == CFileException::accessDenied;
     }));
+    // Asked beforehand, as the framework's Save does: a file that may be written in a locked folder
+    // cannot be replaced either, nor can a new file be made there; a new one in an open folder can.
+    EXPECT_TRUE(AsOrdinaryUser([&] {
+        return !CFile::CanReplace(inLocked.c_str()) &&
+               !CFile::CanReplace(dir.Join("locked/new.qmf").c_str()) &&
+               !CFile::CanReplace(readOnly.c_str()) && CFile::CanReplace(dir.Join("open/new.qmf").c_str());
+    }));
+    EXPECT_FALSE(CFile::CanReplace(dir.Join("missing/new.qmf").c_str()));
+    EXPECT_FALSE(CFile::CanReplace(dir.path.c_str())) << "a folder";
+    EXPECT_FALSE(CFile::CanReplace(""));
+    EXPECT_FALSE(CFile::CanReplace(nullptr));
     chmod(locked.c_str(), 0755);
     EXPECT_EQ(dir.Read("locked/picture.qmf"), "old");
     EXPECT_EQ(dir.Read("open/picture.qmf"), "old");

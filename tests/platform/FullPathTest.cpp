@@ -37,6 +37,28 @@ TEST(FullPath, DataRootIsTheWorkingDirectoryElseTheInstalledData) {
     EXPECT_EQ(FindDataRoot(places), work);
 }
 
+TEST(FullPath, SplitPathCutsAtTheLastSeparatorOfEitherSystemAndTheNamesLastDot) {
+    const struct {
+        const char* path;
+        PathParts parts;
+    } cases[] = {
+        {"/home/me/beach.qmf", {"/home/me/", "beach", ".qmf"}},
+        {"pics\\ballon.x.BMP", {"pics\\", "ballon.x", ".BMP"}},
+        {"a.dir/picture", {"a.dir/", "picture", ""}},
+        {"/tmp/.bmp", {"/tmp/", "", ".bmp"}},
+        {"picture.", {"", "picture", "."}},
+        {"", {"", "", ""}},
+        {"res/v1.2/iDog", {"res/v1.2/", "iDog", ""}},
+        {"res/chars/", {"res/chars/", "", ""}},
+    };
+    for (const auto& c : cases) {
+        const PathParts parts = SplitPath(c.path);
+        EXPECT_EQ(parts.folder, c.parts.folder) << c.path;
+        EXPECT_EQ(parts.name, c.parts.name) << c.path;
+        EXPECT_EQ(parts.extension, c.parts.extension) << c.path;
+    }
+}
+
 TEST(Screen, DisplayFlagsSetTestAndClearBits) {
     ClearDisplayFlag(0xFFFFFFFF);
     EXPECT_EQ(TestDisplayFlag(DISPLAY_PALETTE), 0);
@@ -47,19 +69,4 @@ TEST(Screen, DisplayFlagsSetTestAndClearBits) {
     EXPECT_EQ(TestDisplayFlag(DISPLAY_PALETTE), 0);
     EXPECT_EQ(TestDisplayFlag(4), 1);
     ClearDisplayFlag(4);
-}
-
-TEST(FullPath, FileTitleIsTheNameWithoutFolderAndExtension) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/work/res/chars/iDog.bmp", "iDog"},
-        {"C:\\res\\chars\\iCat.BMP", "iCat"},
-        {"iDog.bmp", "iDog"},
-        {"res/chars/iDog", "iDog"},
-        {"res/v1.2/iDog", "iDog"},
-        {"res/chars/", ""},
-        {"", ""},
-        {"a.b.bmp", "a.b"},
-    };
-    for (const auto& [path, title] : cases)
-        EXPECT_EQ(FileTitle(path), title) << path;
 }

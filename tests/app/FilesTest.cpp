@@ -1,0 +1,200 @@
+// The editor's Load and Save, from its buttons, the menu and the framework's Save.
+
+#include "PictureScreen.h"
+#include "platform/RecentFileList.h"
+#include "support/ScriptedAnswers.h"
+
+#include <QMainWindow>
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+const char saveFilter[] = "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
+const char loadFilter[] = "Quimble file (*.qmf)|*.qmf|All Files (*.*)|*.*||";
+
+class FileCommands : public PictureScreen {
+protected:
+    // What the user was told, message boxes only.
+    static std::vector<std::string> Told(const ScriptedAnswers& answers) {
+        std::vector<std::string> told;
+        for (const ModalQuestion& q : answers.asked)
+            if (q.kind == ModalKind::MessageBox)
+                told.push_back(q.text);
+        return told;
+    }
+    std::vector<std::string> Recent() const { return app.GetRecentFileList()->Entries(); }
+    std::string Title() const { return app.Window()->windowTitle().toStdString(); }
+    // Saves with the Save button, choosing path in the dialog.
+    BOOL SaveAs(const std::string& path) {
+        ScriptedAnswers answers;
+        answers.Then(IDOK, path);
+        const BOOL saved = view->SavePicture(nullptr);
+        told = Told(answers);
+        return saved;
+    }
+    BOOL Load(const std::string& path) {
+        ScriptedAnswers answers;
+        answers.Then(IDOK, path);
+        const BOOL loaded = view->LoadPicture();
+        told = Told(answers);
+        return loaded;
+    }
+
+    std::vector<std::string> told;
+};
+} // namespace
+
+TEST_F(FileCommands, SaveWritesTheFormatItsExactExtensionAsksAndOnFailureSaysSoOnce) {
+    PutTwoLayers();
+    const std::string saveError = Message(MSG_SAVE_ERROR);
+    const struct {
+        const char* name;
+        bool written;
+    } cases[] = {
+        {"picture", false},                                       // no extension is added to a typed name
+        {"picture.BMP", false},                                   // extensions are compared exactly
+        {"picture.qmf.txt", false},  {"gone/picture.bmp", false}, // a folder that is not there
+        {"gone/picture.qmf", false}, {"picture.bmp", true},       {"picture.qmf", true},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir.Join(c.name);
+        const std::string pathBefore = app.Doc()->GetPathName();
+        EXPECT_EQ(SaveAs(path), c.written) << c.name;
+        EXPECT_EQ(std::filesystem::exists(path), c.written) << c.name;
+        EXPECT_EQ(told, c.written ? std::vector<std::string>{} : std::vector<std::string>{saveError})
+            << c.name;
+        EXPECT_EQ(app.Doc()->GetPathName(), c.written ? path : pathBefore) << c.name;
+    }
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{"picture.bmp", "picture.qmf"})) << "nothing left beside";
+    EXPECT_EQ(Title(), "picture.qmf - Quimble");
+    EXPECT_EQ(Recent(), (std::vector<std::string>{dir.Join("picture.qmf"), dir.Join("picture.bmp")}));
+
+    // The flat bitmap has the size of the largest layer picture, whatever the window's.
+    CDIB flat;
+    ASSERT_TRUE(flat.Load(dir.Join("picture.bmp")));
+    EXPECT_EQ(flat.GetWidth(), 300);
+    EXPECT_EQ(flat.GetHeight(), 260);
+    EXPECT_EQ(flat.BitCount(), 24);
+    EXPECT_EQ(PixelAt(flat, 111, 136), RGB(20, 40, 210)) << "the front layer";
+    EXPECT_EQ(PixelAt(flat, 299, 259), MIXER_BACKGROUND);
+    EXPECT_EQ(dir.Read("picture.qmf").substr(0, 8), std::string("QMF\0\2\0\0\0", 8)) << "two layers";
+
+    // The dialog offers the editor's filters and the name chosen last.
+    ScriptedAnswers answers;
+    EXPECT_FALSE(view->SavePicture(nullptr));
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].kind, ModalKind::SaveFile);
+    EXPECT_EQ(answers.asked[0].filter, saveFilter);
+    EXPECT_EQ(answers.asked[0].fileName, dir.Join("picture.qmf"));
+}
+
+TEST_F(FileCommands, ALayeredFileLoadsBackIntoTheSamePictureAndNamesTheDocument) {
+    PutTwoLayers();
+    const std::string path = dir.Join("two layers.qmf");
+    ASSERT_TRUE(SaveAs(path));
+    const std::string saved = Canvas();
+    strip->ClearAllLayers();
+    strip->Refresh(0, TRUE);
+    ASSERT_NE(Canvas(), saved);
+    app.Doc()->SetPathName("", FALSE);
+
+    ScriptedAnswers answers;
+    answers.Then(IDOK, path);
+    EXPECT_TRUE(view->OnControlEvent(IDC_LOAD, 0));
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].kind, ModalKind::OpenFile);
+    EXPECT_EQ(answers.asked[0].filter, loadFilter);
+    EXPECT_EQ(answers.asked[0].style & 0x1800u, 0x1800u) << "the file must exist";
+    EXPECT_EQ(Canvas(), saved);
+    EXPECT_EQ(mixer->GetSlots().size(), 2u);
+    EXPECT_EQ(app.Doc()->GetPathName(), path);
+    EXPECT_EQ(Title(), "two layers.qmf - Quimble");
+    EXPECT_EQ(Recent().front(), path);
+}
+
+TEST_F(FileCommands, AFileThatIsNoLayeredPictureOrDamagedSaysTheReadErrorAndChangesNothing) {
+    PutTwoLayers();
+    ASSERT_TRUE(SaveAs(dir.Join("good.qmf")));
+    const std::string good = dir.Read("good.qmf");
+    const std::string canvas = Canvas();
+    const std::vector<std::string> recent = Recent();
+    const std::string readError = Message(MSG_READ_ERROR);
+    auto patched = [&good](std::size_t at, const std::string& bytes) {
+        std::string file = good;
+        std::copy(bytes.begin(), bytes.end(), file.begin() + std::ptrdiff_t(at));
+        return file;
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"a bitmap", patched(0, std::string("BM\6\0", 4))},
+        {"text", "Dear diary"},
+        {"empty", ""},
+        {"cut short", good.substr(0, good.size() - 10)},
+        {"counting more layers than it holds", patched(4, "\x03")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(Load(dir.Write("bad.qmf", c.bytes))) << c.what;
+        EXPECT_EQ(told, std::vector<std::string>{readError}) << c.what;
+        EXPECT_EQ(Canvas(), canvas) << c.what;
+        EXPECT_EQ(app.Doc()->GetPathName(), dir.Join("good.qmf")) << c.what;
+        EXPECT_EQ(Title(), "good.qmf - Quimble") << c.what;
+        EXPECT_EQ(Recent(), recent) << c.what;
+    }
+}
+
+TEST_F(FileCommands, CancellingTheOpenDialogAfterALoadLoadsNothing) {
+    PutTwoLayers();
+    const std::string path = dir.Join("p.qmf");
+    ASSERT_TRUE(SaveAs(path));
+    ASSERT_TRUE(Load(path));
+    strip->ClearAllLayers();
+    strip->Refresh(0, TRUE);
+    const std::string cleared = Canvas();
+
+    ScriptedAnswers answers;
+    answers.Then(IDCANCEL);
+    EXPECT_FALSE(view->LoadPicture());
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].fileName, path) << "the name loaded last is offered";
+    EXPECT_EQ(Canvas(), cleared);
+    EXPECT_TRUE(mixer->GetSlots().empty());
+}
+
+TEST_F(FileCommands, CtrlSAsksForANameOnceThenSavesThereAndClosingAsksAfterwards) {
+    PutTwoLayers();
+    ScriptedAnswers answers;
+    const std::string path = dir.Join("beach.qmf");
+    answers.Then(IDOK, path);
+    app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    ASSERT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(answers.asked[0].text, "Save As");
+    const std::string first = dir.Read("beach.qmf");
+    EXPECT_EQ(first.substr(0, 4), std::string("QMF\0", 4));
+    EXPECT_EQ(app.Doc()->GetPathName(), path);
+
+    strip->ClearAllLayers();
+    strip->Refresh(0, TRUE);
+    app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    EXPECT_EQ(answers.asked.size(), 1u) << "no second question";
+    EXPECT_EQ(dir.Read("beach.qmf"), std::string("QMF\0\0\0\0\0", 8)) << "the empty picture, same place";
+
+    answers.Then(IDNO);
+    app.m_pMainWnd->RouteCommand(ID_APP_EXIT);
+    ASSERT_EQ(answers.asked.size(), 2u);
+    EXPECT_EQ(answers.asked[1].text, "Save changes to beach.qmf?");
+    EXPECT_FALSE(app.Window()->isVisible());
+}
+
+TEST_F(FileCommands, AFrameworkSaveThatCannotWriteNamesNothingAndSaysTheSaveError) {
+    PutTwoLayers();
+    ScriptedAnswers answers;
+    // The framework's dialog adds no extension either.
+    answers.Then(IDOK, dir.Join("beach"));
+    app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    EXPECT_EQ(Told(answers), std::vector<std::string>{Message(MSG_SAVE_ERROR)});
+    EXPECT_EQ(app.Doc()->GetPathName(), "");
+    EXPECT_EQ(Title(), "Untitled - Quimble");
+    EXPECT_TRUE(dir.List().empty());
+}

@@ -1,0 +1,85 @@
+#pragma once
+// The program started in the folder above the data folder of the build, with its whole editor screen,
+// and a picture put together on its layers as the editor's commands would.
+
+#include "app/ControlIds.h"
+#include "composition/DIBMixer.h"
+#include "controls/ContentKey.h"
+#include "controls/LayerControl.h"
+#include "controls/LayerStrip.h"
+#include "support/Pictures.h"
+#include "support/ShellFixture.h"
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+class PictureScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* res = std::getenv("QUIMBLE_RES_DIR");
+        if (!res || !std::filesystem::exists(std::filesystem::path(res) / "Backg.BMP"))
+            GTEST_SKIP() << "QUIMBLE_RES_DIR names no data folder";
+        m_cwd = std::make_unique<ScopedCwd>(std::filesystem::path(res).parent_path().string());
+        app.LoadStdProfileSettings(4);
+        ASSERT_TRUE(app.Start());
+        view = app.View();
+        mixer = view->GetPictureArea();
+        strip = dynamic_cast<CLayerStrip*>(view->FindControl(IDC_LAYER_STRIP));
+        ASSERT_TRUE(mixer && strip);
+        Settle();
+    }
+
+    static void Settle() {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    // Layer k (0 = the top one) takes picture under a new key, placed at x, y, and the picture area
+    // shows it.
+    void Put(int k, std::unique_ptr<CDIB> picture, int x, int y) {
+        CLayerControl* layer = strip->GetLayer(k);
+        ASSERT_TRUE(layer && layer->SetImage(picture.release()));
+        layer->m_contentKey = NewContentKey();
+        layer->m_changed = true;
+        strip->Refresh(0, TRUE);
+        CDIBSlot* slot = mixer->FindDibSlot(layer->m_contentKey);
+        ASSERT_NE(slot, nullptr);
+        slot->m_x = x, slot->m_y = y;
+        slot->m_changed = 1;
+        slot->m_changedArea = {0, 0, 600, 450};
+        mixer->Recompose(TRUE);
+    }
+    // A picture of two layers: a 300 x 200 red one with a soft-edged alpha companion behind a 120 x 260
+    // blue one with a white (see-through) hole.
+    void PutTwoLayers() {
+        auto back = SolidPicture(300, 200, RGB(200, 30, 20));
+        auto alpha = SolidAlpha(300, 200, 255);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 60; ++x)
+                alpha->GetBits()[std::size_t(y) * alpha->GetStride() + x] = BYTE(4 * x);
+        back->SetAlpha(std::move(alpha));
+        Put(1, std::move(back), 40, 30);
+        auto front = SolidPicture(120, 260, RGB(20, 40, 210));
+        const RECT hole{30, 40, 90, 120};
+        front->Fill(0xFFFFFF, &hole);
+        Put(0, std::move(front), 200, 90);
+    }
+
+    std::string Canvas() const {
+        const CDIB& canvas = mixer->GetCanvas();
+        return std::string(reinterpret_cast<const char*>(canvas.GetBlock()), canvas.GetSize());
+    }
+    const std::string& Message(int key) { return *view->GetMessageTable().FindMessage(key); }
+
+    std::unique_ptr<ScopedCwd> m_cwd;
+    ShellApp app;
+    RecordingView* view = nullptr;
+    CDIBMixer* mixer = nullptr;
+    CLayerStrip* strip = nullptr;
+    TempDir dir;
+};
