@@ -7,36 +7,22 @@
 #include "controls/ContentKey.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
+#include "support/EditorFixture.h"
 #include "support/Pictures.h"
-#include "support/ShellFixture.h"
 #include "support/TempDir.h"
 
-#include <QCoreApplication>
-#include <cstdlib>
-#include <filesystem>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
-class PictureScreen : public ::testing::Test {
+class PictureScreen : public EditorFixture {
 protected:
     void SetUp() override {
-        const char* res = std::getenv("QUIMBLE_RES_DIR");
-        if (!res || !std::filesystem::exists(std::filesystem::path(res) / "Backg.BMP"))
-            GTEST_SKIP() << "QUIMBLE_RES_DIR names no data folder";
-        m_cwd = std::make_unique<ScopedCwd>(std::filesystem::path(res).parent_path().string());
-        app.LoadStdProfileSettings(4);
-        ASSERT_TRUE(app.Start());
-        view = app.View();
+        EditorFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         mixer = view->GetPictureArea();
-        strip = dynamic_cast<CLayerStrip*>(view->FindControl(IDC_LAYER_STRIP));
+        strip = Find<CLayerStrip>(IDC_LAYER_STRIP);
         ASSERT_TRUE(mixer && strip);
-        Settle();
-    }
-
-    static void Settle() {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
     }
 
     // Layer k (0 = the top one) takes picture under a new key, placed at x, y, and the picture area
@@ -76,9 +62,6 @@ protected:
     }
     const std::string& Message(int key) { return *view->GetMessageTable().FindMessage(key); }
 
-    std::unique_ptr<ScopedCwd> m_cwd;
-    ShellApp app;
-    RecordingView* view = nullptr;
     CDIBMixer* mixer = nullptr;
     CLayerStrip* strip = nullptr;
     TempDir dir;

@@ -23,6 +23,7 @@ protected:
         if (!res || !std::filesystem::exists(std::filesystem::path(res) / "Backg.BMP"))
             GTEST_SKIP() << "QUIMBLE_RES_DIR names no data folder";
         m_cwd = std::make_unique<ScopedCwd>(std::filesystem::path(res).parent_path().string());
+        app.LoadStdProfileSettings(4); // the recent-file list, as the program keeps it
         ASSERT_TRUE(app.Start());
         view = app.View();
         Settle();
