@@ -7,6 +7,7 @@
 #include "app/QuimbleDoc.h"
 #include "app/QuimbleResource.h"
 #include "app/QuimbleView.h"
+#include "app/RenderCommand.h"
 #include "app/StartupPicture.h"
 #include "platform/FullPath.h"
 #include "platform/Modal.h"
@@ -18,6 +19,11 @@
 CQuimbleApp::CQuimbleApp() : CWinApp("Quimble") {}
 
 BOOL CQuimbleApp::InitInstance() {
+    // A render writes its files and ends, leaving the settings alone.
+    if (CRenderCommand::IsRequested(m_arguments)) {
+        PostQuitMessage(CRenderCommand().Run(m_arguments, stdout, stderr));
+        return FALSE;
+    }
     SetRegistryKey("Quimble");
     LoadStdProfileSettings(4);
     // The menu, the framework's texts and the view are all made in the language of the command line.
@@ -33,7 +39,15 @@ BOOL CQuimbleApp::InitInstance() {
         return FALSE;
 
     ShowStartupPicture(m_pMainWnd);
+    // As Open would: the document takes the path, or the user is told and the picture stays empty.
+    if (!cmdInfo.m_strFileName.empty() && m_pMainWnd)
+        if (auto* view = dynamic_cast<CQuimbleView*>(m_pMainWnd->GetActiveView()))
+            view->LoadPicture(cmdInfo.m_strFileName.c_str());
     return TRUE;
+}
+
+bool CQuimbleApp::ShowsWindows() const {
+    return !CRenderCommand::IsRequested(m_arguments);
 }
 
 BOOL CQuimbleApp::OnCmdMsg(UINT id) {

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: starts the editor in the language the command line names (or ends at once
-// when the program's pictures are nowhere), and handles About and Open.
+// when the program's pictures are nowhere), loads the layered picture the command line names, and
+// handles About and Open. A command line that asks for a render is done without any window instead.
 
 #include "platform/WinApp.h"
 
@@ -9,6 +10,7 @@ public:
     CQuimbleApp();
 
     BOOL InitInstance() override;
+    bool ShowsWindows() const override;
     BOOL OnCmdMsg(UINT id) override;
     // Shows the start-up picture again.
     void OnAppAbout();

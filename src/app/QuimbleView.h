@@ -65,12 +65,12 @@ private:
 public:
     // The picture area, or none when the screen has not got it.
     CDIBMixer* GetPictureArea() const;
-    // Load: asks for a layered picture file and reads it into the layers. TRUE when it was read; then
-    // the document takes its path, else the user is told.
-    BOOL LoadPicture();
+    // Load: reads the layered picture file path (null: asks for one) into the layers. TRUE when it was
+    // read; then the document takes its path, else the user is told.
+    BOOL LoadPicture(const char* path = nullptr);
     // Save: writes the picture under path (null: asks for a name) as a layered picture file (".qmf") or a
-    // flat bitmap (".bmp"). TRUE when it was written; then the document takes the path, else the user is
-    // told and what the path held stays as it was.
+    // flat picture (".bmp" or ".png"). TRUE when it was written; then the document takes the path, else
+    // the user is told and what the path held stays as it was.
     BOOL SavePicture(const char* path);
     // The printed page: the picture across the printable width, or, for a picture relatively taller than
     // the printable area, across its height, in the picture's proportions.

@@ -14,22 +14,20 @@
 
 namespace {
 const char loadFilter[] = "Quimble file (*.qmf)|*.qmf|All Files (*.*)|*.*||";
-const char saveFilter[] = "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
-
-// The size of the picture at its largest layer picture's: what an export or a print is composed at.
-RECT LargestLayerTarget(const CDIBMixer& mixer) {
-    int width = 0, height = 0;
-    mixer.GetLargestSlotSize(&width, &height);
-    return {0, 0, width, height};
-}
+const char saveFilter[] =
+    "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|PNG file (*.png)|*.png|All Files (*.*)|*.*||";
 } // namespace
 
 CDIBMixer* CQuimbleView::GetPictureArea() const {
     return FindControlAs<CDIBMixer>(IDC_MIXER);
 }
 
-BOOL CQuimbleView::LoadPicture() {
-    if (!PromptForFileName(&m_loadPath, TRUE, nullptr, 0, loadFilter) || m_loadPath.empty())
+BOOL CQuimbleView::LoadPicture(const char* path) {
+    if (path)
+        m_loadPath = path;
+    else if (!PromptForFileName(&m_loadPath, TRUE, nullptr, 0, loadFilter))
+        return FALSE;
+    if (m_loadPath.empty())
         return FALSE;
     CDIBMixer* mixer = GetPictureArea();
     if (!mixer)
@@ -50,14 +48,14 @@ BOOL CQuimbleView::SavePicture(const char* path) {
     CDIBMixer* mixer = GetPictureArea();
     if (!mixer)
         return FALSE;
-    // No extension is added to a typed name, and none but these two, exactly so, says what to write.
-    const std::string extension = SplitPath(m_savePath).extension;
+    // No extension is added to a typed name, and none but these three, exactly so, says what to write.
     ShowWaitCursor();
     BOOL saved = FALSE;
-    if (extension == ".bmp") {
-        const RECT target = LargestLayerTarget(*mixer);
-        saved = mixer->ExportBitmap(m_savePath.c_str(), &target);
-    } else if (extension == ".qmf") {
+    CDIB::FileFormat format = CDIB::bmpFile;
+    if (CDIBMixer::FlatFormatOf(m_savePath, &format)) {
+        const RECT target = mixer->GetLargestSlotTarget();
+        saved = mixer->ExportBitmap(m_savePath.c_str(), &target, format);
+    } else if (SplitPath(m_savePath).extension == ".qmf") {
         saved = mixer->SaveToLayeredFile(m_savePath.c_str());
     }
     ShowArrowCursor();
@@ -105,7 +103,7 @@ void CQuimbleView::PrintPicture(CDC* dc) {
     const RECT destination = PrintDestination(canvas.GetWidth(), canvas.GetHeight(),
                                               dc->GetDeviceCaps(HORZRES), dc->GetDeviceCaps(VERTRES),
                                               dc->GetDeviceCaps(LOGPIXELSX), dc->GetDeviceCaps(LOGPIXELSY));
-    const RECT target = LargestLayerTarget(*mixer);
+    const RECT target = mixer->GetLargestSlotTarget();
     mixer->RenderToDC(dc, &destination, &target);
     ShowArrowCursor();
     // The dialog that started the printing leaves no paint message for the view behind, as it would on

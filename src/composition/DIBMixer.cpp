@@ -298,14 +298,16 @@ BOOL CDIBMixer::RenderToDC(CDC* dc, const RECT* dest, const RECT* target) {
     return TRUE;
 }
 
-BOOL CDIBMixer::ExportBitmap(const char* path, const RECT* target) {
+BOOL CDIBMixer::ExportBitmap(const char* path, const RECT* target, CDIB::FileFormat format, SIZE* written) {
     if (!path || !m_manager || m_canvas.IsEmpty())
         return FALSE;
     const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
     const TargetCanvas state = ComposeForTarget(target);
-    const BOOL written = m_canvas.Save(path, CDIB::callerReportsFailure);
+    if (written)
+        *written = {m_canvas.GetWidth(), m_canvas.GetHeight()};
+    const BOOL saved = m_canvas.Save(path, CDIB::callerReportsFailure, format);
     RestoreCanvas(state, width, height);
-    return written;
+    return saved;
 }
 
 void CDIBMixer::GetLargestSlotSize(int* width, int* height) const {
@@ -315,6 +317,21 @@ void CDIBMixer::GetLargestSlotSize(int* width, int* height) const {
         *width = std::max(*width, slot->GetWidth());
         *height = std::max(*height, slot->GetHeight());
     }
+}
+
+RECT CDIBMixer::GetLargestSlotTarget() const {
+    int width = 0, height = 0;
+    GetLargestSlotSize(&width, &height);
+    return {0, 0, width, height};
+}
+
+bool CDIBMixer::FlatFormatOf(const std::string& path, CDIB::FileFormat* format) {
+    const std::string extension = SplitPath(path).extension;
+    if (extension != ".bmp" && extension != ".png")
+        return false;
+    if (format)
+        *format = extension == ".png" ? CDIB::pngFile : CDIB::bmpFile;
+    return true;
 }
 
 bool CDIBMixer::OnControlEvent(int id, WPARAM) {

@@ -3,8 +3,8 @@
 // layer with content, composes them back to front into a 24-bit canvas the size of its window, and
 // paints it. It follows the layer strip: each layer with content has a slot, found by its content key,
 // that keeps its place while the content moves between layers. The same composition, at the size of the
-// largest layer picture, serves printing and the flat bitmap export. It also shows the help pages over
-// the picture.
+// largest layer picture, serves printing and the flat exports (BMP and PNG). It also shows the help pages
+// over the picture.
 
 #include "composition/BlendTable.h"
 #include "composition/CanvasComposer.h"
@@ -71,11 +71,17 @@ public:
     // Draws the picture onto dc (printing): composed at target's size when one is given, stretched to
     // dest (the window's size when none). 0 without dc, window, manager or canvas.
     BOOL RenderToDC(CDC* dc, const RECT* dest, const RECT* target);
-    // Writes the picture, composed at target's size when one is given, as a BMP file. Returns whether the
-    // file was written; the caller tells the user when it was not.
-    BOOL ExportBitmap(const char* path, const RECT* target);
+    // Writes the picture, composed at target's size when one is given, as a BMP file (or in format), and
+    // the size it was written at to written when asked. Returns whether the file was written; the caller
+    // tells the user when it was not.
+    BOOL ExportBitmap(const char* path, const RECT* target, CDIB::FileFormat format = CDIB::bmpFile,
+                      SIZE* written = nullptr);
     // Raises width and height to the largest slot picture's.
     void GetLargestSlotSize(int* width, int* height) const;
+    // What the flat exports and printing compose at: 0, 0 to the largest slot picture's size.
+    RECT GetLargestSlotTarget() const;
+    // Whether path names a flat picture by its extension, ".bmp" or ".png" exactly so, and which.
+    static bool FlatFormatOf(const std::string& path, CDIB::FileFormat* format);
 
     // The layered picture file (.qmf; DIBMixerFile.cpp). Saving writes every slot, back-most first, with
     // its placement and its layer's picture and alpha companion; 0 without path, manager or canvas, or

@@ -23,6 +23,8 @@ public:
     // Who tells the user that Save could not make its file: Save itself, in an error box, or the caller,
     // which has its own message for the failure (the detail goes to standard error either way).
     enum SaveReport { saveReportsFailure = 0, callerReportsFailure = 1 };
+    // What Save writes: a BMP file, or (for 24-bit images only) a PNG file of the same pixels.
+    enum FileFormat { bmpFile = 0, pngFile = 1 };
     enum CompanionMode {
         companionReplaceFirst = 0, // ihouse -> ihouse / ahouse; house -> iouse / aouse
         companionEnsurePrefix = 1, // Ship -> iShip / aShip; IShip -> IShip / aShip
@@ -42,11 +44,12 @@ public:
     // Files. Load and ReadFrom refuse a file whose header does not describe a block it fits; they keep
     // nothing then. Rows stored top-down are turned into bottom-up order, and rows that the file's offset
     // to the pixels places after a gap follow the colour table directly. ReadFrom catches file errors;
-    // WriteTo passes them on as CFileException.
+    // WriteTo and WritePngTo pass them on as CFileException.
     BOOL Load(const std::string& path, BOOL withAlpha = FALSE);
     BOOL ReadFrom(CFile* file);
-    BOOL Save(const std::string& path, SaveReport report = saveReportsFailure);
+    BOOL Save(const std::string& path, SaveReport report = saveReportsFailure, FileFormat format = bmpFile);
     BOOL WriteTo(CFile* file);
+    BOOL WritePngTo(CFile* file);
     BOOL LoadAlpha();
     // Splits path at its last "/" or "\" (the separator is kept) and derives the image and alpha names.
     static BOOL MakeCompanionNames(const std::string& path, CompanionMode mode, std::string* imageName,

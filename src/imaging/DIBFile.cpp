@@ -6,6 +6,7 @@
 #include "platform/FullPath.h"
 #include "platform/Memory.h"
 #include "platform/Modal.h"
+#include "platform/PngFile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -108,7 +109,13 @@ BOOL CDIB::WriteTo(CFile* file) {
     return TRUE;
 }
 
-BOOL CDIB::Save(const std::string& path, SaveReport report) {
+BOOL CDIB::WritePngTo(CFile* file) {
+    if (!file || !m_block || BitCount() != 24)
+        return FALSE;
+    return WritePng24(file, GetBits(), GetWidth(), GetHeight(), GetStride());
+}
+
+BOOL CDIB::Save(const std::string& path, SaveReport report, FileFormat format) {
     CFile file;
     CFileException error(CFileException::none, path);
     if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &error)) {
@@ -119,8 +126,9 @@ BOOL CDIB::Save(const std::string& path, SaveReport report) {
         return FALSE;
     }
     try {
-        // An empty image writes nothing; dropping the new file keeps what the path held before.
-        if (!WriteTo(&file)) {
+        // An image that writes nothing (an empty one, or one PNG cannot take) leaves no file: dropping
+        // the new file keeps what the path held before.
+        if (!(format == pngFile ? WritePngTo(&file) : WriteTo(&file))) {
             file.Abort();
             return FALSE;
         }

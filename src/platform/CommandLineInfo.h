@@ -14,4 +14,11 @@ public:
     virtual void ParseParam(const char* param, BOOL flag, BOOL last) = 0;
 
     void ParseArguments(const std::vector<std::string>& arguments);
+
+protected:
+    // The argument being parsed as it was given, switch marker and all (an absolute path starts with "/").
+    const std::string& GetArgument() const { return m_argument; }
+
+private:
+    std::string m_argument;
 };

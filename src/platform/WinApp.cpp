@@ -53,6 +53,8 @@ CWinApp::~CWinApp() {
 int CWinApp::Run(int argc, char** argv) {
     m_arguments.assign(argv + std::min(argc, 1), argv + argc);
     if (!QApplication::instance()) {
+        if (!ShowsWindows())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         static int qtArgc = 1;
         static char* qtArgv[] = {argv && argc > 0 ? argv[0] : const_cast<char*>("quimble"), nullptr};
         m_qapp = std::make_unique<QApplication>(qtArgc, qtArgv);

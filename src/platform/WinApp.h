@@ -34,6 +34,9 @@ public:
 
     // FALSE ends the program at once.
     virtual BOOL InitInstance();
+    // Whether this run shows windows; asked once the arguments are kept, before the platform starts. A
+    // run that shows none starts the platform without a screen, so that it needs no display.
+    virtual bool ShowsWindows() const { return true; }
     // Writes the recent-file list back; returns the exit code.
     virtual int ExitInstance();
 

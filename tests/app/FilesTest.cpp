@@ -7,9 +7,11 @@
 #include <QMainWindow>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 namespace {
-const char saveFilter[] = "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
+const char saveFilter[] =
+    "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|PNG file (*.png)|*.png|All Files (*.*)|*.*||";
 const char loadFilter[] = "Quimble file (*.qmf)|*.qmf|All Files (*.*)|*.*||";
 
 class FileCommands : public PictureScreen {
@@ -51,10 +53,13 @@ TEST_F(FileCommands, SaveWritesTheFormatItsExactExtensionAsksAndOnFailureSaysSoO
         const char* name;
         bool written;
     } cases[] = {
-        {"picture", false},                                       // no extension is added to a typed name
-        {"picture.BMP", false},                                   // extensions are compared exactly
-        {"picture.qmf.txt", false},  {"gone/picture.bmp", false}, // a folder that is not there
-        {"gone/picture.qmf", false}, {"picture.bmp", true},       {"picture.qmf", true},
+        {"picture", false},     // no extension is added to a typed name
+        {"picture.BMP", false}, // extensions are compared exactly
+        {"picture.PNG", false},      {"picture.qmf.txt", false},
+        {"gone/picture.bmp", false}, // a folder that is not there
+        {"gone/picture.png", false}, {"gone/picture.qmf", false},
+        {"picture.bmp", true},       {"picture.png", true},
+        {"picture.qmf", true},
     };
     for (const auto& c : cases) {
         const std::string path = dir.Join(c.name);
@@ -65,9 +70,11 @@ TEST_F(FileCommands, SaveWritesTheFormatItsExactExtensionAsksAndOnFailureSaysSoO
             << c.name;
         EXPECT_EQ(app.Doc()->GetPathName(), c.written ? path : pathBefore) << c.name;
     }
-    EXPECT_EQ(dir.List(), (std::vector<std::string>{"picture.bmp", "picture.qmf"})) << "nothing left beside";
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{"picture.bmp", "picture.png", "picture.qmf"}))
+        << "nothing left beside";
     EXPECT_EQ(Title(), "picture.qmf - Quimble");
-    EXPECT_EQ(Recent(), (std::vector<std::string>{dir.Join("picture.qmf"), dir.Join("picture.bmp")}));
+    EXPECT_EQ(Recent(), (std::vector<std::string>{dir.Join("picture.qmf"), dir.Join("picture.png"),
+                                                  dir.Join("picture.bmp")}));
 
     // The flat bitmap has the size of the largest layer picture, whatever the window's.
     CDIB flat;
@@ -86,6 +93,33 @@ TEST_F(FileCommands, SaveWritesTheFormatItsExactExtensionAsksAndOnFailureSaysSoO
     EXPECT_EQ(answers.asked[0].kind, ModalKind::SaveFile);
     EXPECT_EQ(answers.asked[0].filter, saveFilter);
     EXPECT_EQ(answers.asked[0].fileName, dir.Join("picture.qmf"));
+}
+
+TEST_F(FileCommands, APngHoldsTheSamePixelsAsTheBitmapOfTheSamePicture) {
+    const struct {
+        const char* what;
+        std::function<void()> put;
+    } pictures[] = {
+        {"two layers, one with soft edges", [this] { PutTwoLayers(); }},
+        // Rows of an odd width are padded in a bitmap and not in a PNG.
+        {"odd width, mirrored",
+         [this] {
+             auto picture = SolidPicture(173, 91, RGB(10, 120, 240));
+             for (int x = 0; x < 173; ++x)
+                 SetPixelAt(*picture, x, x % 91, RGB(250, 200, 0));
+             picture->SetMirrorHorizontal(1);
+             Put(0, std::move(picture), 5, 7);
+         }},
+        {"no layer at all", [] {}},
+    };
+    for (const auto& p : pictures) {
+        strip->ClearAllLayers();
+        strip->Refresh(0, TRUE);
+        p.put();
+        ASSERT_TRUE(SaveAs(dir.Join("flat.bmp"))) << p.what;
+        ASSERT_TRUE(SaveAs(dir.Join("flat.png"))) << p.what;
+        EXPECT_TRUE(PngMatchesBmp(dir.Join("flat.png"), dir.Join("flat.bmp"))) << p.what;
+    }
 }
 
 TEST_F(FileCommands, ALayeredFileLoadsBackIntoTheSamePictureAndNamesTheDocument) {

@@ -11,6 +11,7 @@
 #include "support/Pictures.h"
 #include "support/TempDir.h"
 
+#include <QImage>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,25 @@ protected:
         const RECT hole{30, 40, 90, 120};
         front->Fill(0xFFFFFF, &hole);
         Put(0, std::move(front), 200, 90);
+    }
+
+    // Whether the PNG file png decodes to the pixels of the BMP file bmp, pixel for pixel.
+    static ::testing::AssertionResult PngMatchesBmp(const std::string& png, const std::string& bmp) {
+        const QImage decoded(QString::fromStdString(png), "PNG");
+        CDIB flat;
+        if (decoded.isNull() || !flat.Load(bmp))
+            return ::testing::AssertionFailure() << "cannot read " << png << " or " << bmp;
+        if (decoded.width() != flat.GetWidth() || decoded.height() != flat.GetHeight())
+            return ::testing::AssertionFailure()
+                   << "sizes differ: " << decoded.width() << " x " << decoded.height() << " against "
+                   << flat.GetWidth() << " x " << flat.GetHeight();
+        for (int y = 0; y < decoded.height(); ++y)
+            for (int x = 0; x < decoded.width(); ++x) {
+                const QRgb p = decoded.pixel(x, y);
+                if (RGB(qRed(p), qGreen(p), qBlue(p)) != PixelAt(flat, x, y))
+                    return ::testing::AssertionFailure() << "pixel " << x << ", " << y << " differs";
+            }
+        return ::testing::AssertionSuccess();
     }
 
     std::string Canvas() const {

@@ -70,7 +70,8 @@ TEST(Save, SaveButtonAsksWithTheEditorsFiltersAndDocumentWithoutViewFails) {
     app.View()->OnControlEvent(IDC_SAVE, 0);
     ASSERT_EQ(answers.asked.size(), 1u);
     EXPECT_EQ(answers.asked[0].filter,
-              "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||");
+              "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|PNG file (*.png)|*.png|All Files "
+              "(*.*)|*.*||");
     EXPECT_EQ(answers.asked[0].style, 0x880006u);
     EXPECT_EQ(answers.asked[0].fileName, "");
 
