@@ -129,7 +129,11 @@ void CQuimbleView::RealizeViewPalette(CWnd* focusWnd) {
 void CQuimbleView::OnInitialUpdate() {
     CView::OnInitialUpdate();
     CheckDisplay();
+    // The first paint lays the controls out and draws them: what they would draw while they are made
+    // would be drawn again, on surfaces made at sizes soon left.
+    SetDrawingEnabled(false);
     BuildEditorScreen();
+    SetDrawingEnabled(true);
 }
 
 BOOL CQuimbleView::BuildEditorScreen() {
@@ -192,8 +196,8 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
         return true;
     }
     case ScreenKind::ThumbStrip: {
-        auto* strip = Make<CThumbStrip>(this, id, place.rect, 0, MakeFullPath(FIRST_THUMB_FOLDER).c_str(),
-                                        nullptr, thumbStripM, thumbStripG);
+        // Empty until the screen has shown: its first folder follows the first full paint.
+        auto* strip = Make<CThumbStrip>(this, id, place.rect, 0, nullptr, nullptr, thumbStripM, thumbStripG);
         if (!strip)
             return false;
         for (int k = 0; k < THUMB_CELL_COUNT; ++k)
@@ -215,11 +219,18 @@ void CQuimbleView::OnDraw(CDC* dc) {
         return;
     }
     SetDrawingEnabled(true);
-    if (!m_firstPaintDone)
+    if (!m_firstPaintDone) {
+        m_firstPaintDone = true;
         Invalidate(TRUE);
-    else
-        ReportFirstPaint();
-    m_firstPaintDone = true;
+        return;
+    }
+    ReportFirstPaint();
+    if (!m_firstFolderShown) {
+        m_firstFolderShown = true;
+        // Listing the first folder and reading its first pictures for the thumbnails would hold the
+        // screen back: the thumbnails follow it at once instead.
+        PostCall([this] { ShowContentFolder(IDC_BACKGROUNDS); });
+    }
 }
 
 BOOL CQuimbleView::OnEraseBkgnd(CDC* dc) {

@@ -60,6 +60,7 @@ private:
     bool BuildControl(const ScreenPlace& place);
 
     bool m_firstPaintDone = false;
+    bool m_firstFolderShown = false;
 
     // The file and print commands (QuimbleViewFiles.cpp).
 public:

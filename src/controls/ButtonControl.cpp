@@ -123,7 +123,7 @@ int CButtonControl::GetBand() const {
 void CButtonControl::Draw(const RECT* area) {
     // A button with a caption shows the platform's own face.
     CWnd* wnd = GetWindow();
-    if (!wnd || !(m_flags & CTL_OWNER_DRAWN))
+    if (!wnd || !(m_flags & CTL_OWNER_DRAWN) || !IsDrawingEnabled())
         return;
     CDC* dc = wnd->GetDC();
     if (!dc)
@@ -137,8 +137,7 @@ void CButtonControl::Draw(const RECT* area) {
         RECT dest = {0, 0, size.Width(), size.Height()};
         if (m_flags & CTL_KEEP_ASPECT)
             FitAspect(source, dest);
-        if (IsDrawingEnabled())
-            m_image->Draw(dc, &dest, &source, m_manager->GetPalette(), FALSE);
+        m_image->Draw(dc, &dest, &source, m_manager->GetPalette(), FALSE);
     }
     wnd->ReleaseDC(dc);
 }

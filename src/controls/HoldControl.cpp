@@ -117,23 +117,18 @@ bool CHoldControl::SetOverlayFromFile(const char* path) {
 
 void CHoldControl::Draw(const RECT* area) {
     CWnd* wnd = GetWindow();
-    if (!wnd)
+    // Nothing to draw while drawing is off: not even a context is asked for, so that no surface is made.
+    if (!wnd || !m_manager || !IsDrawingEnabled())
         return;
     CDC* dc = wnd->GetDC();
     if (!dc)
         return;
-    if (!m_manager) {
-        wnd->ReleaseDC(dc);
-        return;
-    }
-    const bool drawing = IsDrawingEnabled();
     const RECT& size = area ? *area : m_rect;
     RECT frame = {0, 0, size.Width(), size.Height()};
     RECT field = {m_marginX, m_marginY, frame.right - m_marginX, frame.bottom - m_marginY};
     const CDIB* shape = m_image ? m_image : m_thumbnail.get();
     const RECT aspect = shape ? RECT{0, 0, shape->GetWidth(), shape->GetHeight()} : emptyAspect;
-    if (drawing)
-        dc->FillSolidRect(field, fieldColour);
+    dc->FillSolidRect(field, fieldColour);
     if (m_flags & CTL_PRESSED)
         OffsetRect(field, -1, 1);
     const CDIB* picture = m_image;
@@ -145,21 +140,18 @@ void CHoldControl::Draw(const RECT* area) {
         if (m_flags & CTL_KEEP_ASPECT)
             FitAspect(aspect, field);
         const RECT source = {0, 0, picture->GetWidth(), picture->GetHeight()};
-        if (drawing)
-            picture->Draw(dc, &field, &source, m_manager->GetPalette(), TRUE);
+        picture->Draw(dc, &field, &source, m_manager->GetPalette(), TRUE);
     }
-    if (drawing) {
-        if (m_flags & CTL_PRESSED) {
-            dc->DrawEdge(&frame, EDGE_RAISED, BF_RECT);
-            InflateRect(frame, -(m_marginX >> 1), -(m_marginY >> 1));
-            dc->DrawEdge(&frame, EDGE_SUNKEN, BF_RECT);
-        } else if (m_flags & CTL_HOT) {
-            dc->DrawEdge(&frame, EDGE_RAISED, BF_RECT);
-        } else if (m_flags & CTL_ENABLED) {
-            dc->DrawEdge(&frame, EDGE_ETCHED, BF_RECT);
-        } else if (m_flags & CTL_DISABLED) {
-            dc->DrawEdge(&frame, EDGE_SUNKEN, BF_RECT);
-        }
+    if (m_flags & CTL_PRESSED) {
+        dc->DrawEdge(&frame, EDGE_RAISED, BF_RECT);
+        InflateRect(frame, -(m_marginX >> 1), -(m_marginY >> 1));
+        dc->DrawEdge(&frame, EDGE_SUNKEN, BF_RECT);
+    } else if (m_flags & CTL_HOT) {
+        dc->DrawEdge(&frame, EDGE_RAISED, BF_RECT);
+    } else if (m_flags & CTL_ENABLED) {
+        dc->DrawEdge(&frame, EDGE_ETCHED, BF_RECT);
+    } else if (m_flags & CTL_DISABLED) {
+        dc->DrawEdge(&frame, EDGE_SUNKEN, BF_RECT);
     }
     wnd->ReleaseDC(dc);
 }

@@ -80,38 +80,33 @@ void CLayerControl::Rescale() {
 
 void CLayerControl::Draw(const RECT* area) {
     CWnd* wnd = GetWindow();
-    if (!wnd)
+    if (!wnd || !IsDrawingEnabled())
         return;
     CDC* dc = wnd->GetDC();
     if (!dc)
         return;
-    const bool drawing = IsDrawingEnabled();
     const RECT& place = area ? *area : m_rect;
     const LONG h = place.Height();
     const LONG g = ThumbnailWidth(h);
     const RECT thumbnail = {place.left, place.top, place.left + g, place.top + h};
     RECT text = {g + h, 0, place.Width(), h};
     const LONG toggleWidth = m_toggle ? m_toggle->m_rect.Width() : 0;
-    if (drawing) {
-        dc->FillSolidRect(text, (m_flags & CTL_SELECTED) ? selectedField : normalField);
-        if (m_flags & CTL_HOT) {
-            dc->DrawEdge(&text, EDGE_RAISED, BF_RECT);
-            dc->SetTextColor(hotText);
-        } else if (m_flags & CTL_ENABLED) {
-            dc->DrawEdge(&text, EDGE_SUNKEN, BF_RECT);
-            dc->SetTextColor(enabledText);
-        }
-        if (m_flags & CTL_SELECTED)
-            dc->SetTextColor(selectedText);
+    dc->FillSolidRect(text, (m_flags & CTL_SELECTED) ? selectedField : normalField);
+    if (m_flags & CTL_HOT) {
+        dc->DrawEdge(&text, EDGE_RAISED, BF_RECT);
+        dc->SetTextColor(hotText);
+    } else if (m_flags & CTL_ENABLED) {
+        dc->DrawEdge(&text, EDGE_SUNKEN, BF_RECT);
+        dc->SetTextColor(enabledText);
     }
+    if (m_flags & CTL_SELECTED)
+        dc->SetTextColor(selectedText);
     if (!m_label.empty()) {
         const SIZE extent = dc->GetTextExtent(m_label);
         InflateRect(text, -2, -2);
-        if (drawing) {
-            dc->SetBkMode(TRANSPARENT);
-            dc->ExtTextOut(toggleWidth + g + 8, (text.bottom - text.top - extent.cy) >> 1, ETO_CLIPPED, &text,
-                           m_label);
-        }
+        dc->SetBkMode(TRANSPARENT);
+        dc->ExtTextOut(toggleWidth + g + 8, (text.bottom - text.top - extent.cy) >> 1, ETO_CLIPPED, &text,
+                       m_label);
     }
     CHoldControl::Draw(&thumbnail);
     if (m_toggle)

@@ -40,6 +40,28 @@ std::unique_ptr<BYTE[]> NewIndexedBlock(const BITMAPINFOHEADER& like, const CPal
         table[i] = {entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0};
     return block;
 }
+
+// Whether an 8-bit image (its header, then its table) already has exactly the palette as its full table,
+// map (the nearest entry for each table entry) changing no index. A shared picture is mapped each time it
+// is handed out; once it is, mapping again changes nothing. With a full table every index lies inside
+// it, so the rows need no look.
+bool IsLaidOutAs(const BYTE* block, UINT colours, const CPalette& palette,
+                 const std::array<BYTE, maxColours>& map) {
+    BITMAPINFOHEADER h;
+    std::memcpy(&h, block, infoHeaderSize);
+    if (h.biSize != infoHeaderSize || colours != maxColours || palette.GetEntryCount() != int(maxColours))
+        return false;
+    std::array<PALETTEENTRY, maxColours> entries{};
+    palette.GetPaletteEntries(0, maxColours, entries.data());
+    const auto* table = reinterpret_cast<const RGBQUAD*>(block + infoHeaderSize);
+    for (UINT i = 0; i < maxColours; ++i) {
+        const PALETTEENTRY& e = entries[i];
+        const RGBQUAD& t = table[i];
+        if (map[i] != i || t.rgbRed != e.peRed || t.rgbGreen != e.peGreen || t.rgbBlue != e.peBlue)
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 BOOL CDIB::CreatePalette(CPalette* palette) const {
@@ -72,6 +94,8 @@ BOOL CDIB::MapToPalette(const CPalette* palette) {
     for (UINT i = 0; i < colours; ++i)
         map[i] =
             BYTE(palette->GetNearestPaletteIndex(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue)));
+    if (bits == 8 && IsLaidOutAs(m_block.get(), NumColors(), *palette, map))
+        return TRUE;
     // The result is laid out anew as an 8-bit image whose table is exactly the palette, so the rows
     // start where the header says whatever the palette's size, and a 4-bit image can take indexes
     // beyond 15.

@@ -9,6 +9,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
 CView::CView() = default;
 
@@ -80,14 +81,16 @@ BOOL CView::OnCmdMsg(UINT id) {
 }
 
 void CView::PostCommand(UINT id) {
-    QWidget* widget = GetQWidget();
-    if (!widget)
-        return;
-    // The widget is the receiver, so a command still queued when the view goes is dropped with it.
-    QTimer::singleShot(0, widget, [this, id] {
+    PostCall([this, id] {
         if (!(m_pFrame && m_pFrame->RouteCommand(id)))
             OnCmdMsg(id);
     });
+}
+
+void CView::PostCall(std::function<void()> call) {
+    // The widget is the receiver, so a call still queued when the view goes is dropped with it.
+    if (QWidget* widget = GetQWidget())
+        QTimer::singleShot(0, widget, std::move(call));
 }
 
 void CView::OnPaint() {

@@ -5,6 +5,8 @@
 #include "platform/CmdTarget.h"
 #include "platform/Wnd.h"
 
+#include <functional>
+
 class CDC;
 class CDocument;
 class CFrameWnd;
@@ -39,6 +41,9 @@ public:
     // Sends a command to this view later, from the event loop, as a menu would: the view has it first,
     // then its document, its frame and the application.
     void PostCommand(UINT id);
+    // Runs call later, from the event loop, once what is waiting now (a paint, say) has been handled;
+    // dropped when the view goes first.
+    void PostCall(std::function<void()> call);
 
     void OnPaint() override;
 

@@ -68,8 +68,6 @@ void CWnd::Impl::Attach(QWidget* w, DWORD style, const RECT& rect, CWnd* parentW
     w->setAttribute(Qt::WA_NoMousePropagation);
     w->setGeometry(rect.left, rect.top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
     surface = std::make_shared<WndSurface>();
-    surface->image = QImage(w->size(), QImage::Format_RGB32);
-    surface->image.fill(w->palette().color(QPalette::Window));
     if (ownSurface) {
         // The surface is the whole picture: Qt need not clear behind it.
         w->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -109,6 +107,14 @@ void CWnd::Impl::Destroy() {
     paintPending = erasePending = false;
 }
 
+QImage* CWnd::Impl::Surface() {
+    if (surface->image.isNull() && widget && !widget->size().isEmpty()) {
+        surface->image = QImage(widget->size(), QImage::Format_RGB32);
+        surface->image.fill(widget->palette().color(QPalette::Window));
+    }
+    return &surface->image;
+}
+
 void CWnd::Impl::Invalidate(bool erase) {
     if (!widget)
         return;
@@ -130,7 +136,7 @@ void CWnd::Impl::RunPaintMessage() {
     if (erasePending) {
         erasePending = false;
         std::shared_ptr<WndSurface> target = surface;
-        std::unique_ptr<CDC> dc = CDC::ForImage(&target->image);
+        std::unique_ptr<CDC> dc = CDC::ForImage(Surface());
         self->OnEraseBkgnd(dc.get());
     }
     if (Alive(guard))
@@ -146,11 +152,12 @@ void CWnd::Impl::Paint(const QRect& area) {
     if (!Alive(guard))
         return;
     QPainter painter(widget);
-    painter.drawImage(area, surface->image, area);
+    painter.drawImage(area, *Surface(), area);
 }
 
 void CWnd::Impl::Resized(const QSize& size) {
-    if (size != surface->image.size()) {
+    // Pixels not made yet are made at the new size when first used.
+    if (!surface->image.isNull() && size != surface->image.size()) {
         auto resized = std::make_shared<WndSurface>();
         resized->image = QImage(size, QImage::Format_RGB32);
         // A window without area (a control not yet laid out) has nothing to keep.
@@ -377,7 +384,7 @@ CDC* CWnd::GetDC() {
     if (!d->widget)
         return nullptr;
     // Inside a paint the surface is copied right after; otherwise the screen needs a fresh copy.
-    return CDC::ForImage(&d->surface->image,
+    return CDC::ForImage(d->Surface(),
                          [surface = d->surface, widget = d->widget] {
                              if (widget && !surface->inPaint)
                                  widget->update();

@@ -36,6 +36,10 @@ struct CWnd::Impl {
     // Deletes the widget (and with it its children) after cutting the link to this object.
     void Destroy();
 
+    // The surface's pixels, made at the window's size on first use (none while it has no area): a window
+    // is placed and sized several times before anything is drawn, and a window that paints itself
+    // never needs them.
+    QImage* Surface();
     void Invalidate(bool erase);
     // The paint message: erase when asked, then OnPaint, into the surface.
     void RunPaintMessage();

@@ -158,6 +158,22 @@ TEST_F(EditorScreen, TheThumbStripShowsTheFirstFourBackgroundsAndStepsThroughThe
     }
 }
 
+TEST(EditorScreenBuild, TheFirstThumbnailsFollowTheFirstFullPaint) {
+    const char* res = std::getenv("QUIMBLE_RES_DIR");
+    if (!res || !fs::exists(fs::path(res) / "Backg.BMP"))
+        GTEST_SKIP() << "QUIMBLE_RES_DIR names no data folder";
+    ScopedCwd cwd(fs::path(res).parent_path().string());
+    ShellApp app;
+    ASSERT_TRUE(app.Start());
+    const auto* first = app.View()->FindControlAs<CHoldControl>(IDC_THUMB_CELL1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetImage(), nullptr) << "nothing read before the screen has shown";
+    Settle();
+    ASSERT_NE(first->GetImage(), nullptr);
+    EXPECT_EQ(first->GetImage()->GetName(),
+              MakeFullPath("res/bckgnds/" + FirstPictures(fs::path(res) / "bckgnds", 1)[0]));
+}
+
 TEST(EditorScreenBuild, StopsAtTheFirstMissingPictureAndNamesIt) {
     const char* resEnv = std::getenv("QUIMBLE_RES_DIR");
     if (!resEnv || !fs::exists(fs::path(resEnv) / "Backg.BMP"))

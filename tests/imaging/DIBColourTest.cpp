@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <QImage>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,6 +69,25 @@ TEST(DIBColour, ConvertTo8BitTakesOnlyTrueColourAndKeepsTheImageItself) {
     EXPECT_EQ(dib.GetSize(), 40u + 12 + 8);
     EXPECT_EQ(dib.GetName(), "kept");
     EXPECT_EQ(At(dib, 0, 0) * 100 + At(dib, 2, 1) * 10 + At(dib, 1, 0), 102u);
+}
+
+TEST(DIBColour, MappingAgainToTheSamePaletteKeepsThePicture) {
+    // A shared picture is mapped each time it is handed out.
+    CDIB dib;
+    MakeGrey(dib, 5, 2);
+    auto ramp = MakePalette(GreyRamp());
+    const BYTE* block = dib.GetBlock();
+    ASSERT_TRUE(dib.MapToPalette(ramp.get()));
+    EXPECT_EQ(dib.GetBlock(), block) << "laid out as the palette already: nothing is made anew";
+    EXPECT_EQ(At(dib, 4, 1), 42u);
+
+    // The same colours in another order are mapped.
+    std::vector<COLORREF> reversed = GreyRamp();
+    std::reverse(reversed.begin(), reversed.end());
+    ASSERT_TRUE(dib.MapToPalette(MakePalette(reversed).get()));
+    EXPECT_EQ(At(dib, 4, 1), 255u - 42);
+    ASSERT_TRUE(dib.MapToPalette(ramp.get()));
+    EXPECT_EQ(At(dib, 4, 1), 42u);
 }
 
 TEST(DIBColour, ScalerWeighsSamplesOneScaleStepApartWithAPlainAverage) {
