@@ -133,8 +133,13 @@ xd_type_text() {
 
 # Answers the file dialog that command id $1 opens with the full path $2.
 xd_file_dialog() {
+    local dialog
     xd_click "$1"
-    xd_wait_dialog "file name for $2" >/dev/null
+    dialog=$(xd_wait_dialog "file name for $2")
+    # Keys sent before the dialog has the focus would go elsewhere; the name field may hold the last name.
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.2
+    xdotool key ctrl+a
     xdotool type --delay 5 "$2"
     xdotool key Return
     xd_wait_no_dialog "file name for $2"
