@@ -4,24 +4,11 @@
 // update. The last line sets the peak against the 150 MB target.
 
 #include "TenLayerScreen.h"
+#include "platform/FirstPaintReport.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <string>
-
-namespace {
-// The peak resident memory so far in MB, or -1 when /proc cannot tell.
-double PeakResidentMb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::atof(line.c_str() + 6) / 1024.0;
-    return -1;
-}
-} // namespace
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM"))

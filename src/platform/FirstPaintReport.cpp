@@ -33,17 +33,16 @@ double SinceProcessStart() {
     const double started = std::strtod(field.c_str(), nullptr) * 1000.0 / double(ticks);
     return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6 - started;
 }
+} // namespace
 
-// The peak resident memory in kB, or -1.
-long PeakResident() {
+double PeakResidentMb() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
         if (line.rfind("VmHWM:", 0) == 0)
-            return std::atol(line.c_str() + 6);
+            return std::atof(line.c_str() + 6) / 1024.0;
     return -1;
 }
-} // namespace
 
 void ReportFirstPaint() {
     static bool reported = false;
@@ -54,7 +53,7 @@ void ReportFirstPaint() {
     // The paint of the children of the view finishes in the same round of events; the report follows it.
     QTimer::singleShot(0, [] {
         std::printf("first paint: %.0f ms after the process started, peak resident %.1f MB\n",
-                    SinceProcessStart(), double(PeakResident()) / 1024.0);
+                    SinceProcessStart(), PeakResidentMb());
         std::fflush(stdout);
         // Ends at once: a measuring run leaves no settings behind and does not wait for the start-up picture.
         std::_Exit(0);

@@ -4,3 +4,6 @@
 // standard output, and the program ends there. Without it, nothing happens.
 
 void ReportFirstPaint();
+// The peak resident memory of this process so far in MB (VmHWM of /proc/self/status), or -1 when /proc
+// cannot tell.
+double PeakResidentMb();
