@@ -35,3 +35,18 @@ private:
     }
     std::map<std::string, double> m_cpu, m_real;
 };
+
+// Registers fn under name, run nine times in milliseconds with only the aggregates shown (the median
+// among them, which the reporter keeps).
+template <class Fn> benchmark::internal::Benchmark* RegisterMedian(const std::string& name, Fn fn) {
+    return benchmark::RegisterBenchmark(name.c_str(), fn)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(9)
+        ->ReportAggregatesOnly(true);
+}
+
+// Runs the registered benchmarks (those the command line selects) into reporter.
+inline void RunBenchmarks(int* argc, char** argv, MedianReporter& reporter) {
+    benchmark::Initialize(argc, argv);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+}

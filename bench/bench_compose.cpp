@@ -157,15 +157,10 @@ int main(int argc, char** argv) {
     for (auto [w, h] : sizes) {
         for (auto [name, fn] :
              {std::pair{"quimble", &ComposeQuimble}, std::pair{"qpainter", &ComposeQPainter}})
-            benchmark::RegisterBenchmark(name, fn)
-                ->Args({w, h})
-                ->Unit(benchmark::kMillisecond)
-                ->Repetitions(9)
-                ->ReportAggregatesOnly(true);
+            RegisterMedian(name, fn)->Args({w, h});
     }
-    benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunBenchmarks(&argc, argv, reporter);
     for (auto [w, h] : sizes) {
         auto median = [&](std::string name) {
             name.append("/").append(std::to_string(w)).append("/").append(std::to_string(h));

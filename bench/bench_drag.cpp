@@ -51,18 +51,10 @@ int main(int argc, char** argv) {
     TenLayerScreen screen;
     theScreen = &screen;
     for (int place : {middleLayer, backLayer})
-        benchmark::RegisterBenchmark("drag_step", DragStep)
-            ->Arg(place)
-            ->Unit(benchmark::kMillisecond)
-            ->Repetitions(9)
-            ->ReportAggregatesOnly(true);
-    benchmark::RegisterBenchmark("whole_picture", WholePicture)
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(9)
-        ->ReportAggregatesOnly(true);
-    benchmark::Initialize(&argc, argv);
+        RegisterMedian("drag_step", DragStep)->Arg(place);
+    RegisterMedian("whole_picture", WholePicture);
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunBenchmarks(&argc, argv, reporter);
     const double whole = reporter.Cpu("whole_picture");
     for (auto [place, name] :
          {std::pair{middleLayer, "a 300 x 250 layer"}, std::pair{backLayer, "the back-most layer"}}) {

@@ -190,13 +190,9 @@ int main(int argc, char** argv) {
     Data();
     for (const Operation& op : operations)
         for (auto [side, fn] : {std::pair{"quimble ", op.quimble}, std::pair{"qt ", op.qt}})
-            benchmark::RegisterBenchmark((side + std::string(op.name)).c_str(), fn)
-                ->Unit(benchmark::kMillisecond)
-                ->Repetitions(9)
-                ->ReportAggregatesOnly(true);
-    benchmark::Initialize(&argc, argv);
+            RegisterMedian(side + std::string(op.name), fn);
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunBenchmarks(&argc, argv, reporter);
     for (const Operation& op : operations) {
         const double ours = reporter.Real("quimble " + std::string(op.name));
         const double theirs = reporter.Real("qt " + std::string(op.name));

@@ -126,13 +126,9 @@ int main(int argc, char** argv) {
                                                                         {"load layered", LoadLayered},
                                                                         {"read plain", ReadPlain}};
     for (auto [name, fn] : runs)
-        benchmark::RegisterBenchmark(name, fn)
-            ->Unit(benchmark::kMillisecond)
-            ->Repetitions(9)
-            ->ReportAggregatesOnly(true);
-    benchmark::Initialize(&argc, argv);
+        RegisterMedian(name, fn);
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunBenchmarks(&argc, argv, reporter);
     const double mb = bytes.size() / 1048576.0;
     const std::pair<const char*, const char*> pairs[] = {{"save layered", "write plain"},
                                                          {"load layered", "read plain"}};

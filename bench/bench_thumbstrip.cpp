@@ -102,13 +102,9 @@ int main(int argc, char** argv) {
     using Measure = void (*)(benchmark::State&);
     for (auto [name, fn] : {std::pair<const char*, Measure>{"thumb strip step", Step},
                             std::pair<const char*, Measure>{"every cell set anew", EveryCellSetAnew}})
-        benchmark::RegisterBenchmark(name, fn)
-            ->Unit(benchmark::kMillisecond)
-            ->Repetitions(9)
-            ->ReportAggregatesOnly(true);
-    benchmark::Initialize(&argc, argv);
+        RegisterMedian(name, fn);
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunBenchmarks(&argc, argv, reporter);
     const double step = reporter.Real("thumb strip step"), anew = reporter.Real("every cell set anew");
     if (step > 0 && anew > 0)
         std::printf("Thumb strip step, 1024x768 pictures: %.3f ms (%s 10 ms); ratio %.2f against every "
