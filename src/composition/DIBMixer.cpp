@@ -9,8 +9,6 @@
 #include "platform/Modal.h"
 #include "platform/Screen.h"
 #include "platform/WaitForClick.h"
-#include <algorithm>
-#include <new>
 #include <string>
 
 namespace {
@@ -22,15 +20,6 @@ bool IsOn(const CButtonControl* button) {
 
 bool Is(const CButtonControl* button, int id) {
     return button && button->GetId() == id;
-}
-
-SlotPlacement PlacementOf(const CDIBSlot& slot) {
-    return {slot.m_x, slot.m_y, slot.m_width, slot.m_height};
-}
-
-// Grows rect by the area the slot covers.
-void Unite(RECT* rect, const CDIBSlot& slot) {
-    CLayerStrip::UniteSlotArea(rect, PlacementOf(slot));
 }
 } // namespace
 
@@ -91,65 +80,6 @@ void CDIBMixer::Draw(const RECT*) {
     ReleaseDC(dc);
 }
 
-BOOL CDIBMixer::AddDibSlot(std::unique_ptr<CDIBSlot> slot) {
-    if (!slot)
-        return FALSE;
-    try {
-        m_slots.push_back(std::move(slot));
-    } catch (const std::bad_alloc&) {
-        AfxMessageBox("Error: could not add a dibslot to the dibmixer");
-        return FALSE;
-    }
-    return TRUE;
-}
-
-CDIBSlot* CDIBMixer::FindDibSlot(std::uint32_t key, int* index) const {
-    if (key == 0)
-        return nullptr;
-    // Places are empty only while the slots follow the strip.
-    for (std::size_t i = 0; i < m_slots.size(); ++i) {
-        if (m_slots[i] && m_slots[i]->m_key == key) {
-            if (index)
-                *index = int(i);
-            return m_slots[i].get();
-        }
-    }
-    return nullptr;
-}
-
-void CDIBMixer::SelectDibSlot(CDIBSlot* slot) {
-    if (slot) {
-        m_selectedSlot = slot;
-        m_flags |= CMX_SLOT_SELECTED;
-    } else {
-        ForgetSelectedSlot();
-    }
-    Recompose(TRUE);
-}
-
-void CDIBMixer::ForgetSelectedSlot() {
-    m_selectedSlot = nullptr;
-    SwitchOff(m_moveButton);
-    SwitchOff(m_textButton);
-    m_flags &= ~CMX_SLOT_SELECTED;
-}
-
-bool CDIBMixer::SelectSlotOfKey(std::uint32_t key) {
-    CDIBSlot* slot = FindDibSlot(key);
-    if (!slot)
-        return false;
-    SelectDibSlot(slot);
-    return true;
-}
-
-bool CDIBMixer::FindSlotPlacement(std::uint32_t key, SlotPlacement* placement) const {
-    const CDIBSlot* slot = FindDibSlot(key);
-    if (!slot || !placement)
-        return false;
-    *placement = PlacementOf(*slot);
-    return true;
-}
-
 void CDIBMixer::SwitchOff(CButtonControl* button) {
     if (button)
         button->SwitchOff();
@@ -165,173 +95,6 @@ void CDIBMixer::Compose(RECT* rect, bool blend, COLORREF key, COLORREF backgroun
     if (!(m_flags & CMX_CANVAS_READY))
         return;
     m_composer.Compose(m_canvas, m_slots, sx, sy, rect, blend, key, background);
-}
-
-void CDIBMixer::Recompose(BOOL blend) {
-    RECT changed{};
-    UpdateFromLayerStrip(&changed);
-    ComposeCanvas(&changed, blend, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
-    Draw(nullptr);
-}
-
-BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
-    if (!m_layerStrip)
-        return FALSE;
-    RECT ignored{};
-    if (!rect)
-        rect = &ignored;
-    std::vector<std::unique_ptr<CDIBSlot>> kept;
-    for (int i = 0; i < m_layerStrip->GetCount(); ++i) {
-        CLayerControl* layer = m_layerStrip->GetLayer(i);
-        if (!layer)
-            continue;
-        if (layer->m_changed) {
-            m_layerStrip->UniteLayerArea(rect, layer);
-            layer->m_changed = false;
-        }
-        if (layer->m_contentKey == 0)
-            continue;
-        std::unique_ptr<CDIBSlot> slot = TakeDibSlot(layer->m_contentKey);
-        if (!slot) {
-            slot = MakeDibSlot(*layer);
-            if (!slot)
-                continue;
-            Unite(rect, *slot);
-        }
-        const std::int32_t shown = layer->IsShown() ? 1 : 0;
-        if (slot->m_visible != shown) {
-            Unite(rect, *slot);
-            slot->m_visible = shown;
-        }
-        if (slot->m_changed) {
-            RECT area = slot->m_changedArea;
-            NormalizeRect(area);
-            if (IsRectEmpty(area)) {
-                Unite(rect, *slot);
-            } else {
-                RECT current = *rect;
-                NormalizeRect(current);
-                UnionRect(*rect, current, area);
-            }
-            slot->m_changed = 0;
-            slot->m_changedArea = {};
-        }
-        try {
-            kept.push_back(std::move(slot));
-        } catch (const std::bad_alloc&) {
-            AfxMessageBox(
-                "Error: CDIBMixer::UpdateFromLayerStrip() could not add a dibslot to the temporary dibslots");
-            if (slot.get() == m_selectedSlot)
-                ForgetSelectedSlot();
-        }
-    }
-    // What is left lost its layer: its area shows something else now.
-    for (const auto& slot : m_slots) {
-        if (!slot)
-            continue;
-        Unite(rect, *slot);
-        if (slot.get() == m_selectedSlot)
-            ForgetSelectedSlot();
-    }
-    // The slots were all taken out or dropped, so the kept ones become the slots as they are, in order.
-    m_slots = std::move(kept);
-    return TRUE;
-}
-
-std::unique_ptr<CDIBSlot> CDIBMixer::TakeDibSlot(std::uint32_t key) {
-    int index = 0;
-    if (!FindDibSlot(key, &index))
-        return nullptr;
-    return std::move(m_slots[std::size_t(index)]);
-}
-
-std::unique_ptr<CDIBSlot> CDIBMixer::MakeDibSlot(const CLayerControl& layer) {
-    std::unique_ptr<CDIBSlot> slot(new (std::nothrow) CDIBSlot);
-    if (!slot) {
-        AfxMessageBox("Error: CDIBMixer::UpdateFromLayerStrip() could not add generate a dibslot");
-        return nullptr;
-    }
-    if (!slot->CreateFromLayerDib(layer.GetImage(), layer.m_contentKey)) {
-        AfxMessageBox(
-            "Error: CDIBMixer::UpdateFromLayerStrip() could not add create a dibslot from a layer's dib");
-        return nullptr;
-    }
-    return slot;
-}
-
-CDIBMixer::TargetCanvas CDIBMixer::ComposeForTarget(const RECT* target) {
-    const double sx = m_manager->GetScaleX(), sy = m_manager->GetScaleY();
-    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
-    if (!target || sx == 0 || sy == 0 || (target->Width() == width && target->Height() == height))
-        return TargetCanvas::None;
-    // The factors that put the picture's design size onto the target; the manager's stay as they are.
-    const double designWidth = width / sx, designHeight = height / sy;
-    if (designWidth == 0 || designHeight == 0)
-        return TargetCanvas::NoDesignSize;
-    if (!RecreateCanvas(target->Width(), target->Height()))
-        return TargetCanvas::Kept;
-    Compose(nullptr, true, MIXER_KEY_COLOUR, MIXER_BACKGROUND, target->Width() / designWidth,
-            target->Height() / designHeight);
-    return TargetCanvas::Recreated;
-}
-
-void CDIBMixer::RestoreCanvas(TargetCanvas state, int width, int height) {
-    if (state == TargetCanvas::Recreated && RecreateCanvas(width, height))
-        ComposeCanvas(nullptr, TRUE, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
-}
-
-BOOL CDIBMixer::RenderToDC(CDC* dc, const RECT* dest, const RECT* target) {
-    if (!dc || !GetSafeHwnd() || !m_manager || m_canvas.IsEmpty())
-        return FALSE;
-    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
-    const RECT destination =
-        dest ? RECT{0, 0, dest->Width(), dest->Height()} : RECT{0, 0, m_rect.Width(), m_rect.Height()};
-    const TargetCanvas state = ComposeForTarget(target);
-    if (state == TargetCanvas::NoDesignSize)
-        return TRUE;
-    // With a target the picture is drawn from the target's area, also when the canvas could not be made
-    // at its size (a 0 x 0 target then draws nothing).
-    const RECT whole{0, 0, width, height};
-    m_canvas.Draw(dc, &destination, state == TargetCanvas::None ? &whole : target, m_manager->GetPalette(),
-                  TRUE);
-    RestoreCanvas(state, width, height);
-    return TRUE;
-}
-
-BOOL CDIBMixer::ExportBitmap(const char* path, const RECT* target, CDIB::FileFormat format, SIZE* written) {
-    if (!path || !m_manager || m_canvas.IsEmpty())
-        return FALSE;
-    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
-    const TargetCanvas state = ComposeForTarget(target);
-    if (written)
-        *written = {m_canvas.GetWidth(), m_canvas.GetHeight()};
-    const BOOL saved = m_canvas.Save(path, CDIB::callerReportsFailure, format);
-    RestoreCanvas(state, width, height);
-    return saved;
-}
-
-void CDIBMixer::GetLargestSlotSize(int* width, int* height) const {
-    if (!width || !height)
-        return;
-    for (const auto& slot : m_slots) {
-        *width = std::max(*width, slot->GetWidth());
-        *height = std::max(*height, slot->GetHeight());
-    }
-}
-
-RECT CDIBMixer::GetLargestSlotTarget() const {
-    int width = 0, height = 0;
-    GetLargestSlotSize(&width, &height);
-    return {0, 0, width, height};
-}
-
-bool CDIBMixer::FlatFormatOf(const std::string& path, CDIB::FileFormat* format) {
-    const std::string extension = SplitPath(path).extension;
-    if (extension != ".bmp" && extension != ".png")
-        return false;
-    if (format)
-        *format = extension == ".png" ? CDIB::pngFile : CDIB::bmpFile;
-    return true;
 }
 
 bool CDIBMixer::OnControlEvent(int id, WPARAM) {

@@ -1,0 +1,172 @@
+// The compositor's side of the layer strip: one slot per layer with content, found by content key,
+// brought in line with the strip before each compose; and the selected slot.
+
+#include "composition/DIBMixer.h"
+
+#include "controls/ButtonControl.h"
+#include "controls/LayerControl.h"
+#include "controls/LayerStrip.h"
+#include "platform/Modal.h"
+#include <new>
+
+namespace {
+SlotPlacement PlacementOf(const CDIBSlot& slot) {
+    return {slot.m_x, slot.m_y, slot.m_width, slot.m_height};
+}
+
+// Grows rect by the area the slot covers.
+void Unite(RECT* rect, const CDIBSlot& slot) {
+    CLayerStrip::UniteSlotArea(rect, PlacementOf(slot));
+}
+} // namespace
+
+BOOL CDIBMixer::AddDibSlot(std::unique_ptr<CDIBSlot> slot) {
+    if (!slot)
+        return FALSE;
+    try {
+        m_slots.push_back(std::move(slot));
+    } catch (const std::bad_alloc&) {
+        AfxMessageBox("Error: could not add a dibslot to the dibmixer");
+        return FALSE;
+    }
+    return TRUE;
+}
+
+CDIBSlot* CDIBMixer::FindDibSlot(std::uint32_t key, int* index) const {
+    if (key == 0)
+        return nullptr;
+    // Places are empty only while the slots follow the strip.
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        if (m_slots[i] && m_slots[i]->m_key == key) {
+            if (index)
+                *index = int(i);
+            return m_slots[i].get();
+        }
+    }
+    return nullptr;
+}
+
+void CDIBMixer::SelectDibSlot(CDIBSlot* slot) {
+    if (slot) {
+        m_selectedSlot = slot;
+        m_flags |= CMX_SLOT_SELECTED;
+    } else {
+        ForgetSelectedSlot();
+    }
+    Recompose(TRUE);
+}
+
+void CDIBMixer::ForgetSelectedSlot() {
+    m_selectedSlot = nullptr;
+    SwitchOff(m_moveButton);
+    SwitchOff(m_textButton);
+    m_flags &= ~CMX_SLOT_SELECTED;
+}
+
+bool CDIBMixer::SelectSlotOfKey(std::uint32_t key) {
+    CDIBSlot* slot = FindDibSlot(key);
+    if (!slot)
+        return false;
+    SelectDibSlot(slot);
+    return true;
+}
+
+bool CDIBMixer::FindSlotPlacement(std::uint32_t key, SlotPlacement* placement) const {
+    const CDIBSlot* slot = FindDibSlot(key);
+    if (!slot || !placement)
+        return false;
+    *placement = PlacementOf(*slot);
+    return true;
+}
+
+void CDIBMixer::Recompose(BOOL blend) {
+    RECT changed{};
+    UpdateFromLayerStrip(&changed);
+    ComposeCanvas(&changed, blend, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
+    Draw(nullptr);
+}
+
+BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
+    if (!m_layerStrip)
+        return FALSE;
+    RECT ignored{};
+    if (!rect)
+        rect = &ignored;
+    std::vector<std::unique_ptr<CDIBSlot>> kept;
+    for (int i = 0; i < m_layerStrip->GetCount(); ++i) {
+        CLayerControl* layer = m_layerStrip->GetLayer(i);
+        if (!layer)
+            continue;
+        if (layer->m_changed) {
+            m_layerStrip->UniteLayerArea(rect, layer);
+            layer->m_changed = false;
+        }
+        if (layer->m_contentKey == 0)
+            continue;
+        std::unique_ptr<CDIBSlot> slot = TakeDibSlot(layer->m_contentKey);
+        if (!slot) {
+            slot = MakeDibSlot(*layer);
+            if (!slot)
+                continue;
+            Unite(rect, *slot);
+        }
+        const std::int32_t shown = layer->IsShown() ? 1 : 0;
+        if (slot->m_visible != shown) {
+            Unite(rect, *slot);
+            slot->m_visible = shown;
+        }
+        if (slot->m_changed) {
+            RECT area = slot->m_changedArea;
+            NormalizeRect(area);
+            if (IsRectEmpty(area)) {
+                Unite(rect, *slot);
+            } else {
+                RECT current = *rect;
+                NormalizeRect(current);
+                UnionRect(*rect, current, area);
+            }
+            slot->m_changed = 0;
+            slot->m_changedArea = {};
+        }
+        try {
+            kept.push_back(std::move(slot));
+        } catch (const std::bad_alloc&) {
+            AfxMessageBox(
+                "Error: CDIBMixer::UpdateFromLayerStrip() could not add a dibslot to the temporary dibslots");
+            if (slot.get() == m_selectedSlot)
+                ForgetSelectedSlot();
+        }
+    }
+    // What is left lost its layer: its area shows something else now.
+    for (const auto& slot : m_slots) {
+        if (!slot)
+            continue;
+        Unite(rect, *slot);
+        if (slot.get() == m_selectedSlot)
+            ForgetSelectedSlot();
+    }
+    // The slots were all taken out or dropped, so the kept ones become the slots as they are, in order.
+    m_slots = std::move(kept);
+    return TRUE;
+}
+
+std::unique_ptr<CDIBSlot> CDIBMixer::TakeDibSlot(std::uint32_t key) {
+    int index = 0;
+    if (!FindDibSlot(key, &index))
+        return nullptr;
+    return std::move(m_slots[std::size_t(index)]);
+}
+
+std::unique_ptr<CDIBSlot> CDIBMixer::MakeDibSlot(const CLayerControl& layer) {
+    std::unique_ptr<CDIBSlot> slot(new (std::nothrow) CDIBSlot);
+    if (!slot) {
+        AfxMessageBox("Error: CDIBMixer::UpdateFromLayerStrip() could not add generate a dibslot");
+        return nullptr;
+    }
+    if (!slot->CreateFromLayerDib(layer.GetImage(), layer.m_contentKey)) {
+        AfxMessageBox(
+            "Error: CDIBMixer::UpdateFromLayerStrip() could not add create a dibslot from a layer's dib");
+        return nullptr;
+    }
+    return slot;
+}
