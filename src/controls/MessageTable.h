@@ -21,7 +21,6 @@ enum : int {
 class CMessageTable {
 public:
     void SetGroup(int group) { m_group = group; }
-    int GetGroup() const { return m_group; }
 
     // Appends a copy of text. Returns 0 (after an error box) when the entry cannot be allocated.
     int AddMessage(int key, int group, const std::string& text);

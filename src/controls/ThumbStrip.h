@@ -48,8 +48,6 @@ public:
 
 private:
     CHoldControl* Cell(int index) const;
-    // The entry at index becomes cell's picture, unless it shows it already.
-    void ShowEntry(CHoldControl* cell, int index);
     // The cell shows its overlay until the entry at index, loaded, takes its place.
     void LoadEntry(CHoldControl* cell, int index);
     // The first index that still fills every cell.

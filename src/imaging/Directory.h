@@ -24,7 +24,6 @@ public:
     int GetCount() const { return int(m_entries.size()); }
 
     const std::string& GetPath() const { return m_path; }
-    const std::string& GetDefaultPattern() const { return m_pattern; }
     void SetDefaultPattern(const std::string& pattern) { m_pattern = pattern; }
 
 private:

@@ -11,7 +11,6 @@ public:
     CFileInfo(const CFileInfo&) = default;
     CFileInfo& operator=(const CFileInfo&) = default;
 
-    const WIN32_FIND_DATAA& GetFindData() const { return m_data; }
     // The entry's name without folder.
     const char* GetName() const { return m_data.cFileName; }
 

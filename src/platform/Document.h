@@ -47,7 +47,6 @@ public:
     // Puts the title into the title bars of the frames of the views.
     void UpdateFrameTitles();
 
-    CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
     void SetDocTemplate(CSingleDocTemplate* docTemplate) { m_pDocTemplate = docTemplate; }
 
     BOOL OnCmdMsg(UINT id) override;

@@ -40,7 +40,6 @@ public:
     BOOL Open(const char* path, UINT flags, CFileException* error = nullptr);
     // Whether a file created at path could take its place now (what Open with modeCreate asks).
     static BOOL CanReplace(const char* path);
-    bool IsOpen() const { return m_fd >= 0; }
     std::uint64_t GetLength() const;
     std::uint64_t GetPosition() const;
     // Reads up to count bytes; returns how many were read (fewer at the end of the file).

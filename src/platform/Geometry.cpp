@@ -24,13 +24,3 @@ bool UnionRect(RECT& dst, const RECT& a, const RECT& b) {
     }
     return true;
 }
-
-bool IntersectRect(RECT& dst, const RECT& a, const RECT& b) {
-    dst = {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-           std::min(a.bottom, b.bottom)};
-    if (IsRectEmpty(dst)) {
-        dst = {};
-        return false;
-    }
-    return true;
-}

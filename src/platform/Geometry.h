@@ -22,16 +22,9 @@ struct RECT {
 inline bool IsRectEmpty(const RECT& r) {
     return r.right <= r.left || r.bottom <= r.top;
 }
-inline void SetRect(RECT& r, LONG l, LONG t, LONG rt, LONG b) {
-    r = {l, t, rt, b};
-}
-inline void SetRectEmpty(RECT& r) {
-    r = {};
-}
 void NormalizeRect(RECT& r);
 // Union of two rectangles; an empty one adds nothing. Returns false when the result is empty.
 bool UnionRect(RECT& dst, const RECT& a, const RECT& b);
-bool IntersectRect(RECT& dst, const RECT& a, const RECT& b);
 inline void InflateRect(RECT& r, LONG dx, LONG dy) {
     r.left -= dx, r.top -= dy, r.right += dx, r.bottom += dy;
 }

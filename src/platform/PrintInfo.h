@@ -5,7 +5,6 @@
 
 class CPrintInfo {
 public:
-    void SetMinPage(UINT page) { m_minPage = page; }
     void SetMaxPage(UINT page) { m_maxPage = page; }
     UINT GetMinPage() const { return m_minPage; }
     UINT GetMaxPage() const { return m_maxPage; }

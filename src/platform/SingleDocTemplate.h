@@ -52,7 +52,6 @@ public:
     CDocument* OpenNewDocument();
 
     CDocument* GetDocument() const { return m_document.get(); }
-    CFrameWnd* GetFrame() const { return m_frame.get(); }
 
 private:
     DOCRESOURCE m_resource;

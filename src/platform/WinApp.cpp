@@ -111,17 +111,6 @@ void CWinApp::LoadStdProfileSettings(int maxMRU) {
     m_nNumPreviewPages = Profile().GetInt("Settings", "PreviewPages", 0);
 }
 
-std::string CWinApp::GetProfileString(const std::string& section, const std::string& entry,
-                                      const std::string& def) {
-    return Profile().GetString(section, entry, def);
-}
-
-BOOL CWinApp::WriteProfileString(const std::string& section, const std::string& entry,
-                                 const std::string& value) {
-    Profile().WriteString(section, entry, value);
-    return TRUE;
-}
-
 void CWinApp::AddToRecentFileList(const std::string& path) {
     if (m_recentFiles)
         m_recentFiles->Add(path);

@@ -43,9 +43,6 @@ public:
     void SetRegistryKey(const std::string& key);
     // Reads the recent-file list of maxMRU entries and the preview settings.
     void LoadStdProfileSettings(int maxMRU = 4);
-    std::string GetProfileString(const std::string& section, const std::string& entry,
-                                 const std::string& def = "");
-    BOOL WriteProfileString(const std::string& section, const std::string& entry, const std::string& value);
     void AddToRecentFileList(const std::string& path);
     // Null before LoadStdProfileSettings.
     const CRecentFileList* GetRecentFileList() const { return m_recentFiles.get(); }

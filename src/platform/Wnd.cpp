@@ -284,18 +284,6 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int he
     return TRUE;
 }
 
-BOOL CWnd::ShowWindow(int command) {
-    if (!d->widget)
-        return FALSE;
-    BOOL wasVisible = !d->widget->isHidden();
-    d->widget->setVisible(command != SW_HIDE);
-    return wasVisible;
-}
-
-BOOL CWnd::IsWindowVisible() const {
-    return d->widget && d->widget->isVisible();
-}
-
 BOOL CWnd::EnableWindow(BOOL enable) {
     if (!d->widget)
         return FALSE;
@@ -337,16 +325,6 @@ void CWnd::GetClientRect(RECT* rect) const {
     *rect = {};
     if (d->widget)
         *rect = {0, 0, d->widget->width(), d->widget->height()};
-}
-
-void CWnd::GetWindowRect(RECT* rect) const {
-    if (!rect)
-        return;
-    *rect = {};
-    if (!d->widget)
-        return;
-    QPoint origin = d->widget->mapToGlobal(QPoint(0, 0));
-    *rect = {origin.x(), origin.y(), origin.x() + d->widget->width(), origin.y() + d->widget->height()};
 }
 
 void CWnd::SetWindowText(const std::string& text) {

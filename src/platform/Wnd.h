@@ -29,9 +29,6 @@ constexpr UINT MK_SHIFT = 0x4;
 constexpr UINT MK_CONTROL = 0x8;
 
 // Showing and placing windows.
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOW = 5;
 constexpr UINT SWP_NOSIZE = 0x1;
 constexpr UINT SWP_NOMOVE = 0x2;
 constexpr UINT SWP_NOZORDER = 0x4;
@@ -77,8 +74,6 @@ public:
     // is ignored. SWP_NOMOVE, SWP_NOSIZE, SWP_SHOWWINDOW and SWP_HIDEWINDOW are honoured.
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags);
     static const CWnd wndBottom;
-    BOOL ShowWindow(int command);
-    BOOL IsWindowVisible() const;
     // Returns whether the window was disabled before.
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
@@ -92,9 +87,8 @@ public:
     // Runs a pending paint message now.
     void UpdateWindow();
 
-    // Client rectangle: 0, 0, width, height. Window rectangle: in screen coordinates.
+    // Client rectangle: 0, 0, width, height.
     void GetClientRect(RECT* rect) const;
-    void GetWindowRect(RECT* rect) const;
 
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
