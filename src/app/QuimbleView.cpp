@@ -55,7 +55,7 @@ template <class Control, class Load> bool Picture(Control* control, const char* 
 }
 } // namespace
 
-CQuimbleView::CQuimbleView() : CControlManager(this, GetLanguage()) {}
+CQuimbleView::CQuimbleView() : CControlView(GetLanguage()) {}
 
 CQuimbleDoc* CQuimbleView::GetDocument() const {
     return dynamic_cast<CQuimbleDoc*>(CView::GetDocument());
@@ -231,21 +231,4 @@ void CQuimbleView::OnDraw(CDC* dc) {
         // screen back: the thumbnails follow it at once instead.
         PostCall([this] { ShowContentFolder(IDC_BACKGROUNDS); });
     }
-}
-
-BOOL CQuimbleView::OnEraseBkgnd(CDC* dc) {
-    return PaintBackground(dc) ? TRUE : CView::OnEraseBkgnd(dc);
-}
-
-void CQuimbleView::OnSize(UINT type, int width, int height) {
-    SetDrawingEnabled(false);
-    CView::OnSize(type, width, height);
-    Resize(width, height);
-    SetDrawingEnabled(true);
-    Invalidate(TRUE);
-}
-
-void CQuimbleView::OnMouseMove(UINT flags, POINT point) {
-    ClearHotControl();
-    CView::OnMouseMove(flags, point);
 }

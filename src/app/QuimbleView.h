@@ -3,7 +3,7 @@
 // OnControlEvent, from its controls as well as from the menu, the application and the document.
 
 #include "app/TextDialog.h"
-#include "controls/ControlManager.h"
+#include "controls/ControlView.h"
 #include "platform/View.h"
 #include <string>
 
@@ -11,7 +11,7 @@ class CDIBMixer;
 class CQuimbleDoc;
 struct ScreenPlace;
 
-class CQuimbleView : public CView, public CControlManager {
+class CQuimbleView : public CControlView<CView> {
 public:
     CQuimbleView();
 
@@ -32,9 +32,6 @@ public:
 
     void OnInitialUpdate() override;
     void OnDraw(CDC* dc) override;
-    BOOL OnEraseBkgnd(CDC* dc) override;
-    void OnSize(UINT type, int width, int height) override;
-    void OnMouseMove(UINT flags, POINT point) override;
     BOOL OnPreparePrinting(CPrintInfo* info) override;
 
 private:

@@ -26,25 +26,8 @@ std::string WriteBandPicture(const std::string& path, int width, int height) {
     return dib && dib->Save(path) ? path : std::string();
 }
 
-CTestView::CTestView(int width, int height) : CControlManager(this) {
+CTestView::CTestView(int width, int height) {
     Create("", WS_VISIBLE, {0, 0, width, height}, nullptr, 0);
-}
-
-BOOL CTestView::OnEraseBkgnd(CDC* dc) {
-    return PaintBackground(dc) ? TRUE : CWnd::OnEraseBkgnd(dc);
-}
-
-void CTestView::OnSize(UINT type, int width, int height) {
-    SetDrawingEnabled(false);
-    CWnd::OnSize(type, width, height);
-    Resize(width, height);
-    SetDrawingEnabled(true);
-    Invalidate(TRUE);
-}
-
-void CTestView::OnMouseMove(UINT flags, POINT point) {
-    ClearHotControl();
-    CWnd::OnMouseMove(flags, point);
 }
 
 bool CTestView::OnControlEvent(int id, WPARAM) {

@@ -2,7 +2,7 @@
 // What the control tests share: pictures in four coloured bands, a view window that is its own control
 // manager, controls that record what they hear, and reading back what a window's surface shows.
 
-#include "controls/ControlManager.h"
+#include "controls/ControlView.h"
 #include "controls/WndControl.h"
 #include "platform/Wnd.h"
 
@@ -21,15 +21,11 @@ std::unique_ptr<CDIB> MakeBandPicture(int width, int height);
 // The same written to a BMP file; returns its path.
 std::string WriteBandPicture(const std::string& path, int width, int height);
 
-// A top-level window that is also the control manager, wired as the editor view is: the erase message
-// paints the background, a size change rescales, the mouse over the view itself clears the hot control.
-// Every command it hears is recorded.
-class CTestView : public CWnd, public CControlManager {
+// A top-level window that is also the control manager, wired as the editor view is. Every command it
+// hears is recorded.
+class CTestView : public CControlView<CWnd> {
 public:
     CTestView(int width, int height);
-    BOOL OnEraseBkgnd(CDC* dc) override;
-    void OnSize(UINT type, int width, int height) override;
-    void OnMouseMove(UINT flags, POINT point) override;
     bool OnControlEvent(int id, WPARAM param) override;
 
     std::vector<int> m_commands;
