@@ -63,8 +63,10 @@ LayeredRecord ParseRecord(const BYTE* bytes) {
     r.width = std::int32_t(Get(bytes, atWidth));
     r.height = std::int32_t(Get(bytes, atHeight));
     r.stretchMode = std::int32_t(Get(bytes, atStretchMode));
-    r.mirrorHorizontal = Get(bytes, atMirrorHorizontal) != 0;
-    r.mirrorVertical = Get(bytes, atMirrorVertical) != 0;
+    // The stored flags repeat the signs in every file the program writes; where another writer made them
+    // disagree, the signs win, since placing and changed areas follow the signs.
+    r.mirrorHorizontal = r.width < 0;
+    r.mirrorVertical = r.height < 0;
     r.visible = Get(bytes, atVisible) != 0;
     r.hasAlpha = Get(bytes, atHasAlpha) != 0;
     r.noImage = Get(bytes, atNoImage) != 0;

@@ -69,7 +69,8 @@ std::string SolidBmp(int w, int h, const std::string& bgr) {
 struct Entry {
     std::int32_t x = 0, y = 0, width = 10, height = 10;
     bool visible = true, noImage = false;
-    std::string name, image, alpha; // name: the whole 260-byte field when that long
+    std::string name, image, alpha;                        // name: the whole 260-byte field when that long
+    std::int32_t mirrorHorizontal = 0, mirrorVertical = 0; // as stored, whatever the signs say
 };
 
 // A layered file as the format lays it out, made here byte by byte.
@@ -78,8 +79,17 @@ std::string Qmf(std::int32_t count, const std::vector<Entry>& entries) {
     Poke<std::int32_t>(bytes, 4, count);
     for (const Entry& e : entries) {
         std::string record(564, '\0');
-        const std::int32_t fields[] = {7, e.x, e.y,       e.width,          e.height, 3,
-                                       0, 0,   e.visible, !e.alpha.empty(), e.noImage};
+        const std::int32_t fields[] = {7,
+                                       e.x,
+                                       e.y,
+                                       e.width,
+                                       e.height,
+                                       3,
+                                       e.mirrorHorizontal,
+                                       e.mirrorVertical,
+                                       e.visible,
+                                       !e.alpha.empty(),
+                                       e.noImage};
         for (std::size_t i = 0; i < std::size(fields); ++i)
             Poke(record, 4 * i, fields[i]);
         record.replace(44, e.name.size(), e.name);
@@ -233,6 +243,26 @@ TEST_F(LayeredFile, ACountOfZeroOrLessEmptiesEveryLayerAndShowsTheBackground) {
         const CDIB& canvas = mixer->GetCanvas();
         EXPECT_EQ(PixelAt(canvas, 5, 5), MIXER_BACKGROUND);
         EXPECT_EQ(PixelAt(canvas, canvas.GetWidth() - 1, canvas.GetHeight() - 1), MIXER_BACKGROUND);
+    }
+}
+
+// A file from elsewhere may store mirror flags that the signs contradict: the signs decide, as they do
+// for where the layer is drawn and which areas its changes touch.
+TEST_F(LayeredFile, MirrorFlagsFollowTheSignsOfWidthAndHeight) {
+    const std::string image = SolidBmp(4, 4, "\x01\x02\x03");
+    const std::vector<Entry> entries = {
+        {0, 0, -30, 20, true, false, "a.bmp", image, "", 0, 1},
+        {0, 0, 30, -20, true, false, "b.bmp", image, "", 1, 0},
+        {0, 0, 30, 20, true, false, "c.bmp", image, "", 1, 1},
+        {0, 0, -30, -20, true, false, "d.bmp", image, "", 0, 0},
+    };
+    ASSERT_TRUE(mixer->LoadFromLayeredFile(dir.Write("flags.qmf", Qmf(4, entries)).c_str()));
+    const int expected[][2] = {{1, 0}, {0, 1}, {0, 0}, {1, 1}};
+    for (int i = 0; i < 4; ++i) {
+        const CDIBSlot* slot = SlotOf(4 - i);
+        ASSERT_NE(slot, nullptr) << i;
+        EXPECT_EQ(slot->GetMirrorHorizontal(), expected[i][0]) << i;
+        EXPECT_EQ(slot->GetMirrorVertical(), expected[i][1]) << i;
     }
 }
 
