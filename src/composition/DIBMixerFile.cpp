@@ -56,13 +56,8 @@ bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t 
         return false;
     image.release(); // the collection holds it now
     layer.m_contentKey = key;
-    if (CButtonControl* toggle = layer.GetToggle()) {
-        if (record.visible)
-            toggle->m_flags &= ~(CTL_ON | CTL_PRESSED);
-        else
-            toggle->m_flags |= CTL_ON | CTL_PRESSED;
-        toggle->Draw(nullptr);
-    }
+    if (CButtonControl* toggle = layer.GetToggle())
+        toggle->SetOn(!record.visible);
     layer.m_changed = true;
     layer.m_label = SplitPath(record.imageName).name;
     return true;

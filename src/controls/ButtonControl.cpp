@@ -56,8 +56,10 @@ void CButtonControl::Clicked() {
     SendEvent(m_id, EVENT_COMMAND, 0, 0, 0, 0);
 }
 
-void CButtonControl::SwitchOff() {
-    m_flags &= ~CTL_ON;
+void CButtonControl::SetOn(bool on) {
+    m_flags &= ~(CTL_ON | CTL_PRESSED);
+    if (on)
+        m_flags |= CTL_ON;
     Draw(nullptr);
 }
 

@@ -27,8 +27,11 @@ public:
     void OnClicked() override;
     // Whether a toggle is on.
     bool IsOn() const { return m_flags & CTL_ON; }
-    // Switches a toggle off and shows it so, without an event.
-    void SwitchOff();
+    // Switches a toggle on or off and shows it so, without an event. Either way the button is no longer
+    // held down: a pressed bit left behind would keep a toggle that is switched off looking, and
+    // counting, as on until the pointer next crosses it.
+    void SetOn(bool on);
+    void SwitchOff() { SetOn(false); }
     // Registers image with the manager's collection and shows it. False without image or manager.
     virtual bool SetImage(CDIB* image);
     // The shared picture of path, mapped to the palette. The button holds exactly one reference.

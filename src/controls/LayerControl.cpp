@@ -62,7 +62,7 @@ bool CLayerControl::SwapLayerWith(CLayerControl* other) {
 
 void CLayerControl::ClearImage() {
     if (m_toggle)
-        m_toggle->m_flags &= ~CTL_ON;
+        m_toggle->SetOn(false);
     m_contentKey = 0;
     m_label.clear();
     CHoldControl::ClearImage();

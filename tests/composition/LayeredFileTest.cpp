@@ -137,8 +137,8 @@ TEST_F(LayeredFile, SlotsAreWrittenBackMostFirstAndComeBackOnTheBackLayersWithFr
     EXPECT_EQ(was0->GetAlpha()->GetName(), "res/chars/ahouse.bmp");
     EXPECT_EQ(layers[3]->m_label, "ihouse");
     EXPECT_EQ(layers[4]->m_label, "ballon.x") << "a folder written with backslashes goes too";
-    EXPECT_FALSE(layers[3]->GetToggle()->m_flags & (CTL_ON | CTL_PRESSED));
-    EXPECT_EQ(layers[4]->GetToggle()->m_flags & (CTL_ON | CTL_PRESSED), CTL_ON | CTL_PRESSED);
+    EXPECT_TRUE(layers[3]->IsShown());
+    EXPECT_FALSE(layers[4]->IsShown());
     EXPECT_GT(layers[3]->m_contentKey, newestBefore);
     EXPECT_GT(layers[4]->m_contentKey, newestBefore);
     EXPECT_NE(layers[3]->m_contentKey, layers[4]->m_contentKey);
@@ -243,6 +243,29 @@ TEST_F(LayeredFile, ACountOfZeroOrLessEmptiesEveryLayerAndShowsTheBackground) {
         const CDIB& canvas = mixer->GetCanvas();
         EXPECT_EQ(PixelAt(canvas, 5, 5), MIXER_BACKGROUND);
         EXPECT_EQ(PixelAt(canvas, canvas.GetWidth() - 1, canvas.GetHeight() - 1), MIXER_BACKGROUND);
+    }
+}
+
+// New, Delete and another Open all clear the layers: a layer that was loaded hidden shows what is put on it
+// next.
+TEST_F(LayeredFile, ALayerLoadedHiddenIsShownAgainOnceCleared) {
+    const Entry hidden{0, 0, 10, 10, false, false, "h.bmp", SolidBmp(4, 4, "\x01\x02\x03"), ""};
+    const std::string path = dir.Write("hidden.qmf", Qmf(1, {hidden}));
+    const std::string empty = dir.Write("empty.qmf", Qmf(0, {}));
+    const std::function<void()> clears[] = {
+        [&] { strip->ClearAllLayers(); },
+        [&] {
+            strip->Select(layers[4]);
+            strip->OnControlEvent(deleteId, 1); // Delete, already confirmed
+        },
+        [&] { mixer->LoadFromLayeredFile(empty.c_str()); },
+    };
+    for (std::size_t i = 0; i < std::size(clears); ++i) {
+        ASSERT_TRUE(mixer->LoadFromLayeredFile(path.c_str()));
+        ASSERT_FALSE(layers[4]->IsShown());
+        clears[i]();
+        EXPECT_EQ(layers[4]->GetImage(), nullptr) << i;
+        EXPECT_TRUE(layers[4]->IsShown()) << i;
     }
 }
 
