@@ -9,7 +9,7 @@ namespace {
 // The language of a locale name such as "de_AT.UTF-8@euro" or "fr".
 int LanguageOfName(std::string_view name) {
     const std::string_view code = name.substr(0, name.find_first_of("_.@"));
-    return code == "nl" ? LANG_DUTCH
+    return code == "nl"   ? LANG_DUTCH
            : code == "fr" ? LANG_FRENCH
            : code == "en" ? LANG_ENGLISH
            : code == "de" ? LANG_GERMAN

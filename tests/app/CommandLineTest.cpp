@@ -21,10 +21,10 @@ TEST(CommandLine, NumbersPicturesAndOptionsAreToldApart) {
         {{"-3"}, Info::editor, LANG_ENGLISH, ""},    // as old shortcuts give it
         {{"2", "-4", "p.qmf"}, Info::editor, LANG_GERMAN, "p.qmf"},
         {{"/home/me/my picture.qmf", "1"}, Info::editor, LANG_DUTCH, "/home/me/my picture.qmf"},
-        {{"a.qmf", "b.bmp"}, Info::editor, LANG_NONE, "b.bmp"}, // any path, the last one
-        {{"5"}, Info::editor, LANG_NONE, "5"},                  // no language: a name
-        {{"--", "-3"}, Info::editor, LANG_NONE, "-3"},          // after "--", no option
-        {{"4", "--help"}, Info::help, LANG_GERMAN, ""}, // help in the language given
+        {{"a.qmf", "b.bmp"}, Info::editor, LANG_NONE, "b.bmp"},        // any path, the last one
+        {{"5"}, Info::editor, LANG_NONE, "5"},                         // no language: a name
+        {{"--", "-3"}, Info::editor, LANG_NONE, "-3"},                 // after "--", no option
+        {{"4", "--help"}, Info::help, LANG_GERMAN, ""},                // help in the language given
         {{"-h", "--bogus", "2"}, Info::badArguments, LANG_FRENCH, ""}, // an unknown option wins
         {{"-v"}, Info::version, LANG_NONE, ""},
         {{"--version", "--render", "a.qmf", "a.png"}, Info::version, LANG_NONE, ""},
@@ -59,7 +59,7 @@ TEST(CommandLine, WithoutANumberTheDesktopsLanguageCounts) {
         {{nullptr, nullptr, nullptr, "C.UTF-8"}, LANG_NONE},
         {{nullptr, nullptr, "fr_BE@euro", "de_DE"}, LANG_FRENCH},
         {{nullptr, "en_GB", "fr_FR", "de_DE"}, LANG_ENGLISH},
-        {{nullptr, "", "", "nl_BE"}, LANG_DUTCH},        // empty is unset
+        {{nullptr, "", "", "nl_BE"}, LANG_DUTCH},          // empty is unset
         {{nullptr, "ja_JP", nullptr, "de_DE"}, LANG_NONE}, // the messages' locale is not ours
         {{"sv:de_AT:fr", "en_US", nullptr, nullptr}, LANG_GERMAN},
         {{"sv:", nullptr, nullptr, "fr_CA"}, LANG_FRENCH},
@@ -68,5 +68,6 @@ TEST(CommandLine, WithoutANumberTheDesktopsLanguageCounts) {
     for (const auto& c : cases)
         EXPECT_EQ(LanguageOfLocale(c.variables), c.language)
             << (c.variables.language ? c.variables.language : "-") << " "
-            << (c.variables.lcAll ? c.variables.lcAll : "-") << " " << (c.variables.lang ? c.variables.lang : "-");
+            << (c.variables.lcAll ? c.variables.lcAll : "-") << " "
+            << (c.variables.lang ? c.variables.lang : "-");
 }

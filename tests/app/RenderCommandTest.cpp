@@ -108,10 +108,15 @@ TEST_F(Render, AThumbnailIsTheExportShrunkToSizeOnItsLongSideAndADamagedFileWrit
         int status;
         int width, height; // 0: no file written
     } cases[] = {
-        {picture, "128", 0, 128, 111}, {picture, "300", 0, 300, 260}, {picture, "1024", 0, 300, 260},
-        {picture, "1", 0, 1, 1},       {dir.Join("damaged.qmf"), "128", 1, 0, 0},
+        {picture, "128", 0, 128, 111},
+        {picture, "300", 0, 300, 260},
+        {picture, "1024", 0, 300, 260},
+        {picture, "1", 0, 1, 1},
+        {dir.Join("damaged.qmf"), "128", 1, 0, 0},
         {dir.Join("gone.qmf"), "128", 1, 0, 0},
-        {picture, "0", 2, 0, 0},       {picture, "12a", 2, 0, 0}, {picture, "", 2, 0, 0},
+        {picture, "0", 2, 0, 0},
+        {picture, "12a", 2, 0, 0},
+        {picture, "", 2, 0, 0},
     };
     for (const auto& c : cases) {
         const Outcome outcome = Run({"--thumbnail", c.picture, out, c.size});
