@@ -16,8 +16,8 @@ public:
 
     void ParseParam(const char* param, BOOL flag, BOOL last) override;
 
-    // The one line that says what is wrong with a command line of badArguments, without a full stop
-    // missing or a line end.
+    // The line that says what is wrong with a command line of badArguments (without a line end); empty
+    // for any other.
     std::string ErrorText() const;
     // The usage: the forms of the command line, the options and the arguments.
     static std::string HelpText();
