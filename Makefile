@@ -17,7 +17,7 @@ DESTDIR ?=
 # make's "Entering directory" lines only hide the build's progress.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps configure build app run test bench install uninstall fuzz format format-check clean
+.PHONY: all deps configure build app run test bench install uninstall deb screenshot fuzz format format-check clean
 
 all: build
 
@@ -61,6 +61,16 @@ install: app
 
 uninstall:
 	@DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
+
+# The Debian package of the program, in the build folder, checked with lintian (errors fail).
+deb: app
+	@package=$$(scripts/make-deb $(BUILD)) && echo "$$package" && \
+	  lintian --fail-on error --suppress-tags arch-dep-package-has-big-usr-share "$$package" 2>/dev/null
+
+# The metainfo's screenshot of the editor, made by the real program under Xvfb, in $(BUILD)/screenshots.
+screenshot: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quimble res quimble-e2e-probe
+	@scripts/make-screenshot $(BUILD)
 
 # Runs the fuzz targets of the file readers for FUZZ_SECONDS each (at once), in build-fuzz.
 fuzz: deps

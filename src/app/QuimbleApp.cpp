@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/ControlIds.h"
+#include "app/LocaleLanguage.h"
 #include "app/MainFrame.h"
 #include "app/QuimbleCommandLineInfo.h"
 #include "app/QuimbleDoc.h"
@@ -19,16 +20,17 @@
 CQuimbleApp::CQuimbleApp() : CWinApp("Quimble") {}
 
 BOOL CQuimbleApp::InitInstance() {
-    // A render writes its files and ends, leaving the settings alone.
-    if (CRenderCommand::IsRequested(m_arguments)) {
-        PostQuitMessage(CRenderCommand().Run(m_arguments, stdout, stderr));
+    CQuimbleCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    SetLanguage(cmdInfo.m_language != LANG_NONE ? cmdInfo.m_language : LanguageOfLocale());
+    // A command without a window does its work and ends, leaving the settings alone.
+    if (cmdInfo.m_mode != CQuimbleCommandLineInfo::editor) {
+        PostQuitMessage(RunWithoutWindow(cmdInfo));
         return FALSE;
     }
     SetRegistryKey("Quimble");
     LoadStdProfileSettings(4);
-    // The menu, the framework's texts and the view are all made in the language of the command line.
-    CQuimbleCommandLineInfo cmdInfo;
-    ParseCommandLine(cmdInfo);
+    // The menu, the framework's texts and the view are all made in the language chosen.
     SetFrameworkTexts(QuimbleFrameworkTexts(GetLanguage()));
     if (!CheckDataFolder())
         return FALSE;
@@ -47,7 +49,37 @@ BOOL CQuimbleApp::InitInstance() {
 }
 
 bool CQuimbleApp::ShowsWindows() const {
-    return !CRenderCommand::IsRequested(m_arguments);
+    CQuimbleCommandLineInfo cmdInfo;
+    cmdInfo.ParseArguments(m_arguments);
+    return cmdInfo.m_mode == CQuimbleCommandLineInfo::editor;
+}
+
+int CQuimbleApp::RunWithoutWindow(const CQuimbleCommandLineInfo& cmdInfo) {
+    using Info = CQuimbleCommandLineInfo;
+    switch (cmdInfo.m_mode) {
+    case Info::help:
+    case Info::badArguments:
+        // Qt's translations give the usage's headings in the language chosen.
+        SetFrameworkTexts(QuimbleFrameworkTexts(GetLanguage()));
+        if (cmdInfo.m_mode == Info::help) {
+            std::fputs(Info::HelpText().c_str(), stdout);
+            return EXIT_SUCCESS;
+        }
+        std::fprintf(stderr, "quimble: %s\n\n%s", cmdInfo.ErrorText().c_str(), Info::HelpText().c_str());
+        return CRenderCommand::badArguments;
+    case Info::version:
+        std::printf("quimble %s\n", QUIMBLE_VERSION);
+        return EXIT_SUCCESS;
+    case Info::render:
+        return CRenderCommand().Run(cmdInfo.m_arguments, stdout, stderr);
+    case Info::thumbnail: {
+        const std::vector<std::string>& in = cmdInfo.m_positionals;
+        return CRenderCommand().Thumbnail(in[0], in[1], in[2], stderr);
+    }
+    case Info::editor:
+        break;
+    }
+    return EXIT_FAILURE;
 }
 
 BOOL CQuimbleApp::OnCmdMsg(UINT id) {

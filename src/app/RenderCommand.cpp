@@ -11,6 +11,7 @@
 #include "platform/Modal.h"
 #include "platform/Wnd.h"
 
+#include <algorithm>
 #include <charconv>
 #include <new>
 #include <utility>
@@ -58,15 +59,49 @@ private:
     }
 };
 
+// A whole number from 1 to the largest picture side at the start of [text, end); where it ends, or null.
+const char* ParseSide(const char* text, const char* end, int* side) {
+    auto [last, error] = std::from_chars(text, end, *side);
+    return error == std::errc() && *side >= 1 && *side <= CDIB::maxDimension ? last : nullptr;
+}
+
 // "WxH", each a whole number from 1 to the largest picture side.
 bool ParseSize(const std::string& text, int* width, int* height) {
     const char* end = text.data() + text.size();
-    auto [x, error] = std::from_chars(text.data(), end, *width);
-    if (error != std::errc() || x == end || *x != 'x')
-        return false;
-    auto [last, error2] = std::from_chars(x + 1, end, *height);
-    return error2 == std::errc() && last == end && *width >= 1 && *height >= 1 &&
-           *width <= CDIB::maxDimension && *height <= CDIB::maxDimension;
+    const char* x = ParseSide(text.data(), end, width);
+    return x && x != end && *x == 'x' && ParseSide(x + 1, end, height) == end;
+}
+
+// The arguments of a render without "--render", and "--size=WxH" read as "--size" "WxH" (Qt's parser,
+// which has seen the command line first, takes both spellings).
+std::vector<std::string> RenderWords(const std::vector<std::string>& arguments) {
+    const std::string joined = "--size=";
+    std::vector<std::string> words;
+    for (const std::string& argument : arguments) {
+        if (argument == "--render")
+            continue;
+        if (argument.compare(0, joined.size(), joined) == 0) {
+            words.push_back("--size");
+            words.push_back(argument.substr(joined.size()));
+        } else {
+            words.push_back(argument);
+        }
+    }
+    return words;
+}
+
+// The export's size (the canvas's for a picture without layers) shrunk, keeping its shape, until its long
+// side is at most longSide.
+RECT ThumbnailTarget(const RECT& exported, int longSide, const CDIB& canvas) {
+    const bool empty = exported.Width() <= 0 || exported.Height() <= 0;
+    const long long width = empty ? canvas.GetWidth() : exported.Width();
+    const long long height = empty ? canvas.GetHeight() : exported.Height();
+    const long long side = std::max(width, height);
+    if (side <= longSide)
+        return {0, 0, int(width), int(height)};
+    // Rounded to the nearest pixel, and never below one.
+    auto scaled = [&](long long length) { return int(std::max(1LL, (length * longSide + side / 2) / side)); };
+    return {0, 0, scaled(width), scaled(height)};
 }
 
 // Nobody is there to answer: a question is told on standard error and answered with Cancel.
@@ -80,10 +115,6 @@ struct UnattendedAnswers {
     ~UnattendedAnswers() { SetModalResponder({}); }
 };
 } // namespace
-
-bool CRenderCommand::IsRequested(const std::vector<std::string>& arguments) {
-    return !arguments.empty() && arguments.front() == "--render";
-}
 
 CRenderCommand::Status CRenderCommand::Run(const std::vector<std::string>& arguments, std::FILE* out,
                                            std::FILE* err) {
@@ -100,11 +131,22 @@ CRenderCommand::Status CRenderCommand::Run(const std::vector<std::string>& argum
     return status;
 }
 
-bool CRenderCommand::Parse(const std::vector<std::string>& arguments, std::vector<Job>* jobs,
-                           std::FILE* err) {
-    if (!IsRequested(arguments))
-        return false;
-    for (std::size_t i = 1; i < arguments.size(); i += 2) {
+CRenderCommand::Status CRenderCommand::Thumbnail(const std::string& picture, const std::string& output,
+                                                 const std::string& size, std::FILE* err) {
+    Job job{picture, output};
+    const char* end = size.data() + size.size();
+    if (ParseSide(size.data(), end, &job.longSide) != end) {
+        std::fprintf(err, "quimble: %s: SIZE must be a whole number from 1 to %d\n", size.c_str(),
+                     CDIB::maxDimension);
+        return badArguments;
+    }
+    UnattendedAnswers unattended(err);
+    return Render(job, nullptr, err) ? rendered : failed;
+}
+
+bool CRenderCommand::Parse(const std::vector<std::string>& given, std::vector<Job>* jobs, std::FILE* err) {
+    const std::vector<std::string> arguments = RenderWords(given);
+    for (std::size_t i = 0; i < arguments.size(); i += 2) {
         const std::string& argument = arguments[i];
         if (argument == "--size") {
             Job* last = jobs->empty() ? nullptr : &jobs->back();
@@ -144,14 +186,18 @@ bool CRenderCommand::Render(const Job& job, std::FILE* out, std::FILE* err) {
                      job.picture.c_str());
         return false;
     }
-    const RECT target = job.width ? RECT{0, 0, job.width, job.height} : mixer->GetLargestSlotTarget();
-    CDIB::FileFormat format = CDIB::bmpFile;
-    CDIBMixer::FlatFormatOf(job.output, &format);
+    RECT target = job.width ? RECT{0, 0, job.width, job.height} : mixer->GetLargestSlotTarget();
+    CDIB::FileFormat format = CDIB::pngFile;
+    if (job.longSide)
+        target = ThumbnailTarget(target, job.longSide, mixer->GetCanvas());
+    else
+        CDIBMixer::FlatFormatOf(job.output, &format);
     SIZE written{};
     if (!mixer->ExportBitmap(job.output.c_str(), &target, format, &written)) {
         std::fprintf(err, "quimble: %s: cannot be written\n", job.output.c_str());
         return false;
     }
-    std::fprintf(out, "wrote %s (%d x %d)\n", job.output.c_str(), int(written.cx), int(written.cy));
+    if (out)
+        std::fprintf(out, "wrote %s (%d x %d)\n", job.output.c_str(), int(written.cx), int(written.cy));
     return true;
 }

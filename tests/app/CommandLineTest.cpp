@@ -1,58 +1,73 @@
 #include "app/AppState.h"
+#include "app/LocaleLanguage.h"
 #include "app/QuimbleCommandLineInfo.h"
 
-#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
-int LanguageAfter(const std::vector<std::string>& args) {
-    SetLanguage(LANG_NONE);
-    CQuimbleCommandLineInfo info;
-    info.ParseArguments(args);
-    return GetLanguage();
-}
+using Info = CQuimbleCommandLineInfo;
 } // namespace
 
-TEST(CommandLine, EveryArgumentIsALanguageNumberAndTheLastWins) {
-    EXPECT_EQ(LanguageAfter({}), LANG_NONE);
-    EXPECT_EQ(LanguageAfter({"3"}), LANG_ENGLISH);
-    EXPECT_EQ(LanguageAfter({"3", "2"}), LANG_FRENCH);
-    EXPECT_EQ(LanguageAfter({"2", "picture.bmp"}), LANG_NONE);
-}
-
-TEST(CommandLine, ALayeredPictureIsKeptAsGivenAndLeavesTheLanguageAlone) {
+TEST(CommandLine, NumbersPicturesAndOptionsAreToldApart) {
     const struct {
         std::vector<std::string> args;
+        Info::Mode mode;
         int language;
         const char* picture;
     } cases[] = {
-        {{"3", "picture.qmf"}, LANG_ENGLISH, "picture.qmf"},
-        {{"/home/me/my picture.qmf"}, LANG_NONE, "/home/me/my picture.qmf"}, // a path, not a switch
-        {{"a.qmf", "4", "b.qmf"}, LANG_GERMAN, "b.qmf"},                     // the last one named
-        {{"2", "picture.QMF"}, LANG_NONE, ""},                               // extensions exactly so
-        {{"old.qmf.bak"}, LANG_NONE, ""},
+        {{}, Info::editor, LANG_NONE, ""},
+        {{"3"}, Info::editor, LANG_ENGLISH, ""},
+        {{"3", "2"}, Info::editor, LANG_FRENCH, ""}, // the last number counts
+        {{"-3"}, Info::editor, LANG_ENGLISH, ""},    // as old shortcuts give it
+        {{"2", "-4", "p.qmf"}, Info::editor, LANG_GERMAN, "p.qmf"},
+        {{"/home/me/my picture.qmf", "1"}, Info::editor, LANG_DUTCH, "/home/me/my picture.qmf"},
+        {{"a.qmf", "b.bmp"}, Info::editor, LANG_NONE, "b.bmp"},        // any path, the last one
+        {{"5"}, Info::editor, LANG_NONE, "5"},                         // no language: a name
+        {{"--", "-3"}, Info::editor, LANG_NONE, "-3"},                 // after "--", no option
+        {{"4", "--help"}, Info::help, LANG_GERMAN, ""},                // help in the language given
+        {{"-h", "--bogus", "2"}, Info::badArguments, LANG_FRENCH, ""}, // an unknown option wins
+        {{"-v"}, Info::version, LANG_NONE, ""},
+        {{"--version", "--render", "a.qmf", "a.png"}, Info::version, LANG_NONE, ""},
+        {{"a.qmf", "a.png", "--render", "--size=3x4"}, Info::render, LANG_NONE, ""},
+        {{"--render", "a.qmf", "a.png", "--size"}, Info::badArguments, LANG_NONE, ""}, // no value
+        {{"--thumbnail", "a.qmf", "a.png", "128"}, Info::thumbnail, LANG_NONE, ""},
+        {{"--thumbnail", "a.qmf", "a.png"}, Info::badArguments, LANG_NONE, ""},
+        {{"--thumbnail", "--render", "a", "b", "1"}, Info::badArguments, LANG_DUTCH, ""},
+        {{"--size", "3x3", "a.qmf"}, Info::badArguments, LANG_NONE, ""},
+        {{"-x3"}, Info::badArguments, LANG_ENGLISH, ""},
     };
     for (const auto& c : cases) {
-        SetLanguage(LANG_NONE);
-        CQuimbleCommandLineInfo info;
+        std::string given;
+        for (const std::string& arg : c.args)
+            given += arg + " ";
+        Info info;
         info.ParseArguments(c.args);
-        EXPECT_EQ(GetLanguage(), c.language) << c.args.back();
-        EXPECT_EQ(info.m_strFileName, c.picture) << c.args.back();
+        EXPECT_EQ(info.m_mode, c.mode) << given;
+        EXPECT_EQ(info.m_language, c.language) << given;
+        EXPECT_EQ(info.m_strFileName, c.picture) << given;
+        EXPECT_EQ(info.ErrorText().empty(), c.mode != Info::badArguments) << given << info.ErrorText();
     }
-    SetLanguage(LANG_NONE);
 }
 
-TEST(CommandLine, OneSwitchMarkerIsRemovedThenAtoiRulesApply) {
-    EXPECT_EQ(LanguageAfter({"-3"}), LANG_ENGLISH);
-    EXPECT_EQ(LanguageAfter({"/3"}), LANG_ENGLISH);
-    EXPECT_EQ(LanguageAfter({"--3"}), -3);
-    EXPECT_EQ(LanguageAfter({"2abc"}), LANG_FRENCH);
-    EXPECT_EQ(LanguageAfter({"/home/me/picture.qmf"}), LANG_NONE);
-    EXPECT_EQ(LanguageAfter({""}), LANG_NONE);
-}
-
-TEST(CommandLine, NumbersBeyondIntAreHeldAtTheLimit) {
-    EXPECT_EQ(LanguageAfter({"99999999999999999999"}), INT_MAX);
-    EXPECT_EQ(LanguageAfter({"--99999999999999999999"}), INT_MIN);
-    SetLanguage(LANG_NONE);
+TEST(CommandLine, WithoutANumberTheDesktopsLanguageCounts) {
+    const struct {
+        LocaleVariables variables;
+        int language;
+    } cases[] = {
+        {{}, LANG_NONE},
+        {{nullptr, nullptr, nullptr, "de_DE.UTF-8"}, LANG_GERMAN},
+        {{nullptr, nullptr, nullptr, "C.UTF-8"}, LANG_NONE},
+        {{nullptr, nullptr, "fr_BE@euro", "de_DE"}, LANG_FRENCH},
+        {{nullptr, "en_GB", "fr_FR", "de_DE"}, LANG_ENGLISH},
+        {{nullptr, "", "", "nl_BE"}, LANG_DUTCH},          // empty is unset
+        {{nullptr, "ja_JP", nullptr, "de_DE"}, LANG_NONE}, // the messages' locale is not ours
+        {{"sv:de_AT:fr", "en_US", nullptr, nullptr}, LANG_GERMAN},
+        {{"sv:", nullptr, nullptr, "fr_CA"}, LANG_FRENCH},
+        {{"english", nullptr, nullptr, nullptr}, LANG_NONE}, // names, not prefixes
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LanguageOfLocale(c.variables), c.language)
+            << (c.variables.language ? c.variables.language : "-") << " "
+            << (c.variables.lcAll ? c.variables.lcAll : "-") << " "
+            << (c.variables.lang ? c.variables.lang : "-");
 }

@@ -1,9 +1,11 @@
-// quimble --render, run as the program itself with no display, against the editor's own exports.
+// quimble --render and --thumbnail, run as the program itself with no display, against the editor's own
+// exports; and what the program's command line answers without a window.
 
 #include "PictureScreen.h"
 #include "support/ScriptedAnswers.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <sys/wait.h>
 
 namespace {
@@ -15,9 +17,11 @@ struct Outcome {
 
 class Render : public PictureScreen {
 protected:
-    // Runs the program with arguments (each quoted for the shell) and no display at all.
-    Outcome Run(const std::vector<std::string>& arguments) const {
-        std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" QUIMBLE_PROGRAM "'";
+    // Runs the program with arguments (each quoted for the shell) and no display at all, with the
+    // environment's language (LANGUAGE=nl from the test main) or the one given.
+    Outcome Run(const std::vector<std::string>& arguments, const std::string& language = "nl") const {
+        std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE=" + language +
+                              " '" QUIMBLE_PROGRAM "'";
         for (const std::string& argument : arguments)
             command += " '" + argument + "'";
         command += " >'" + dir.Join("out.txt") + "' 2>'" + dir.Join("err.txt") + "'";
@@ -90,4 +94,70 @@ TEST_F(Render, AMissingDamagedOrUnwritableFileOrBadArgumentsFailWithAClearMessag
     const Outcome outcome = Run({"--render", dir.Join("missing.qmf"), out, dir.Join("good.qmf"), out});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.out, "wrote " + out + " (300 x 260)\n");
+}
+
+TEST_F(Render, AThumbnailIsTheExportShrunkToSizeOnItsLongSideAndADamagedFileWritesNone) {
+    PutTwoLayers(); // the larger layer picture is 300 x 260
+    SaveAs("picture.qmf");
+    const std::string picture = dir.Join("picture.qmf"), out = dir.Join("out.tmp");
+    const std::string good = dir.Read("picture.qmf");
+    dir.Write("damaged.qmf", good.substr(0, good.size() - 7));
+    const struct {
+        std::string picture;
+        const char* size;
+        int status;
+        int width, height; // 0: no file written
+    } cases[] = {
+        {picture, "128", 0, 128, 111},
+        {picture, "300", 0, 300, 260},
+        {picture, "1024", 0, 300, 260},
+        {picture, "1", 0, 1, 1},
+        {dir.Join("damaged.qmf"), "128", 1, 0, 0},
+        {dir.Join("gone.qmf"), "128", 1, 0, 0},
+        {picture, "0", 2, 0, 0},
+        {picture, "12a", 2, 0, 0},
+        {picture, "", 2, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = Run({"--thumbnail", c.picture, out, c.size});
+        EXPECT_EQ(outcome.status, c.status) << c.size << outcome.err;
+        EXPECT_EQ(outcome.out, "") << c.size;
+        EXPECT_EQ(std::filesystem::exists(out), c.width != 0) << c.size;
+        if (!c.width)
+            continue;
+        // A PNG whatever the name, composed as the export at its size.
+        EXPECT_EQ(QImage(QString::fromStdString(out), "PNG").size(), QSize(c.width, c.height)) << c.size;
+        const std::string size = std::to_string(c.width) + "x" + std::to_string(c.height);
+        ASSERT_EQ(Run({"--render", picture, dir.Join("export.png"), "--size", size}).status, 0);
+        EXPECT_TRUE(dir.Read("out.tmp") == dir.Read("export.png")) << c.size << ": the same bytes";
+        std::filesystem::remove(out);
+    }
+}
+
+TEST_F(Render, HelpVersionAndUnknownOptionsAreAnsweredInTheLanguageChosen) {
+    const struct {
+        std::vector<std::string> arguments;
+        const char* language;
+        int status;
+        const char* out; // the start of standard output
+        const char* err; // found in standard error
+    } cases[] = {
+        {{"--help"}, "de", 0, "Aufruf: ", ""},
+        {{"-h", "3"}, "de", 0, "Usage: ", ""}, // the number wins
+        {{"--help"}, "sv", 0, "Gebruik: ", ""},
+        {{"--version"}, "fr", 0, "quimble " QUIMBLE_VERSION "\n", ""},
+        {{"--bogus", "2"}, "de", 2, "", "quimble: Option inconnue \"bogus\".\n\nUtilisation"},
+        {{"--thumbnail", "a.qmf"}, "en", 2, "", "quimble: --thumbnail needs IN, OUT and SIZE.\n\nUsage: "},
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = Run(c.arguments, c.language);
+        EXPECT_EQ(outcome.status, c.status) << c.arguments[0];
+        EXPECT_EQ(outcome.out.compare(0, std::strlen(c.out), c.out), 0) << outcome.out;
+        EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+        // The usage names every option, where the man page lists them too.
+        if (c.status == 0 && c.arguments[0] != "--version") {
+            for (const char* option : {"--help", "--version", "--render", "--size", "--thumbnail"})
+                EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
+        }
+    }
 }

@@ -6,10 +6,16 @@
 //       rectangle in view pixels;
 //   quimble-e2e-probe W H render <file.qmf> <out.bmp>
 //       loads the layered file into the picture area and exports it as the Save command does, at the size
-//       of the largest layer.
+//       of the largest layer;
+//   quimble-e2e-probe W H picture <out.qmf>
+//       saves a layered picture of two layers, a soft-edged red one behind a blue one with a hole.
 
 #include "app/ControlIds.h"
 #include "composition/DIBMixer.h"
+#include "controls/ContentKey.h"
+#include "controls/LayerControl.h"
+#include "controls/LayerStrip.h"
+#include "support/Pictures.h"
 #include "support/ShellFixture.h"
 
 #include <QApplication>
@@ -23,7 +29,8 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: quimble-e2e-probe W H layout | W H render <file.qmf> <out.bmp>\n");
+    std::fprintf(stderr, "usage: quimble-e2e-probe W H layout | W H render <file.qmf> <out.bmp> | "
+                         "W H picture <out.qmf>\n");
     return 2;
 }
 
@@ -50,14 +57,49 @@ bool Render(const CQuimbleView& view, const char* qmf, const char* bmp) {
     return mixer->ExportBitmap(bmp, &target);
 }
 
+// Layer k (0 = the top one) takes picture, placed at x, y.
+bool Put(CQuimbleView& view, int k, std::unique_ptr<CDIB> picture, int x, int y) {
+    auto* strip = view.FindControlAs<CLayerStrip>(IDC_LAYER_STRIP);
+    auto* mixer = view.FindControlAs<CDIBMixer>(IDC_MIXER);
+    CLayerControl* layer = strip ? strip->GetLayer(k) : nullptr;
+    if (!mixer || !layer || !layer->SetImage(picture.release()))
+        return false;
+    layer->m_contentKey = NewContentKey();
+    layer->m_changed = true;
+    strip->Refresh(0, TRUE);
+    CDIBSlot* slot = mixer->FindDibSlot(layer->m_contentKey);
+    if (!slot)
+        return false;
+    slot->m_x = x, slot->m_y = y;
+    slot->m_changed = 1;
+    RECT changed{};
+    mixer->UpdateFromLayerStrip(&changed);
+    return true;
+}
+
+bool SavePicture(CQuimbleView& view, const char* qmf) {
+    auto back = SolidPicture(300, 200, RGB(200, 30, 20));
+    auto alpha = SolidAlpha(300, 200, 255);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 60; ++x)
+            alpha->GetBits()[std::size_t(y) * alpha->GetStride() + x] = BYTE(4 * x);
+    back->SetAlpha(std::move(alpha));
+    auto front = SolidPicture(120, 260, RGB(20, 40, 210));
+    const RECT hole{30, 40, 90, 120};
+    front->Fill(0xFFFFFF, &hole);
+    auto* mixer = view.FindControlAs<CDIBMixer>(IDC_MIXER);
+    return Put(view, 1, std::move(back), 40, 30) && Put(view, 0, std::move(front), 200, 90) &&
+           mixer->SaveToLayeredFile(qmf);
+}
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 4)
         return Usage();
     const int width = std::atoi(argv[1]), height = std::atoi(argv[2]);
-    const bool layout = std::strcmp(argv[3], "layout") == 0;
-    if (width <= 0 || height <= 0 || !(layout || (std::strcmp(argv[3], "render") == 0 && argc == 6)))
+    const bool layout = std::strcmp(argv[3], "layout") == 0, picture = std::strcmp(argv[3], "picture") == 0;
+    if (width <= 0 || height <= 0 ||
+        !(layout || (picture && argc == 5) || (std::strcmp(argv[3], "render") == 0 && argc == 6)))
         return Usage();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication qapp(argc, argv);
@@ -79,5 +121,7 @@ int main(int argc, char** argv) {
         PrintLayout(*view, place);
         return 0;
     }
+    if (picture)
+        return SavePicture(*view, argv[4]) ? 0 : 1;
     return Render(*view, argv[4], argv[5]) ? 0 : 1;
 }

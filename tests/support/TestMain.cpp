@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     unsetenv("QT_SCALE_FACTOR");
     unsetenv("QT_SCREEN_SCALE_FACTORS");
+    // The program speaks the desktop's language unless told otherwise: the tests start it in its default.
+    setenv("LANGUAGE", "nl", 1);
     QTemporaryDir config;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
