@@ -337,8 +337,14 @@ bool Convert(const BYTE* bytes, DWORD size, const Source& s, std::uint64_t* budg
             }
         }
         // Writers that keep the alpha byte unused often leave it 0: such a picture is meant to be seen.
+        // Otherwise what nothing shows of is white, as in the content pictures, so that a thumbnail shows
+        // the figure on white.
         if (!coveredAnywhere)
             alpha.reset();
+        for (LONG r = 0; alpha && r < s.height; ++r)
+            for (LONG x = 0; x < s.width; ++x)
+                if (coverage[std::size_t(r) * alphaStride + x] == 0)
+                    std::memset(rows + std::size_t(r) * stride + 3 * std::size_t(x), 255, 3);
         break;
     }
     }

@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 // The BMP reader on files of each kind a user meets, made here byte by byte: each loads 3 x 2 in a layout
-// every path takes, and shows its pixels (top row first below) on each: 24-bit rows (the picture area's
-// copy), drawing, the thumbnail, palette mapping, and the plain file it writes back, as Qt reads it.
+// every path takes, and shows its pixels (top row first below; white where an alpha channel shows
+// nothing) on each: 24-bit rows (the picture area's copy), drawing, the thumbnail, palette mapping, and
+// the plain file it writes back, as Qt reads it.
 namespace {
 const COLORREF c[6] = {RGB(200, 30, 10), RGB(20, 180, 40), RGB(10, 40, 220),
                        RGB(250, 250, 0), RGB(0, 120, 130), RGB(90, 10, 160)};
@@ -98,19 +99,18 @@ std::vector<Case> Cases() {
         Kind("4-4-4-4 with alpha, fifth-version header",
              File(16, BI_BITFIELDS, 124, Rows(16, {0xFFFF, 0x7000, 0x1888}, {0xFF00, 0x80F0, 0x000F}),
                   {0x0F00, 0x00F0, 0x000F, 0xF000}),
-             24, {red, green, blue, white, black, RGB(136, 136, 136)}, {255, 136, 0, 255, 119, 17}),
+             24, {red, green, white, white, black, RGB(136, 136, 136)}, {255, 136, 0, 255, 119, 17}),
         Kind("alpha, blue, green, red from the top, 56-byte header",
              File(32, BI_BITFIELDS, 56, argbRows, {0xFF00, 0xFF0000, 0xFF000000, 0xFF}), 24,
-             {RGB(30, 200, 255), RGB(180, 20, 128), black, RGB(250, 250, 10), RGB(120, 0, 255),
-              RGB(10, 90, 200)},
+             {RGB(30, 200, 255), RGB(180, 20, 128), white, white, RGB(120, 0, 255), RGB(10, 90, 200)},
              {10, 40, 0, 0, 130, 160}),
         Kind("10-10-10-2, fourth-version header",
              File(32, BI_BITFIELDS, 108,
                   Rows(32, {0x20080200, 0xFFFFFFFF, 0xC0402BFC}, {0xFFF00000, 0x800FFC00, 0x400003FF}),
                   {0x3FF00000, 0x000FFC00, 0x000003FF, 0xC0000000}),
-             24, {red, green, blue, RGB(128, 128, 128), white, RGB(1, 2, 255)}, {255, 170, 85, 0, 255, 255}),
+             24, {red, green, blue, white, white, RGB(1, 2, 255)}, {255, 170, 85, 0, 255, 255}),
         Kind("alpha bit fields after a 40-byte header, top-down", File(32, 6, 40, argbRows, argb, {}, -2), 24,
-             {c[3], c[4], c[5], c[0], c[1], black}, {10, 255, 200, 255, 128, 0}),
+             {c[3], c[4], c[5], c[0], c[1], white}, {10, 255, 200, 255, 128, 0}),
         Kind("an alpha channel 0 everywhere is none",
              File(32, BI_BITFIELDS, 124,
                   PackRows(3, 32, {std::vector<DWORD>(3, 0x404040), {0x404040, 0x404040, 0x404040}}), argb),
