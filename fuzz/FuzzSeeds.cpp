@@ -1,5 +1,6 @@
 // Writes the seed corpus of the fuzz targets: BMP files of each kind the reader takes (a gap before the
-// pixels among them), and layered files as the program writes them. Usage: fuzz_seeds <folder>; fills
+// pixels, run-length rows and bit fields among them), and layered files as the program writes them, with
+// several pictures. Usage: fuzz_seeds <folder>; fills
 // <folder>/bmp and <folder>/qmf.
 #include "composition/LayeredFile.h"
 #include "platform/File.h"
@@ -48,6 +49,24 @@ int main(int argc, char** argv) {
     WriteBytes(root / "bmp/32-masks.bmp",
                MakeBmpWithGap({2, 1, 32, BI_BITFIELDS, 0, 40, {}, std::string(8, '\x66')},
                               std::string("\0\0\xff\0\0\xff\0\0\xff\0\0\0", 12)));
+    const std::string runs("\x03\x01\0\x03\x01\x00\x01\0\0\0\x02\x01\x01\x02\x01\0\x01", 17);
+    WriteBytes(root / "bmp/rle8.bmp", MakeBmp({4, 3, 8, BI_RLE8, 2, 40, two, runs}));
+    WriteBytes(root / "bmp/rle4.bmp", MakeBmp({5, 2, 4, BI_RLE4, 2, 40, two, runs}));
+    WriteBytes(root / "bmp/os2.bmp", MakeBmp({3, 2, 8, BI_RGB, 0, 12, two, std::string(8, '\x01')}));
+    WriteBytes(root / "bmp/2.bmp",
+               MakeBmp({5, -2, 2, BI_RGB, 0, 40, std::vector<RGBQUAD>(4), std::string(8, '\x1b')}));
+    WriteBytes(
+        root / "bmp/565.bmp",
+        MakeBmp({3, 2, 16, BI_BITFIELDS, 0, 40, {}, std::string(16, '\x5a'), {0xF800, 0x07E0, 0x001F}}));
+    WriteBytes(root / "bmp/alpha-v5.bmp", MakeBmp({2,
+                                                   2,
+                                                   32,
+                                                   BI_BITFIELDS,
+                                                   0,
+                                                   124,
+                                                   {},
+                                                   std::string(16, '\x80'),
+                                                   {0xFF0000, 0xFF00, 0xFF, 0xFF000000}}));
 
     auto ramp = MakePalette(GreyRamp());
     CDIB picture, other;
@@ -65,8 +84,13 @@ int main(int argc, char** argv) {
     LayeredRecord back;
     back.width = back.height = 5, back.stretchMode = 3;
     back.imageName = "res\\bckgnds\\isky.bmp";
+    CDIB grown;
+    if (!grown.Load((root / "bmp/rle8.bmp").string()))
+        return 1;
     const bool written =
         WriteQmf(root / "qmf/three.qmf", 3, {{back, &other}, {none, nullptr}, {front, &picture}}) &&
+        WriteQmf(root / "qmf/four.qmf", 4,
+                 {{back, &other}, {back, &grown}, {front, &picture}, {back, &grown}}) &&
         WriteQmf(root / "qmf/empty.qmf", 0, {});
     return written ? 0 : 1;
 }

@@ -12,9 +12,12 @@ public:
     ~CDIBSlot() override;
 
     // Copies source into this slot and places it at 0, 0 at 5/9 of its pixel size. The copy is always
-    // 24-bit (a picture with a colour table is expanded through it), so composing reads whole pixels.
-    // Fails for no source, key 0, an empty source, or when memory runs out. Visible and changed stay.
+    // 24-bit (a picture with a colour table is expanded through it, 5-5-5 pixels widened), so composing reads
+    // whole pixels. Fails for no source, key 0, an empty source, or when memory runs out. Visible and changed
+    // stay.
     BOOL CreateFromLayerDib(CDIB* source, std::uint32_t key);
+    // The bytes that copy of source takes.
+    static std::uint64_t CopySize(const CDIB& source);
 
     CDIB* m_source = nullptr; // the layer's content picture; its alpha companion blends this slot
     std::uint32_t m_key = 0;

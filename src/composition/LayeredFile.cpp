@@ -1,6 +1,8 @@
 #include "composition/LayeredFile.h"
 
+#include "composition/DIBSlot.h"
 #include "platform/File.h"
+#include "platform/Memory.h"
 
 #include <algorithm>
 #include <cstring>
@@ -75,17 +77,33 @@ LayeredRecord ParseRecord(const BYTE* bytes) {
     return r;
 }
 
-// The next BMP file image of file, named name; none when it cannot be read in full.
-std::unique_ptr<CDIB> ReadImage(CFile* file, const std::string& name) {
+// The next BMP file image of file, named name, its memory taken off budget; none when it cannot be read in
+// full or within the budget.
+std::unique_ptr<CDIB> ReadImage(CFile* file, const std::string& name, std::uint64_t* budget) {
     std::unique_ptr<CDIB> image(new (std::nothrow) CDIB);
-    if (!image || !image->ReadFrom(file))
+    if (!image || !image->ReadFrom(file, budget))
         return nullptr;
     image->SetName(name);
     return image;
 }
+
+// Takes the memory of the picture area's copy of image off budget; false when it does not fit.
+bool TakeCopy(const CDIB& image, std::uint64_t* budget) {
+    const std::uint64_t copy = CDIBSlot::CopySize(image);
+    if (copy > *budget)
+        return false;
+    *budget -= copy;
+    return true;
+}
 } // namespace
 
-CLayeredFile::ReadResult CLayeredFile::Read(CFile* file, int maxEntries) {
+std::uint64_t CLayeredFile::DefaultBudget() {
+    constexpr std::uint64_t most = std::uint64_t(1) << 30;
+    const std::uint64_t physical = PhysicalMemorySize();
+    return physical ? std::min(most, physical / 2) : most;
+}
+
+CLayeredFile::ReadResult CLayeredFile::Read(CFile* file, int maxEntries, std::uint64_t budget) {
     m_entries.clear();
     if (!file)
         return ReadResult::damaged;
@@ -106,11 +124,11 @@ CLayeredFile::ReadResult CLayeredFile::Read(CFile* file, int maxEntries) {
             entry.record = ParseRecord(bytes);
             if (entry.record.noImage)
                 continue;
-            entry.image = ReadImage(file, entry.record.imageName);
-            if (!entry.image)
+            entry.image = ReadImage(file, entry.record.imageName, &budget);
+            if (!entry.image || !TakeCopy(*entry.image, &budget))
                 return ReadResult::damaged;
             if (entry.record.hasAlpha) {
-                std::unique_ptr<CDIB> alpha = ReadImage(file, entry.record.alphaName);
+                std::unique_ptr<CDIB> alpha = ReadImage(file, entry.record.alphaName, &budget);
                 if (!alpha)
                     return ReadResult::damaged;
                 entry.image->SetAlpha(std::move(alpha));

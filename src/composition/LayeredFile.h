@@ -42,10 +42,16 @@ public:
 
     enum class ReadResult { read, notLayered, damaged };
 
+    // The memory a file's pictures may take together, their slots' copies included: 1 GiB, or half the
+    // machine's memory where that is less.
+    static std::uint64_t DefaultBudget();
+
     // Reads the magic, the count and up to maxEntries entries (a negative count reads none; entries
     // beyond maxEntries are left unread). Only when all of them read in full are they kept, and the
-    // result is read. A file that does not start with the magic is notLayered.
-    ReadResult Read(CFile* file, int maxEntries);
+    // result is read. A file that does not start with the magic is notLayered. One whose pictures, with
+    // the 24-bit copies the picture area makes of them, would take more than budget bytes is damaged as
+    // far as the user is concerned: that is found out before the picture that goes beyond it is made.
+    ReadResult Read(CFile* file, int maxEntries, std::uint64_t budget = DefaultBudget());
     std::vector<LayeredEntry>& GetEntries() { return m_entries; }
 
     static void WriteHeader(CFile* file, std::int32_t count);

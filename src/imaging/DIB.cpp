@@ -32,14 +32,14 @@ std::unique_ptr<BYTE[]> NewBlock(std::size_t size) {
     return std::unique_ptr<BYTE[]>(new (std::nothrow) BYTE[size]());
 }
 
-// Compressed rows cannot be addressed, so only bit fields (which leave 16- and 32-bit rows plain) are taken
-// besides uncompressed images.
+// Run-length and bit-field files are converted by the reader (DIBDecode.h), so an image in memory is always
+// uncompressed, its rows addressable pixel by pixel.
 bool IsSoundBlock(const BYTE* block, DWORD size) {
     if (size < infoHeaderSize)
         return false;
     BITMAPINFOHEADER h;
     std::memcpy(&h, block, infoHeaderSize);
-    if (h.biSize < infoHeaderSize || h.biSize > size)
+    if (h.biSize < infoHeaderSize || h.biSize > largestHeaderSize || h.biSize > size)
         return false;
     if (h.biWidth <= 0 || h.biWidth > CDIB::maxDimension || h.biHeight == 0 ||
         h.biHeight > CDIB::maxDimension || h.biHeight < -CDIB::maxDimension)
@@ -48,19 +48,14 @@ bool IsSoundBlock(const BYTE* block, DWORD size) {
     case 1:
     case 4:
     case 8:
-    case 24:
-        if (h.biCompression != BI_RGB)
-            return false;
-        break;
     case 16:
+    case 24:
     case 32:
-        if (h.biCompression != BI_RGB && h.biCompression != BI_BITFIELDS)
-            return false;
         break;
     default:
         return false;
     }
-    if (h.biClrUsed > maxColours)
+    if (h.biCompression != BI_RGB || h.biClrUsed > maxColours)
         return false;
     std::uint64_t rows = std::uint64_t(h.biHeight < 0 ? -h.biHeight : h.biHeight);
     std::uint64_t need = std::uint64_t(h.biSize) + 4u * ColourCount(h) +
@@ -227,6 +222,46 @@ BYTE* CDIB::PixelAddressDirect(int x, int y) const {
     if (!m_block || UINT(x) >= UINT(GetWidth()) || UINT(y) >= UINT(GetHeight()))
         return nullptr;
     return AddressOf(GetBits(), UINT(GetWidth()), UINT(GetHeight()), GetStride(), BitCount(), x, y);
+}
+
+void CDIB::CopyRowAs24Bit(int storedRow, BYTE* out) const {
+    if (!m_block || UINT(storedRow) >= UINT(GetHeight()))
+        return;
+    static constexpr auto widen5 = [] {
+        std::array<BYTE, 32> table{};
+        for (std::uint32_t v = 0; v < 32; ++v)
+            table[v] = Widen(v, 5);
+        return table;
+    }();
+    const int width = GetWidth();
+    const WORD bits = BitCount();
+    const BYTE* row = GetBits() + std::size_t(storedRow) * GetStride();
+    switch (bits) {
+    case 24:
+        std::memcpy(out, row, 3 * std::size_t(width));
+        return;
+    case 32:
+        for (int x = 0; x < width; ++x, row += 4, out += 3)
+            out[0] = row[0], out[1] = row[1], out[2] = row[2];
+        return;
+    case 16:
+        for (int x = 0; x < width; ++x, row += 2, out += 3) {
+            const unsigned v = row[0] | row[1] << 8;
+            out[0] = widen5[v & 31], out[1] = widen5[(v >> 5) & 31], out[2] = widen5[(v >> 10) & 31];
+        }
+        return;
+    default:
+        break;
+    }
+    const auto* table = reinterpret_cast<const RGBQUAD*>(m_block.get() + GetHeader()->biSize);
+    const UINT colours = NumColors();
+    for (int x = 0; x < width; ++x, out += 3) {
+        const UINT index = IndexAt(row, x, bits);
+        if (index < colours)
+            out[0] = table[index].rgbBlue, out[1] = table[index].rgbGreen, out[2] = table[index].rgbRed;
+        else
+            out[0] = out[1] = out[2] = 0;
+    }
 }
 
 BOOL CDIB::Fill(COLORREF colour, const RECT* rect) {

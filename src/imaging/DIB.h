@@ -11,6 +11,7 @@
 // companions), DIBPalette.cpp (palettes and remapping), DIBScale.cpp (scaled copies).
 
 #include "platform/DC.h"
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,12 +42,17 @@ public:
     CDIB(const CDIB&) = delete;
     CDIB& operator=(const CDIB&) = delete;
 
-    // Files. Load and ReadFrom refuse a file whose header does not describe a block it fits; they keep
-    // nothing then. Rows stored top-down are turned into bottom-up order, and rows that the file's offset
-    // to the pixels places after a gap follow the colour table directly. ReadFrom catches file errors;
-    // WriteTo and WritePngTo pass them on as CFileException.
+    // Files. Load and ReadFrom refuse a file whose header does not describe a block it fits, or that
+    // they cannot read right; they keep nothing then. Rows stored top-down are turned into bottom-up
+    // order, and rows that the file's offset to the pixels places after a gap follow the colour table
+    // directly. Files in other layouts are converted on reading (see DIBDecode.h): what an image holds is
+    // always uncompressed 1, 4, 8, 16 (5-5-5), 24 or 32 bits, and writes back as a valid BMP file. A
+    // file's own alpha channel becomes the alpha companion, which Load's companion file replaces.
+    // ReadFrom catches file errors; with a budget, it refuses a picture that would take more memory
+    // than *budget says (before taking it) and takes off what the picture takes. WriteTo and WritePngTo
+    // pass file errors on as CFileException.
     BOOL Load(const std::string& path, BOOL withAlpha = FALSE);
-    BOOL ReadFrom(CFile* file);
+    BOOL ReadFrom(CFile* file, std::uint64_t* budget = nullptr);
     BOOL Save(const std::string& path, SaveReport report = saveReportsFailure, FileFormat format = bmpFile);
     BOOL WriteTo(CFile* file);
     BOOL WritePngTo(CFile* file);
@@ -78,6 +84,10 @@ public:
         return AddressOf(m_firstRow, m_accessWidth, m_accessHeight, m_accessStride, m_accessBitCount, x, y);
     }
     BYTE* PixelAddressDirect(int x, int y) const;
+    // The colours of stored row storedRow (0 the bottom row) as width blue, green, red triples into out:
+    // 5-5-5 pixels widened to the full range, indexes beyond the colour table black. Nothing for a row
+    // outside the image.
+    void CopyRowAs24Bit(int storedRow, BYTE* out) const;
 
     UINT NumColors() const;
     WORD PaletteSize() const;
@@ -139,6 +149,8 @@ private:
             return row + 3 * std::size_t(x);
         case 16:
             return row + 2 * std::size_t(x);
+        case 32:
+            return row + 4 * std::size_t(x);
         case 1:
             return row + x / 8;
         case 4:
@@ -152,9 +164,9 @@ private:
     void Install(std::unique_ptr<BYTE[]> block, DWORD size);
     void Adopt(std::unique_ptr<BYTE[]> block, DWORD size);
     // Lays the picture out anew as an 8-bit image on the palette, each row made by convertRow from the
-    // old row; false (nothing changed) when memory runs out.
+    // old stored row of that number; false (nothing changed) when memory runs out.
     BOOL RebuildIndexed(const CPalette& palette,
-                        const std::function<void(const BYTE* from, BYTE* to, int width)>& convertRow);
+                        const std::function<void(int storedRow, BYTE* to, int width)>& convertRow);
 
     std::unique_ptr<BYTE[]> m_block;
     DWORD m_size = 0;

@@ -5,10 +5,13 @@
 #include "imaging/DIB.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace dibblock {
 constexpr DWORD infoHeaderSize = sizeof(BITMAPINFOHEADER);
+// The largest header a file may have (the fifth version's); drawing reads none larger either.
+constexpr DWORD largestHeaderSize = 124;
 constexpr UINT maxColours = 256;
 
 // The colour table's entries: biClrUsed, or the full table of a 1-, 4- or 8-bit image.
@@ -16,6 +19,29 @@ UINT ColourCount(const BITMAPINFOHEADER& h);
 // A zeroed block, or none when memory runs out.
 std::unique_ptr<BYTE[]> NewBlock(std::size_t size);
 // Whether block starts with a header this program can work with and holds the colour table and every
-// pixel row that header describes.
+// pixel row that header describes: uncompressed rows of 1, 4, 8, 16 (5-5-5), 24 or 32 bits.
 bool IsSoundBlock(const BYTE* block, DWORD size);
+
+// The table index of pixel x of a row of 1, 2, 4 or 8 bits, the leftmost pixel in the high bits.
+inline UINT IndexAt(const BYTE* row, int x, int bitCount) {
+    switch (bitCount) {
+    case 1:
+        return (row[x >> 3] >> (7 - (x & 7))) & 1;
+    case 2:
+        return (row[x >> 2] >> (6 - 2 * (x & 3))) & 3;
+    case 4:
+        return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
+    default:
+        return row[x];
+    }
+}
+
+// A channel of bits bits (1 to 32) widened or narrowed to 8: its bits repeated from the top, so that the
+// largest value becomes 255 and 0 stays 0 (five bits: v << 3 | v >> 2, as Qt draws 5-5-5 pixels).
+constexpr BYTE Widen(std::uint32_t value, unsigned bits) {
+    std::uint32_t top = value << (32 - bits);
+    for (unsigned filled = bits; filled < 8; filled *= 2)
+        top |= top >> filled;
+    return BYTE(top >> 24);
+}
 } // namespace dibblock

@@ -1,6 +1,6 @@
 #include "imaging/DIB.h"
 
-#include "imaging/DIBBlock.h"
+#include "imaging/DIBDecode.h"
 #include "platform/Cursor.h"
 #include "platform/File.h"
 #include "platform/FullPath.h"
@@ -12,31 +12,12 @@
 #include <cstring>
 #include <new>
 
-using namespace dibblock;
-
 namespace {
 constexpr WORD bmpType = 0x4D42; // "BM"
 constexpr DWORD fileHeaderSize = sizeof(BITMAPFILEHEADER);
-
-// A file may leave a gap (bit-field masks, say) between the colour table and the pixels, and says so
-// with its offset to the pixels. Where that offset lies inside the file at or after the end of the
-// table, the rows are moved up to follow the table, as an image keeps them in memory; any other offset
-// is taken to mean no gap. Returns the size of the block without the gap.
-DWORD CloseGap(BYTE* block, DWORD size, DWORD pixelOffset) {
-    BITMAPINFOHEADER h;
-    std::memcpy(&h, block, infoHeaderSize);
-    if (h.biClrUsed > maxColours || pixelOffset < fileHeaderSize)
-        return size; // refused as it is, or no offset at all
-    const std::uint64_t tableEnd = std::uint64_t(h.biSize) + 4u * ColourCount(h);
-    const DWORD offset = pixelOffset - fileHeaderSize;
-    if (offset <= tableEnd || offset >= size)
-        return size;
-    std::memmove(block + tableEnd, block + offset, size - offset);
-    return DWORD(size - (offset - tableEnd));
-}
 } // namespace
 
-BOOL CDIB::ReadFrom(CFile* file) {
+BOOL CDIB::ReadFrom(CFile* file, std::uint64_t* budget) {
     if (m_block)
         Free();
     if (!file)
@@ -54,8 +35,6 @@ BOOL CDIB::ReadFrom(CFile* file) {
         if (fh.bfSize <= fileHeaderSize || fh.bfSize > remaining || fh.bfSize - fileHeaderSize > maxBlockSize)
             return FALSE;
         const DWORD fileSize = fh.bfSize - fileHeaderSize;
-        if (fileSize < infoHeaderSize)
-            return FALSE;
         // Not cleared first: the read fills every byte, or the block is dropped.
         std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[fileSize]);
         if (!block)
@@ -63,10 +42,18 @@ BOOL CDIB::ReadFrom(CFile* file) {
         PrefaultMemory(block.get(), fileSize);
         if (file->Read(block.get(), fileSize) < fileSize)
             return FALSE;
-        const DWORD size = CloseGap(block.get(), fileSize, fh.bfOffBits);
-        if (!IsSoundBlock(block.get(), size))
+        dibdecode::Picture picture;
+        if (!dibdecode::Decode(std::move(block), fileSize, fh.bfOffBits, budget, &picture))
             return FALSE;
-        Install(std::move(block), size);
+        Install(std::move(picture.block), picture.size);
+        if (picture.alpha) {
+            auto alpha = std::unique_ptr<CDIB>(new (std::nothrow) CDIB);
+            if (!alpha || !alpha->Attach(std::move(picture.alpha), picture.alphaSize)) {
+                Free();
+                return FALSE;
+            }
+            m_alpha = std::move(alpha);
+        }
         return TRUE;
     } catch (const CFileException&) {
         return FALSE;
@@ -86,8 +73,14 @@ BOOL CDIB::Load(const std::string& path, BOOL withAlpha) {
     if (!ok)
         return FALSE;
     m_name = path;
+    // The file's own alpha channel serves where no companion file is found.
+    std::unique_ptr<CDIB> own = std::move(m_alpha);
+    if (own)
+        own->SetName(path);
     if (withAlpha)
         LoadAlpha();
+    if (!m_alpha)
+        m_alpha = std::move(own);
     return TRUE;
 }
 

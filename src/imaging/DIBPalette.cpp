@@ -83,39 +83,40 @@ BOOL CDIB::MapToPalette(const CPalette* palette) {
     if (!palette || palette->GetEntryCount() == 0 || !m_block)
         return FALSE;
     const WORD bits = BitCount();
-    if (bits == 24)
+    if (bits > 8)
         return ConvertTo8Bit(palette);
-    if (bits != 8 && bits != 4)
-        return FALSE;
-    // One nearest-colour question per table entry; indexes beyond the table map to entry 0.
+    // One nearest-colour question per table entry; indexes beyond the table are black, as everywhere.
     std::array<BYTE, maxColours> map{};
     const auto* table = reinterpret_cast<const RGBQUAD*>(m_block.get() + GetHeader()->biSize);
     const UINT colours = std::min(NumColors(), maxColours);
+    map.fill(BYTE(palette->GetNearestPaletteIndex(RGB(0, 0, 0))));
     for (UINT i = 0; i < colours; ++i)
         map[i] =
             BYTE(palette->GetNearestPaletteIndex(RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue)));
     if (bits == 8 && IsLaidOutAs(m_block.get(), NumColors(), *palette, map))
         return TRUE;
     // The result is laid out anew as an 8-bit image whose table is exactly the palette, so the rows
-    // start where the header says whatever the palette's size, and a 4-bit image can take indexes
-    // beyond 15.
-    return RebuildIndexed(*palette, [&](const BYTE* from, BYTE* to, int width) {
-        if (bits == 8) {
-            for (int x = 0; x < width; ++x)
-                to[x] = map[from[x]];
-        } else {
-            for (int x = 0; x < width; ++x)
-                to[x] = map[(x & 1) ? from[x / 2] & 0x0F : from[x / 2] >> 4];
-        }
+    // start where the header says whatever the palette's size, and a 1- or 4-bit image can take indexes
+    // beyond its own.
+    const BYTE* bits0 = GetBits();
+    const DWORD stride = GetStride();
+    return RebuildIndexed(*palette, [&](int storedRow, BYTE* to, int width) {
+        const BYTE* from = bits0 + std::size_t(storedRow) * stride;
+        for (int x = 0; x < width; ++x)
+            to[x] = map[IndexAt(from, x, bits)];
     });
 }
 
 BOOL CDIB::ConvertTo8Bit(const CPalette* palette) {
-    // Only plain 24-bit rows can be read as blue, green, red.
-    if (!palette || palette->GetEntryCount() == 0 || BitCount() != 24 || NumColors() != 0)
+    // Only direct colours (16, 24 and 32 bits) are turned into indexes; a table such a file may carry
+    // is no more than a hint.
+    if (!palette || palette->GetEntryCount() == 0 || BitCount() <= 8)
         return FALSE;
     ShowWaitCursor();
-    BOOL done = RebuildIndexed(*palette, [&](const BYTE* from, BYTE* to, int width) {
+    std::vector<BYTE> colours(3 * std::size_t(GetWidth()));
+    BOOL done = RebuildIndexed(*palette, [&](int storedRow, BYTE* to, int width) {
+        CopyRowAs24Bit(storedRow, colours.data());
+        const BYTE* from = colours.data();
         for (int x = 0; x < width; ++x, from += 3)
             to[x] = BYTE(palette->GetNearestPaletteIndex(RGB(from[2], from[1], from[0])));
     });
@@ -124,18 +125,17 @@ BOOL CDIB::ConvertTo8Bit(const CPalette* palette) {
 }
 
 BOOL CDIB::RebuildIndexed(const CPalette& palette,
-                          const std::function<void(const BYTE* from, BYTE* to, int width)>& convertRow) {
+                          const std::function<void(int storedRow, BYTE* to, int width)>& convertRow) {
     DWORD size = 0;
     auto block = NewIndexedBlock(*GetHeader(), palette, &size);
     if (!block)
         return FALSE;
     const auto* out = reinterpret_cast<const BITMAPINFOHEADER*>(block.get());
     BYTE* to = block.get() + size - out->biSizeImage;
-    const DWORD toStride = StrideOf(out->biWidth, 8), fromStride = GetStride();
-    const BYTE* from = GetBits();
+    const DWORD toStride = StrideOf(out->biWidth, 8);
     const int width = GetWidth(), height = GetHeight();
-    for (int y = 0; y < height; ++y, from += fromStride, to += toStride)
-        convertRow(from, to, width);
+    for (int y = 0; y < height; ++y, to += toStride)
+        convertRow(y, to, width);
     Adopt(std::move(block), size);
     return TRUE;
 }

@@ -24,3 +24,8 @@ void PrefaultMemory(void* block, std::size_t size) {
     (void)size;
 #endif
 }
+
+std::uint64_t PhysicalMemorySize() {
+    const long pages = sysconf(_SC_PHYS_PAGES), page = sysconf(_SC_PAGESIZE);
+    return pages > 0 && page > 0 ? std::uint64_t(pages) * std::uint64_t(page) : 0;
+}

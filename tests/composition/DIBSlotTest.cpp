@@ -1,5 +1,7 @@
 #include "platform/Palette.h"
+#include "support/BmpFixtures.h"
 #include "support/Pictures.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -48,4 +50,21 @@ TEST(DIBSlot, APictureWithAColourTableBecomesATrueColourCopy) {
     EXPECT_EQ(PixelAt(slot, 2, 0), RGB(60, 50, 40));
     EXPECT_EQ(source.GetSize(), before->GetSize());
     EXPECT_EQ(0, std::memcmp(source.GetBlock(), before->GetBlock(), source.GetSize()));
+}
+
+// 5-5-5 pixels widen to the full range (31 is 255), 32-bit ones lose their fourth byte; the copy's size is
+// what the layered file reader reckons with.
+TEST(DIBSlot, DirectColoursBecomeTheirFullColours) {
+    TempDir dir;
+    for (auto [bits, first, second, colour] : {std::tuple{16, 0x7FFFu, 0x4210u, RGB(132, 132, 132)},
+                                               {32, 0x12FFFFFFu, 0x00848484u, RGB(132, 132, 132)}}) {
+        CDIB source;
+        CDIBSlot slot;
+        const std::string rows = PackRows(2, bits, {{first, second}});
+        ASSERT_TRUE(source.Load(dir.Write("p.bmp", MakeBmp({2, 1, WORD(bits), BI_RGB, 0, 40, {}, rows}))));
+        ASSERT_TRUE(slot.CreateFromLayerDib(&source, 1));
+        EXPECT_EQ(PixelAt(slot, 0, 0), RGB(255, 255, 255)) << bits;
+        EXPECT_EQ(PixelAt(slot, 1, 0), colour) << bits;
+        EXPECT_EQ(CDIBSlot::CopySize(source), slot.GetSize()) << bits;
+    }
 }

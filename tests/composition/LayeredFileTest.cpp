@@ -1,5 +1,6 @@
 #include "composition/LayeredFile.h"
 #include "LayerScreen.h"
+#include "platform/File.h"
 #include "support/BmpFixtures.h"
 
 #include <functional>
@@ -355,4 +356,39 @@ TEST_F(LayeredFile, FilesThatCannotBeOpenedOrWrittenFailQuietlyForTheCallerToSay
     EXPECT_FALSE(mixer->SaveToLayeredFile(old.c_str()));
     EXPECT_EQ(dir.Read("old/picture.qmf"), "precious");
     EXPECT_EQ(dir.List("old"), std::vector<std::string>{"picture.qmf"});
+}
+
+// All entries together stay within the reader's memory budget: the pictures as held (a small run-length
+// file grows), their companions and the picture area's 24-bit copies. One byte less than they take
+// refuses the file, though each entry alone would fit.
+TEST(LayeredFileBudget, TheEntriesTogetherStayWithinTheBudget) {
+    const std::vector<RGBQUAD> two = {{10, 20, 30, 0}, {40, 50, 60, 0}};
+    const std::string runs = MakeBmp({300, 200, 8, BI_RLE8, 2, 40, two, std::string("\xff\x01\0\x01", 4)});
+    const std::string alpha = MakeBmp({4, 4, 8, BI_RGB, 2, 40, two, std::string(16, '\1')});
+    TempDir dir;
+    const std::string path =
+        dir.Write("three.qmf", Qmf(3, {{0, 0, 10, 10, true, false, "", SolidBmp(9, 9, "abc"), ""},
+                                       {0, 0, 10, 10, true, false, "", runs, ""},
+                                       {0, 0, 10, 10, true, false, "", SolidBmp(4, 4, "xyz"), alpha}}));
+    auto read = [&](std::uint64_t budget, CLayeredFile& layered) {
+        CFile file;
+        return file.Open(path.c_str(), CFile::modeRead) ? layered.Read(&file, 10, budget)
+                                                        : CLayeredFile::ReadResult::damaged;
+    };
+    CLayeredFile all, exact, less;
+    ASSERT_EQ(read(std::uint64_t(1) << 30, all), CLayeredFile::ReadResult::read);
+    std::uint64_t taken = 0, largest = 0;
+    for (const LayeredEntry& entry : all.GetEntries()) {
+        const CDIB* alpha = entry.image->GetAlpha();
+        const std::uint64_t one =
+            entry.image->GetSize() + CDIBSlot::CopySize(*entry.image) + (alpha ? alpha->GetSize() : 0);
+        largest = std::max(largest, one);
+        taken += one;
+    }
+    EXPECT_EQ(all.GetEntries()[1].image->GetSize(), 40u + 8 + 300 * 200) << "as held, not as stored";
+    EXPECT_LT(largest, taken - 1);
+    EXPECT_EQ(read(taken, exact), CLayeredFile::ReadResult::read);
+    EXPECT_EQ(exact.GetEntries().size(), 3u);
+    EXPECT_EQ(read(taken - 1, less), CLayeredFile::ReadResult::damaged);
+    EXPECT_TRUE(less.GetEntries().empty());
 }

@@ -132,17 +132,18 @@ TEST(DIBColour, ScalerBordersAndSourcesItDoesNotRead) {
             EXPECT_EQ(At(*indexed, x, y), border ? 255u : 60u);
         }
 
-    // A 16-colour source and an empty one give white; 8 bits without a palette give true colour.
+    // A 16-colour source (its table all black) shows its colours, border included; an empty one gives
+    // white; 8 bits without a palette give true colour.
     TempDir dir;
     CDIB nibbles, empty;
     ASSERT_TRUE(nibbles.Load(dir.Write(
         "4.bmp", MakeBmp({8, 2, 4, BI_RGB, 0, 40, std::vector<RGBQUAD>(16), std::string(8, '\0')}))));
     for (CDIB* source : {&nibbles, &empty}) {
-        auto white = source->CreateScaled(4, 3, 8, nullptr);
-        ASSERT_EQ(white->BitCount(), 24);
+        auto scaled = source->CreateScaled(4, 3, 8, nullptr);
+        ASSERT_EQ(scaled->BitCount(), 24);
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 4; ++x)
-                EXPECT_EQ(At(*white, x, y), RGB(255, 255, 255));
+                EXPECT_EQ(At(*scaled, x, y), source == &empty ? RGB(255, 255, 255) : RGB(0, 0, 0));
     }
 }
 

@@ -56,12 +56,13 @@ TEST(DIBFile, ReadsWhatTheFormatAllowsAndTurnsTopDownRows) {
     EXPECT_EQ(At(dib, 0, 0), RGB(1, 1, 1));
     EXPECT_EQ(At(dib, 0, 2), RGB(3, 3, 3));
 
-    // 32-bit pictures load, without pixel addresses.
+    // 32-bit pictures load, four bytes a pixel.
     BmpLayout deep{2, 2, 32, BI_RGB, 0, 40, {}, std::string(16, '\x7f')};
     ASSERT_TRUE(dib.Load(dir.Write("32.bmp", MakeBmp(deep))));
     ASSERT_TRUE(dib.BeginPixelAccess());
-    EXPECT_EQ(dib.PixelAddress(0, 0), nullptr);
-    EXPECT_EQ(dib.PixelAddress(1, 1), nullptr);
+    EXPECT_EQ(dib.PixelAddress(0, 0), dib.GetBits() + 8);
+    EXPECT_EQ(dib.PixelAddress(1, 1), dib.GetBits() + 4);
+    EXPECT_EQ(dib.PixelAddressDirect(1, 0), dib.GetBits() + 12);
 }
 
 TEST(DIBFile, RowsStartWhereTheFileSaysWhenThatLiesAfterTheTable) {
@@ -77,16 +78,17 @@ TEST(DIBFile, RowsStartWhereTheFileSaysWhenThatLiesAfterTheTable) {
     EXPECT_EQ(At(dib, 1, 0), 1u);
     EXPECT_EQ(dib.GetSize(), 40u + 8 + 8) << "in memory the rows follow the table";
 
-    // A 32-bit picture with its bit-field masks after a 40-byte header; written back without the gap.
-    const std::string pixels("\x0a\x14\x1e\0\x28\x32\x3c\0", 8);
+    // A 32-bit picture with its bit-field masks after a 40-byte header and a gap before its pixels;
+    // read as 24 bits, and written back so without masks or gap.
+    const std::string pixels("\x0a\x14\x1e\0\x28\x32\x3c\0", 8), plain("\x0a\x14\x1e\x28\x32\x3c\0\0", 8);
     const std::string masks("\0\0\xff\0\0\xff\0\0\xff\0\0\0", 12);
-    ASSERT_TRUE(
-        dib.Load(dir.Write("masks.bmp", MakeBmpWithGap({2, 1, 32, BI_BITFIELDS, 0, 40, {}, pixels}, masks))));
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(dib.GetBits()), 8), pixels);
+    std::string withMasks = MakeBmpWithGap({2, 1, 32, BI_BITFIELDS, 0, 40, {}, pixels}, masks + "gap!");
+    ASSERT_TRUE(dib.Load(dir.Write("masks.bmp", withMasks)));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(dib.GetBits()), 8), plain);
     ASSERT_TRUE(dib.Save(dir.Join("again.bmp")));
     EXPECT_EQ(Peek<DWORD>(dir.Read("again.bmp"), 10), 54u);
     ASSERT_TRUE(dib.Load(dir.Join("again.bmp")));
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(dib.GetBits()), 8), pixels);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(dib.GetBits()), 8), plain);
 
     // An offset inside the table means no gap; rows that do not fit after the offset are refused.
     std::string bytes = MakeBmpWithGap(indexed, std::string(4, '\0'));

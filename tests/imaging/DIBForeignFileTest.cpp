@@ -11,14 +11,14 @@ TEST(DIBForeignFiles, PicturesWrittenByConvertLoadWithTheirPixels) {
     auto expected = [](int x, int y) { return RGB(BYTE(x * 12), BYTE(y * 40), BYTE((x + y) * 7)); };
     TempDir dir;
     // 5 x 3 and 3 x 5 have few colours (a 4-bit table), 20 x 5 needs 8 bits. convert codes palette pictures
-    // run-length unless told otherwise; those are refused.
+    // run-length unless told otherwise.
     const std::tuple<int, int, std::string, int> cases[] = {{5, 3, "BMP3:", 24},
                                                             {3, 5, "BMP3:", 24},
                                                             {5, 3, "", 24},
                                                             {5, 3, "-type Palette -compress None BMP3:", 4},
                                                             {20, 5, "-type Palette -compress None BMP3:", 8},
                                                             {20, 5, "-type Palette -compress None ", 8},
-                                                            {20, 5, "-type Palette BMP3:", 0}};
+                                                            {20, 5, "-type Palette BMP3:", 8}};
     for (const auto& [width, height, options, bits] : cases) {
         std::string ppm = "P3 " + std::to_string(width) + " " + std::to_string(height) + " 255\n";
         for (int y = 0; y < height; ++y)
