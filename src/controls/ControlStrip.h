@@ -42,9 +42,5 @@ public:
     int m_g;
 
 protected:
-    // Gives control its rectangle (client pixels of the view) and its window that place, then lets it
-    // place what it holds.
-    static void Place(CControl* control, const RECT& rect);
-
     std::vector<CControl*> m_controls; // layout order; not owned; entries may be empty
 };
