@@ -155,7 +155,7 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
     switch (place.kind) {
     case ScreenKind::Button:
     case ScreenKind::Toggle: {
-        const std::uint32_t flags = place.kind == ScreenKind::Toggle ? CTL_TOGGLE : 0;
+        const std::uint32_t flags = place.kind == ScreenKind::Toggle ? std::uint32_t(CTL_TOGGLE) : 0u;
         auto* button = Make<CButtonControl>(this, id, place.rect, nullptr, flags, 0);
         return button && Picture(button, place.picture, &CButtonControl::SetImageFromFile);
     }

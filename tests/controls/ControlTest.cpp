@@ -184,7 +184,7 @@ TEST(WndControl, PaintsItselfAndGivesTheLastMouseStepInDesignUnits) {
     QWidget* top = WidgetOf(&view);
     QTest::mouseMove(top, QPoint(60, 60));
     QTest::mouseMove(top, QPoint(67, 55));
-    EXPECT_EQ(pad->m_currentMouse.x, 17) << "positions are in the control's own pixels";
+    EXPECT_EQ(pad->GetMousePosition().x, 17) << "positions are in the control's own pixels";
     POINT delta = {99, 99};
     pad->GetMoveDelta(&delta);
     EXPECT_EQ(delta.x, 14);

@@ -37,7 +37,7 @@ void BuildScreen(CTestView& view, const std::string& background,
     ASSERT_TRUE(view.SetBackground(background.c_str()));
     view.SetPalette(view.GetBackground());
     for (const ScreenPlace& place : Dozen()) {
-        const std::uint32_t flags = place.kind == ScreenKind::Toggle ? CTL_TOGGLE : 0;
+        const std::uint32_t flags = place.kind == ScreenKind::Toggle ? std::uint32_t(CTL_TOGGLE) : 0u;
         auto* button = new CButtonControl(&view, &view, place.id, place.rect, nullptr, flags, 0);
         ASSERT_TRUE(view.AddControl(button));
         ASSERT_TRUE(button->SetImageFromFile(pictureOf(place).c_str())) << place.picture;
