@@ -31,8 +31,8 @@ constexpr int middleLayer = 3, backLayer = 0;
 
 // A picture of soft colours whose coverage is opaque inside an ellipse with a ramp of 12 pixels at its
 // edge; the back-most layer is opaque everywhere.
-inline CDIB* MakeLayerPicture(int seed, bool opaque) {
-    auto* picture = new CDIB;
+inline std::unique_ptr<CDIB> MakeLayerPicture(int seed, bool opaque) {
+    auto picture = std::make_unique<CDIB>();
     picture->Create(imageWidth, imageHeight, 24);
     auto alpha = std::make_unique<CDIB>();
     alpha->Create(imageWidth, imageHeight, 8);
@@ -83,13 +83,11 @@ struct TenLayerScreen : CWnd, CControlManager {
         // The strip's position 0 is the front-most layer: the back-most place goes to the last layer.
         for (int i = 0; i < 10; ++i) {
             CLayerControl* layer = Layer(i);
-            layer->SetImage(MakeLayerPicture(i, i == backLayer));
-            layer->m_contentKey = NewContentKey();
-            layer->m_changed = true;
+            layer->PutContent(MakeLayerPicture(i, i == backLayer), NewContentKey(), {});
         }
         strip->Refresh(0, TRUE);
         for (int i = 0; i < 10; ++i) {
-            CDIBSlot* slot = mixer->FindDibSlot(Layer(i)->m_contentKey);
+            CDIBSlot* slot = mixer->FindDibSlot(Layer(i)->GetContentKey());
             slot->m_x = places[i].left, slot->m_y = places[i].top;
             slot->m_width = places[i].right, slot->m_height = places[i].bottom;
             slot->SetMirrorHorizontal(slot->m_width < 0);
@@ -103,7 +101,7 @@ struct TenLayerScreen : CWnd, CControlManager {
     // Selects the layer at place, as the user does: the layer in the strip, then the move button.
     void Select(int place) {
         strip->Select(Layer(place));
-        if (!(move->m_flags & CTL_ON))
+        if (!(move->GetFlags() & CTL_ON))
             move->Clicked();
     }
 

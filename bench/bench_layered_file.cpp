@@ -59,8 +59,7 @@ struct Screen : CWnd, CControlManager {
             alpha->SetName("res/chars/alayer" + std::to_string(i) + ".bmp");
             picture->SetAlpha(std::move(alpha));
             CLayerControl* layer = strip->GetLayer(i);
-            layer->SetImage(picture.release());
-            layer->m_contentKey = NewContentKey();
+            layer->PutContent(std::move(picture), NewContentKey(), {});
         }
         strip->Refresh(0, TRUE);
     }

@@ -155,12 +155,9 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
     switch (place.kind) {
     case ScreenKind::Button:
     case ScreenKind::Toggle: {
-        auto* button = Make<CButtonControl>(this, id, place.rect, nullptr, 0, 0);
-        if (!button || !Picture(button, place.picture, &CButtonControl::SetImageFromFile))
-            return false;
-        if (place.kind == ScreenKind::Toggle)
-            button->m_flags |= CTL_TOGGLE;
-        return true;
+        const std::uint32_t flags = place.kind == ScreenKind::Toggle ? std::uint32_t(CTL_TOGGLE) : 0u;
+        auto* button = Make<CButtonControl>(this, id, place.rect, nullptr, flags, 0);
+        return button && Picture(button, place.picture, &CButtonControl::SetImageFromFile);
     }
     case ScreenKind::PictureArea: {
         auto* mixer = Make<CDIBMixer>(this, id, place.rect, 0);

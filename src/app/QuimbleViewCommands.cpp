@@ -94,7 +94,7 @@ void CQuimbleView::ShowInfo() {
     auto* mixer = GetPictureArea();
     CLayerControl* layer = strip ? strip->GetSelected() : nullptr;
     CDIB* image = layer ? layer->GetImage() : nullptr;
-    const CDIBSlot* slot = image && mixer ? mixer->FindDibSlot(layer->m_contentKey) : nullptr;
+    const CDIBSlot* slot = image && mixer ? mixer->FindDibSlot(layer->GetContentKey()) : nullptr;
     if (!slot)
         return;
     CInfoDialog dialog;
@@ -118,15 +118,11 @@ void CQuimbleView::PutPickedIntoLayer() {
         mixer->SelectDibSlot(nullptr);
     if (layer->GetImage() && !Ask(*this, MSG_REPLACE_LAYER))
         return;
-    layer->CopyImageFrom(picked);
-    layer->m_contentKey = NewContentKey();
-    layer->m_label = SplitPath(picked->GetImage()->GetName()).name;
-    // The label shows from here; copying the picture drew the layer before it had one.
-    layer->Draw(nullptr);
+    layer->PutContent(picked, NewContentKey(), SplitPath(picked->GetImage()->GetName()).name);
     // Clicks one after another fill the layers from the back towards the front.
     CLayerControl* previous = strip->GetPreviousLayer(layer);
     if (previous && !previous->GetImage())
-        strip->Select(previous);
-    layer->m_changed = true;
-    strip->Refresh(0, TRUE);
+        strip->Select(previous); // which recomposes
+    else
+        strip->Refresh(0, TRUE);
 }

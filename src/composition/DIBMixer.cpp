@@ -102,7 +102,7 @@ bool CDIBMixer::OnControlEvent(int id, WPARAM) {
         // Switched on, the button selects the slot of the strip's selected layer (if it has one).
         if (IsOn(Is(m_moveButton, id) ? m_moveButton : m_textButton) && m_layerStrip) {
             if (const CLayerControl* layer = m_layerStrip->GetSelected())
-                SelectSlotOfKey(layer->m_contentKey);
+                SelectSlotOfKey(layer->GetContentKey());
         } else {
             SelectDibSlot(nullptr);
         }
@@ -112,7 +112,8 @@ bool CDIBMixer::OnControlEvent(int id, WPARAM) {
         if (!m_helpShowing)
             ShowHelp();
     } else {
-        Recompose(TRUE);
+        // What else changes the picture (the layer strip, the view's commands) recomposes by itself.
+        return false;
     }
     return true;
 }

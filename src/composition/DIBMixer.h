@@ -127,11 +127,11 @@ public:
     CDIBSlot* GetSelectedSlot() const { return m_selectedSlot; }
     bool IsHelpShowing() const { return m_helpShowing; }
     bool IsInteractiveUpdate() const { return m_interactiveUpdate; }
-
     // The strip this compositor follows; set by the strip's SetCompositor.
-    CLayerStrip* m_layerStrip = nullptr;
+    CLayerStrip* GetLayerStrip() const { return m_layerStrip; }
 
 private:
+    CLayerStrip* m_layerStrip = nullptr;
     // What a print or export target did to the canvas: nothing (no target, or the canvas's own size),
     // kept it (it could not be made at the target's size), re-created it (to be put back afterwards), or
     // nothing because the picture has no design size.

@@ -52,14 +52,9 @@ LayeredRecord RecordOf(const CDIBSlot& slot) {
 // the picture's name. False (the picture is dropped) when the layer cannot take it.
 bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t key,
                const LayeredRecord& record) {
-    if (!layer.SetImage(image.get()))
+    if (!layer.PutContent(std::move(image), key, SplitPath(record.imageName).name))
         return false;
-    image.release(); // the collection holds it now
-    layer.m_contentKey = key;
-    if (CButtonControl* toggle = layer.GetToggle())
-        toggle->SetOn(!record.visible);
-    layer.m_changed = true;
-    layer.m_label = SplitPath(record.imageName).name;
+    layer.SetHidden(!record.visible);
     return true;
 }
 

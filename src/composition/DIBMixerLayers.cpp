@@ -47,6 +47,9 @@ CDIBSlot* CDIBMixer::FindDibSlot(std::uint32_t key, int* index) const {
 }
 
 void CDIBMixer::SelectDibSlot(CDIBSlot* slot) {
+    // The frame already shows where it should: nothing to compose again.
+    if (slot && slot == m_selectedSlot && HasSelectedSlot())
+        return;
     if (slot) {
         m_selectedSlot = slot;
         m_flags |= CMX_SLOT_SELECTED;
@@ -97,13 +100,13 @@ BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
         CLayerControl* layer = m_layerStrip->GetLayer(i);
         if (!layer)
             continue;
-        if (layer->m_changed) {
+        if (layer->IsChanged()) {
             m_layerStrip->UniteLayerArea(rect, layer);
-            layer->m_changed = false;
+            layer->ClearChanged();
         }
-        if (layer->m_contentKey == 0)
+        if (layer->GetContentKey() == 0)
             continue;
-        std::unique_ptr<CDIBSlot> slot = TakeDibSlot(layer->m_contentKey);
+        std::unique_ptr<CDIBSlot> slot = TakeDibSlot(layer->GetContentKey());
         if (!slot) {
             slot = MakeDibSlot(*layer);
             if (!slot)
@@ -163,7 +166,7 @@ std::unique_ptr<CDIBSlot> CDIBMixer::MakeDibSlot(const CLayerControl& layer) {
         AfxMessageBox("Error: CDIBMixer::UpdateFromLayerStrip() could not add generate a dibslot");
         return nullptr;
     }
-    if (!slot->CreateFromLayerDib(layer.GetImage(), layer.m_contentKey)) {
+    if (!slot->CreateFromLayerDib(layer.GetImage(), layer.GetContentKey())) {
         AfxMessageBox(
             "Error: CDIBMixer::UpdateFromLayerStrip() could not add create a dibslot from a layer's dib");
         return nullptr;

@@ -78,16 +78,9 @@ BOOL CDIBMixer::SetTextLayer(const std::string& text, const LOGFONT* font, COLOR
     if (image) {
         if (CButtonControl* remove = m_layerStrip->GetDeleteButton())
             m_layerStrip->OnControlEvent(remove->GetId(), 1);
-        // The manager's collection owns the picture once the layer holds it.
-        CDIB* picture = image.release();
-        done = layer->SetImage(picture);
-        if (done) {
-            layer->m_contentKey = NewContentKey();
-            layer->m_changed = true;
+        done = layer->PutContent(std::move(image), NewContentKey(), {});
+        if (done)
             m_layerStrip->UpdateButtons();
-        } else {
-            delete picture;
-        }
     }
     ShowArrowCursor();
     if (done)

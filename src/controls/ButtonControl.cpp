@@ -22,10 +22,7 @@ CButtonControl::CButtonControl(CControlManager* manager, CWnd* parentWnd, int id
         AfxMessageBox("Could not create CButtonControl", MB_OK);
 }
 
-CButtonControl::~CButtonControl() {
-    if (m_image && m_manager)
-        ReleaseImage();
-}
+CButtonControl::~CButtonControl() = default;
 
 void CButtonControl::DrawItem(DRAWITEMSTRUCT* item) {
     if (!(m_flags & CTL_OWNER_DRAWN))
@@ -76,40 +73,28 @@ void CButtonControl::OnMouseMove(UINT flags, POINT point) {
     CButton::OnMouseMove(flags, point);
 }
 
-bool CButtonControl::SetImage(CDIB* image) {
-    // A reference of the button's own, also when another holder lists the picture, so that either can
-    // let go without taking the other's away.
-    return image && m_manager && m_manager->ShareDIB(image) && HoldImage(image);
+bool CButtonControl::SetImage(std::unique_ptr<CDIB> image) {
+    return image && m_manager && SetImage(m_manager->GetDIBManager().Adopt(std::move(image)));
 }
 
-bool CButtonControl::SetImageFromFile(const char* path) {
-    return m_manager && HoldImage(m_manager->GetDIB(path, true));
-}
-
-bool CButtonControl::HoldImage(CDIB* image) {
+bool CButtonControl::SetImage(CDIBRef image) {
     if (!image)
         return false;
-    // The control keeps one reference to its picture, however often it is set.
-    if (!ShowImage(image))
-        m_manager->ReleaseDIB(image);
-    return true;
-}
-
-bool CButtonControl::ShowImage(CDIB* image) {
     m_flags |= CTL_SHOW_STATES;
     if (image == m_image)
-        return false;
-    ReleaseImage();
-    m_image = image;
+        return true;
+    m_image = std::move(image);
     ImageReplaced();
     Draw(nullptr);
     return true;
 }
 
+bool CButtonControl::SetImageFromFile(const char* path) {
+    return m_manager && SetImage(m_manager->GetDIB(path, true));
+}
+
 void CButtonControl::ReleaseImage() {
-    if (m_image && m_manager)
-        m_manager->ReleaseDIB(m_image);
-    m_image = nullptr;
+    m_image.reset();
 }
 
 int CButtonControl::GetBand() const {

@@ -5,8 +5,10 @@
 // caption it is a plain platform button.
 
 #include "controls/Control.h"
+#include "imaging/DIBRef.h"
 #include "platform/Button.h"
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CDIB;
@@ -32,34 +34,32 @@ public:
     // counting, as on until the pointer next crosses it.
     void SetOn(bool on);
     void SwitchOff() { SetOn(false); }
-    // Registers image with the manager's collection and shows it. False without image or manager.
-    virtual bool SetImage(CDIB* image);
-    // The shared picture of path, mapped to the palette. The button holds exactly one reference.
+    // Hands a picture made elsewhere to the manager's store and shows it. False without image or manager.
+    bool SetImage(std::unique_ptr<CDIB> image);
+    // Shows a share of a stored picture; false for none.
+    bool SetImage(CDIBRef image);
+    // The shared picture of path, mapped to the palette.
     virtual bool SetImageFromFile(const char* path);
     // Gives the picture's reference back.
-    virtual void ReleaseImage();
+    void ReleaseImage();
 
     void Draw(const RECT* area) override;
     // The second press of a double click is a click of its own.
     void OnDoubleClicked() override;
     void OnMouseMove(UINT flags, POINT point) override;
 
-    CDIB* GetImage() const { return m_image; }
+    CDIB* GetImage() const { return m_image.get(); }
+    const CDIBRef& GetImageRef() const { return m_image; }
+    const std::string& GetCaption() const { return m_caption; }
     // The band of the state picture the current bits show.
     int GetBand() const;
 
-    std::string m_caption;
-    CDIB* m_image = nullptr;
-
 protected:
-    // Shows image, of which this control has just obtained a reference of its own; the reference is
-    // given back when image is the current picture already. False for no image.
-    bool HoldImage(CDIB* image);
     // What a derived control keeps of its picture follows the new one here, before it is drawn.
     virtual void ImageReplaced() {}
 
+    CDIBRef m_image;
+
 private:
-    // Takes on the state bits of a picture and shows image in place of the current one; false when
-    // image is the current one already.
-    bool ShowImage(CDIB* image);
+    std::string m_caption;
 };

@@ -55,6 +55,31 @@ void CControl::Rescale() {
         wnd->SetWindowPos(nullptr, m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), SWP_NOZORDER);
 }
 
+void CControl::MoveTo(const RECT& rect) {
+    m_rect = rect;
+    if (CWnd* wnd = GetWindow())
+        wnd->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER);
+    Rescale();
+}
+
+bool CControl::SetFlags(std::uint32_t mask, bool on) {
+    const std::uint32_t flags = on ? m_flags | mask : m_flags & ~mask;
+    if (flags == m_flags)
+        return false;
+    m_flags = flags;
+    return true;
+}
+
+void CControl::SetHot(bool hot) {
+    if (SetFlags(CTL_HOT, hot))
+        Draw(nullptr);
+}
+
+void CControl::SetSelected(bool selected) {
+    if (SetFlags(CTL_SELECTED, selected))
+        Draw(nullptr);
+}
+
 void CControl::OnMouseOver(UINT, int, int) {
     if ((m_flags & (CTL_HOT | CTL_NEVER_HOT)) || !m_manager)
         return;

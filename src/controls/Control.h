@@ -68,6 +68,22 @@ public:
     int GetId() const { return m_id; }
     // The control's window while it exists, else null.
     CWnd* GetWindow() const;
+    CControlManager* GetManager() const { return m_manager; }
+    CWnd* GetParentWnd() const { return m_parentWnd; }
+    // The current rectangle, in client pixels of the parent window.
+    const RECT& GetRect() const { return m_rect; }
+    const RECT& GetDesignRect() const { return m_designRect; }
+    DWORD GetStyle() const { return m_style; }
+    std::uint32_t GetFlags() const { return m_flags; }
+    // The strip that lays this control out, or null.
+    CControl* GetParentControl() const { return m_parentControl; }
+    void SetParentControl(CControl* strip) { m_parentControl = strip; }
+    // Puts the control at rect (client pixels of the parent window), then lets it lay out what it holds.
+    void MoveTo(const RECT& rect);
+    // Shows the control hot or not; only the manager's one hot control is.
+    void SetHot(bool hot);
+    // Shows the control selected or not.
+    void SetSelected(bool selected);
     // True when the control has a manager whose drawing is enabled.
     bool IsDrawingEnabled() const;
     // Fits dest to the aspect ratio of source, centred; the fitted axis starts at 0. A source without
@@ -75,6 +91,10 @@ public:
     static void FitAspect(const RECT& source, RECT& dest);
     // value truncated toward zero, held within the range of LONG.
     static LONG Truncate(double value);
+
+protected:
+    // Turns the bits of mask on or off; true when that changed anything.
+    bool SetFlags(std::uint32_t mask, bool on);
 
     CControlManager* m_manager = nullptr; // set by the manager's AddControl; not owning
     CWnd* m_parentWnd = nullptr;          // the window this control's window lives in
@@ -85,4 +105,7 @@ public:
     DWORD m_style = 0;
     CControl* m_parentControl = nullptr; // the strip that lays this control out, or null
     std::uint32_t m_flags = 0;
+
+private:
+    friend class CControlManager; // links a control it takes to itself
 };

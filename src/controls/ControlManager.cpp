@@ -37,7 +37,7 @@ void CControlManager::RemoveAll() {
     std::vector<CControl*> controls = std::exchange(m_controls, {});
     for (CControl* control : controls)
         delete control;
-    ReleaseBackground();
+    m_background.reset();
     m_window = nullptr;
     m_flags = 0;
     // The next first paint fixes the reference size anew and must lay out whatever is added by then.
@@ -101,17 +101,12 @@ CControl* CControlManager::GetControl(int index) const {
 }
 
 void CControlManager::SetHotControl(CControl* control) {
-    for (CControl* other : m_controls) {
-        if (other != control && (other->m_flags & CTL_HOT)) {
-            other->m_flags &= ~CTL_HOT;
-            other->Draw(nullptr);
-        }
-    }
+    for (CControl* other : m_controls)
+        if (other != control)
+            other->SetHot(false);
     m_hotControl = control;
-    if (control) {
-        control->m_flags |= CTL_HOT;
-        control->Draw(nullptr);
-    }
+    if (control)
+        control->SetHot(true);
 }
 
 void CControlManager::Resize(int width, int height) {
@@ -162,23 +157,16 @@ bool CControlManager::PaintBackground(CDC* dc) {
 
 bool CControlManager::SetBackground(const char* path) {
     if (!path) {
-        ReleaseBackground();
+        m_background.reset();
         m_flags = (m_flags & ~CMF_BACKGROUND_PICTURE) | CMF_BACKGROUND_COLOUR;
         return true;
     }
-    CDIB* image = GetDIB(path, true);
+    CDIBRef image = GetDIB(path, true);
     if (!image)
         return false;
-    ReleaseBackground();
-    m_background = image;
+    m_background = std::move(image);
     m_flags = (m_flags & ~CMF_BACKGROUND_COLOUR) | CMF_BACKGROUND_PICTURE;
     return true;
-}
-
-void CControlManager::ReleaseBackground() {
-    if (m_background)
-        m_bitmaps->Release(m_background);
-    m_background = nullptr;
 }
 
 bool CControlManager::SetPalette(CDIB* image) {
@@ -213,29 +201,13 @@ void CControlManager::GetMinMaxInfo(MINMAXINFO* info) const {
         info->ptMinTrackSize = {m_minTrackSize.cx, m_minTrackSize.cy};
 }
 
-CDIB* CControlManager::GetDIB(const char* path, bool mapToPalette) {
+CDIBRef CControlManager::GetDIB(const char* path, bool mapToPalette) {
     if (!path)
-        return nullptr;
-    CDIB* image = m_bitmaps->GetDIB(path);
+        return {};
+    CDIBRef image = m_bitmaps->GetDIB(path);
     if (image && mapToPalette && (m_flags & CMF_PALETTE))
         image->MapToPalette(&m_palette);
     return image;
-}
-
-bool CControlManager::ShareDIB(CDIB* image) {
-    if (!image)
-        return false;
-    const DWORD references = image->GetRefCount();
-    if (!m_bitmaps->Add(image))
-        return false;
-    // Listing a picture again counts nothing: that reference belongs to another holder.
-    if (image->GetRefCount() == references)
-        image->AddRef();
-    return true;
-}
-
-bool CControlManager::ReleaseDIB(CDIB* image) {
-    return m_bitmaps->Release(image);
 }
 
 int CControlManager::ShowMessage(const std::string* text, UINT style) {

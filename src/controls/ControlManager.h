@@ -5,6 +5,7 @@
 // The view derives from it (after the platform view) and overrides the handlers.
 
 #include "controls/MessageTable.h"
+#include "imaging/DIBRef.h"
 #include "platform/Palette.h"
 #include "platform/WinTypes.h"
 #include <cstdint>
@@ -84,7 +85,7 @@ public:
     bool PaintBackground(CDC* dc);
     // A picture from path (null: the plain colour). False when the picture cannot be loaded.
     bool SetBackground(const char* path);
-    CDIB* GetBackground() const { return m_background; }
+    CDIB* GetBackground() const { return m_background.get(); }
     COLORREF GetBackgroundColour() const { return m_backgroundColour; }
     // The screen palette from the colour table of image (null: no palette).
     bool SetPalette(CDIB* image);
@@ -96,13 +97,8 @@ public:
     void SetMinTrackSize(int width, int height);
     void GetMinMaxInfo(MINMAXINFO* info) const;
 
-    // The shared picture of path (a new reference), mapped to the palette when asked and one is set.
-    CDIB* GetDIB(const char* path, bool mapToPalette);
-    // One more reference to image for a holder of its own: the collection takes in a picture made
-    // elsewhere, and counts one it lists already once more. False when it cannot be listed.
-    bool ShareDIB(CDIB* image);
-    // Gives one reference back.
-    bool ReleaseDIB(CDIB* image);
+    // The shared picture of path, mapped to the palette when asked and one is set.
+    CDIBRef GetDIB(const char* path, bool mapToPalette);
     CDIBManager& GetDIBManager() { return *m_bitmaps; }
 
     // A message box with text and style; 0 without text, else the button pressed. Takes what
@@ -119,14 +115,12 @@ public:
     std::uint32_t GetFlags() const { return m_flags; }
 
 private:
-    void ReleaseBackground();
-
     CWnd* m_window;
     std::vector<CControl*> m_controls;
     std::unique_ptr<CDIBManager> m_bitmaps;
     CMessageTable m_messages;
     CControl* m_hotControl = nullptr;
-    CDIB* m_background = nullptr;
+    CDIBRef m_background; // after the store it comes from
     COLORREF m_backgroundColour = RGB(151, 151, 151);
     std::uint32_t m_flags = 0;
     CPalette m_palette;

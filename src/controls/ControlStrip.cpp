@@ -29,7 +29,7 @@ bool CControlStrip::AddControl(CControl* control) {
         AfxMessageBox("Error: could not add a control to the controlstrip", MB_OK);
         return false;
     }
-    control->m_parentControl = this;
+    control->SetParentControl(this);
     return true;
 }
 
@@ -50,19 +50,12 @@ void CControlStrip::Rescale() {
     for (CControl* control : m_controls) {
         if (!control)
             continue;
-        Place(control, {x, y, x + w, y + h});
+        control->MoveTo({x, y, x + w, y + h});
         if (vertical)
             y += h + m_g;
         else
             x += w + m_m;
     }
-}
-
-void CControlStrip::Place(CControl* control, const RECT& rect) {
-    control->m_rect = rect;
-    if (CWnd* wnd = control->GetWindow())
-        wnd->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER);
-    control->Rescale();
 }
 
 BOOL CControlStrip::OnEraseBkgnd(CDC* dc) {

@@ -38,13 +38,8 @@ public:
     // The entry at index, or null (an empty entry or no such position).
     CControl* GetControl(int index) const;
 
-    int m_m;
-    int m_g;
-
 protected:
-    // Gives control its rectangle (client pixels of the view) and its window that place, then lets it
-    // place what it holds.
-    static void Place(CControl* control, const RECT& rect);
-
+    int m_m; // pixels left and right of the cells, and between cells side by side
+    int m_g; // pixels above and below the cells, and between cells one over another
     std::vector<CControl*> m_controls; // layout order; not owned; entries may be empty
 };

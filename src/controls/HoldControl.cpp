@@ -20,10 +20,7 @@ CHoldControl::CHoldControl(CControlManager* manager, CWnd* parentWnd, int id, co
     : CButtonControl(manager, parentWnd, id, designRect, caption, flags, extraStyle), m_marginX(marginX),
       m_marginY(marginY) {}
 
-CHoldControl::~CHoldControl() {
-    if (m_overlay && m_manager)
-        m_manager->ReleaseDIB(m_overlay);
-}
+CHoldControl::~CHoldControl() = default;
 
 bool CHoldControl::DeleteThumbnail() {
     if (!m_thumbnail)
@@ -44,41 +41,31 @@ void CHoldControl::ImageReplaced() {
 bool CHoldControl::SetImageFromFile(const char* path) {
     if (!path || !*path || !m_manager)
         return false;
-    return HoldImage(m_manager->GetDIB(path, false));
+    return SetImage(m_manager->GetDIB(path, false));
 }
 
 bool CHoldControl::TakeImageFrom(CHoldControl* other) {
     if (!other)
         return false;
-    ReleaseImage();
-    m_image = std::exchange(other->m_image, nullptr);
+    m_image = std::exchange(other->m_image, {});
     m_thumbnail = std::move(other->m_thumbnail);
+    m_flags &= ~CTL_SHOW_OVERLAY;
     Draw(nullptr);
     return true;
 }
 
 bool CHoldControl::CopyImageFrom(CHoldControl* other) {
-    if (!other || !m_manager || !other->m_image)
+    if (!other || !other->m_image)
         return false;
-    CDIB* image = other->m_image;
-    if (!image->GetName().empty())
-        image = m_manager->GetDIB(image->GetName().c_str(), false);
-    else if (!m_manager->ShareDIB(image))
-        image = nullptr;
-    if (!image)
-        return false;
-    m_flags |= CTL_SHOW_STATES;
+    m_flags = (m_flags | CTL_SHOW_STATES) & ~CTL_SHOW_OVERLAY;
     // Copied before this control lets go of anything: other may be this control.
     std::unique_ptr<CDIB> thumbnail = other->m_thumbnail ? other->m_thumbnail->Clone() : nullptr;
     const bool hadThumbnail = other->m_thumbnail != nullptr;
-    ReleaseImage();
-    m_image = image;
+    m_image = other->m_image;
     // Without a copy this control must not go on showing the thumbnail of its former picture.
     m_thumbnail = std::move(thumbnail);
-    if (!hadThumbnail)
-        return false;
     Draw(nullptr);
-    return true;
+    return hadThumbnail;
 }
 
 bool CHoldControl::SwapImagesWith(CHoldControl* other) {
@@ -95,23 +82,23 @@ bool CHoldControl::SwapImagesWith(CHoldControl* other) {
 void CHoldControl::ClearImage() {
     ReleaseImage();
     DeleteThumbnail();
+    m_flags &= ~CTL_SHOW_OVERLAY;
     Draw(nullptr);
+}
+
+void CHoldControl::ShowOverlay(bool show) {
+    if (SetFlags(CTL_SHOW_OVERLAY, show))
+        Draw(nullptr);
 }
 
 bool CHoldControl::SetOverlayFromFile(const char* path) {
     if (!m_manager)
         return false;
-    CDIB* overlay = m_manager->GetDIB(path, false);
+    CDIBRef overlay = m_manager->GetDIB(path, false);
     if (!overlay)
         return false;
     m_flags |= CTL_HAS_OVERLAY;
-    if (overlay == m_overlay) {
-        m_manager->ReleaseDIB(overlay);
-        return true;
-    }
-    if (m_overlay)
-        m_manager->ReleaseDIB(m_overlay);
-    m_overlay = overlay;
+    m_overlay = std::move(overlay);
     return true;
 }
 
@@ -126,14 +113,14 @@ void CHoldControl::Draw(const RECT* area) {
     const RECT& size = area ? *area : m_rect;
     RECT frame = {0, 0, size.Width(), size.Height()};
     RECT field = {m_marginX, m_marginY, frame.right - m_marginX, frame.bottom - m_marginY};
-    const CDIB* shape = m_image ? m_image : m_thumbnail.get();
+    const CDIB* shape = m_image ? m_image.get() : m_thumbnail.get();
     const RECT aspect = shape ? RECT{0, 0, shape->GetWidth(), shape->GetHeight()} : emptyAspect;
     dc->FillSolidRect(field, fieldColour);
     if (m_flags & CTL_PRESSED)
         OffsetRect(field, -1, 1);
-    const CDIB* picture = m_image;
+    const CDIB* picture = m_image.get();
     if ((m_flags & CTL_SHOW_OVERLAY) && m_overlay)
-        picture = m_overlay;
+        picture = m_overlay.get();
     else if (m_thumbnail)
         picture = m_thumbnail.get();
     if (picture) {

@@ -17,27 +17,29 @@ public:
     // False when there is no thumbnail to destroy.
     virtual bool DeleteThumbnail();
     // Moves other's picture and thumbnail here (its reference moves too); other is left with neither and
-    // is not redrawn. The flags of both stay.
+    // is not redrawn. The flags of both stay, but for the overlay, which this control no longer shows.
     virtual bool TakeImageFrom(CHoldControl* other);
-    // Takes a reference of this control's own to other's picture and a copy of its thumbnail. False when
-    // other has no thumbnail: the picture is taken all the same.
+    // Shares other's picture and takes a copy of its thumbnail, then shows them. False when other has no
+    // thumbnail: the picture is taken (and shown) all the same.
     virtual bool CopyImageFrom(CHoldControl* other);
     // Exchanges picture, thumbnail and the whole flags word with other, so that a look moves with the
     // picture; redraws both.
     virtual bool SwapImagesWith(CHoldControl* other);
-    // Gives the picture back, destroys the thumbnail and redraws.
+    // Gives the picture back, destroys the thumbnail, ends the overlay and redraws.
     virtual void ClearImage();
 
     // The shared picture of path, not mapped to the palette; false for an empty path.
     bool SetImageFromFile(const char* path) override;
     // The picture shown instead of the content while CTL_SHOW_OVERLAY is set. Draws nothing.
     bool SetOverlayFromFile(const char* path);
+    // Shows the overlay in place of the content, or not. A picture arriving or leaving ends it.
+    void ShowOverlay(bool show);
 
     // The thumbnail (or overlay, or picture) fitted into the field, then the frame of the state.
     void Draw(const RECT* area) override;
 
     CDIB* GetThumbnail() const { return m_thumbnail.get(); }
-    CDIB* GetOverlay() const { return m_overlay; }
+    CDIB* GetOverlay() const { return m_overlay.get(); }
 
     int m_marginX;
     int m_marginY;
@@ -48,5 +50,5 @@ protected:
 
 private:
     std::unique_ptr<CDIB> m_thumbnail;
-    CDIB* m_overlay = nullptr; // shared through the manager's collection
+    CDIBRef m_overlay;
 };

@@ -1,6 +1,8 @@
 #include "controls/LayerControl.h"
 
 #include "controls/ControlManager.h"
+#include "imaging/DIB.h"
+#include "imaging/DIBManager.h"
 #include "platform/DC.h"
 
 #include <utility>
@@ -28,35 +30,67 @@ RECT ToggleRect(LONG h) {
 CLayerControl::CLayerControl(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect,
                              const char* caption, DWORD extraStyle, const char* togglePicture, int toggleId,
                              int marginX, int marginY)
-    : CHoldControl(manager, parentWnd, id, designRect, caption, CTL_KEEP_ASPECT, extraStyle, marginX,
-                   marginY) {
+    : CHoldControl(manager, parentWnd, id, designRect, caption, CTL_KEEP_ASPECT | CTL_LAYS_OUT_CHILDREN,
+                   extraStyle, marginX, marginY) {
     if (!togglePicture)
         return;
-    auto* toggle =
-        new CButtonControl(manager, this, toggleId, ToggleRect(m_rect.Height()), nullptr, 0, toggleStyle);
+    auto* toggle = new CButtonControl(manager, this, toggleId, ToggleRect(m_rect.Height()), nullptr,
+                                      CTL_TOGGLE, toggleStyle);
     // Only the manager can own the toggle: without one it would belong to nobody.
     if (!manager || !manager->AddControl(toggle)) {
         delete toggle;
         return;
     }
     m_toggle = toggle;
+    // The layer places its toggle; the manager's rescaling leaves it where the layer put it.
+    m_toggle->SetParentControl(this);
     m_toggle->SetImageFromFile(togglePicture);
-    m_toggle->m_flags |= CTL_TOGGLE;
 }
 
 bool CLayerControl::IsShown() const {
     if (!m_toggle)
         return false;
-    const std::uint32_t flags = m_toggle->m_flags;
+    const std::uint32_t flags = m_toggle->GetFlags();
     return !(flags & CTL_PRESSED) && (flags & (CTL_TOGGLE | CTL_ON)) != (CTL_TOGGLE | CTL_ON);
+}
+
+bool CLayerControl::PutContent(CHoldControl* source, std::uint32_t key, std::string label) {
+    if (!source || !source->GetImage())
+        return false;
+    CopyImageFrom(source);
+    ContentPut(key, std::move(label));
+    return true;
+}
+
+bool CLayerControl::PutContent(CDIBRef picture, std::uint32_t key, std::string label) {
+    if (!SetImage(std::move(picture)))
+        return false;
+    ContentPut(key, std::move(label));
+    return true;
+}
+
+bool CLayerControl::PutContent(std::unique_ptr<CDIB> picture, std::uint32_t key, std::string label) {
+    return m_manager &&
+           PutContent(m_manager->GetDIBManager().Adopt(std::move(picture)), key, std::move(label));
+}
+
+void CLayerControl::ContentPut(std::uint32_t key, std::string label) {
+    m_contentKey = key;
+    m_label = std::move(label);
+    m_changed = true;
+    // The label shows from here.
+    Draw(nullptr);
 }
 
 bool CLayerControl::SwapLayerWith(CLayerControl* other) {
     if (!other || !m_toggle || !other->m_toggle)
         return false;
-    std::swap(m_toggle->m_flags, other->m_toggle->m_flags);
+    const bool hidden = m_toggle->IsOn();
+    m_toggle->SetOn(other->m_toggle->IsOn());
+    other->m_toggle->SetOn(hidden);
     std::swap(m_contentKey, other->m_contentKey);
     std::swap(m_label, other->m_label);
+    m_changed = other->m_changed = true;
     return SwapImagesWith(other);
 }
 
@@ -65,17 +99,26 @@ void CLayerControl::ClearImage() {
         m_toggle->SetOn(false);
     m_contentKey = 0;
     m_label.clear();
+    m_changed = true;
     CHoldControl::ClearImage();
+}
+
+void CLayerControl::SetHidden(bool hidden) {
+    if (m_toggle)
+        m_toggle->SetOn(hidden);
+    m_changed = true;
+}
+
+void CLayerControl::OnToggled() {
+    m_changed = true;
+    Draw(nullptr);
 }
 
 void CLayerControl::Rescale() {
     CHoldControl::Rescale();
     if (!m_toggle)
         return;
-    const RECT toggle = ToggleRect(m_rect.Height());
-    if (CWnd* wnd = m_toggle->GetWindow())
-        wnd->SetWindowPos(nullptr, toggle.left, toggle.top, toggle.Width(), toggle.Height(), SWP_NOZORDER);
-    m_toggle->m_rect = toggle;
+    m_toggle->MoveTo(ToggleRect(m_rect.Height()));
 }
 
 void CLayerControl::Draw(const RECT* area) {
@@ -90,7 +133,7 @@ void CLayerControl::Draw(const RECT* area) {
     const LONG g = ThumbnailWidth(h);
     const RECT thumbnail = {place.left, place.top, place.left + g, place.top + h};
     RECT text = {g + h, 0, place.Width(), h};
-    const LONG toggleWidth = m_toggle ? m_toggle->m_rect.Width() : 0;
+    const LONG toggleWidth = m_toggle ? m_toggle->GetRect().Width() : 0;
     dc->FillSolidRect(text, (m_flags & CTL_SELECTED) ? selectedField : normalField);
     if (m_flags & CTL_HOT) {
         dc->DrawEdge(&text, EDGE_RAISED, BF_RECT);

@@ -7,6 +7,7 @@
 
 #include "controls/HoldControl.h"
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CLayerControl : public CHoldControl {
@@ -17,11 +18,22 @@ public:
                   const char* caption, DWORD extraStyle, const char* togglePicture, int toggleId, int marginX,
                   int marginY);
 
-    // Exchanges content key, label, picture, thumbnail and the flags of the controls and of their toggles
-    // with other; positions, ids and the changed flags stay. False unless both have a hide toggle.
+    // The layer's content from now on: source's picture (shared) and thumbnail, key and label. False
+    // when source has no picture.
+    bool PutContent(CHoldControl* source, std::uint32_t key, std::string label);
+    // The same with a share of a stored picture (its thumbnail made anew); false without picture.
+    bool PutContent(CDIBRef picture, std::uint32_t key, std::string label);
+    // The same with a picture made elsewhere, which the manager's store takes.
+    bool PutContent(std::unique_ptr<CDIB> picture, std::uint32_t key, std::string label);
+    // Exchanges content key, label, picture, thumbnail, the flags and whether the layer is hidden with
+    // other; positions and ids stay. False unless both have a hide toggle.
     virtual bool SwapLayerWith(CLayerControl* other);
-    // Also switches the hide toggle off and forgets key and label.
+    // Also shows the layer again and forgets key and label.
     void ClearImage() override;
+    // Hides or shows the layer's content in the picture.
+    void SetHidden(bool hidden);
+    // The hide toggle was clicked: the layer shows its new state.
+    void OnToggled();
 
     // Places the hide toggle beside the thumbnail field.
     void Rescale() override;
@@ -31,11 +43,19 @@ public:
     // Whether the layer takes part in the picture: it has a hide toggle, neither held down nor on.
     bool IsShown() const;
     CButtonControl* GetToggle() const { return m_toggle; }
+    std::uint32_t GetContentKey() const { return m_contentKey; }
+    const std::string& GetLabel() const { return m_label; }
+    // Whether content, place or visibility changed since the picture area last looked.
+    bool IsChanged() const { return m_changed; }
+    // The picture area has taken in the layer as it is.
+    void ClearChanged() { m_changed = false; }
+
+private:
+    // The rest of putting content: key and label, marked changed and drawn.
+    void ContentPut(std::uint32_t key, std::string label);
 
     std::uint32_t m_contentKey = 0; // 0: no content
     std::string m_label;
-    bool m_changed = true; // set on every change of content, place or visibility; the picture area clears it
-
-private:
+    bool m_changed = true;
     CButtonControl* m_toggle = nullptr; // owned by the manager
 };

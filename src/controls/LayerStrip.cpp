@@ -76,22 +76,24 @@ CLayerControl* CLayerStrip::GetPreviousLayer(const CLayerControl* layer) const {
 }
 
 void CLayerStrip::Select(CLayerControl* layer) {
+    if (SelectLayer(layer))
+        Recompose();
+}
+
+bool CLayerStrip::SelectLayer(CLayerControl* layer) {
     if (layer == m_selected)
-        return;
-    if (m_selected) {
-        m_selected->m_flags &= ~CTL_SELECTED;
-        m_selected->Draw(nullptr);
-    }
+        return false;
+    if (m_selected)
+        m_selected->SetSelected(false);
     m_selected = layer;
     UpdateButtons();
     if (layer) {
-        layer->m_flags |= CTL_SELECTED;
-        layer->Draw(nullptr);
+        layer->SetSelected(true);
         // A selection frame on the picture moves to the newly selected layer.
         if (m_compositor && m_compositor->HasSelectedSlot())
-            m_compositor->SelectSlotOfKey(layer->m_contentKey);
+            m_compositor->SelectSlotOfKey(layer->GetContentKey());
     }
-    Recompose();
+    return true;
 }
 
 void CLayerStrip::UpdateButtons() {
@@ -131,8 +133,8 @@ bool CLayerStrip::OnControlEvent(int id, WPARAM param) {
         for (int i = 0; i < GetCount(); ++i) {
             CLayerControl* layer = GetLayer(i);
             if (HasContent(layer) && Is(layer->GetToggle(), id)) {
-                layer->Draw(nullptr);
-                Changed(layer);
+                layer->OnToggled();
+                Changed();
                 return true;
             }
         }
@@ -152,13 +154,6 @@ bool CLayerStrip::OnControlEvent(int id, WPARAM param) {
     return true;
 }
 
-bool CLayerStrip::SwapLayers(CLayerControl* a, CLayerControl* b) {
-    if (!a->SwapLayerWith(b))
-        return false;
-    a->m_changed = b->m_changed = true;
-    return true;
-}
-
 void CLayerStrip::Glue() {
     // The swaps carry the selected look along with the content; the selection goes with it.
     CLayerControl* follow = m_selected;
@@ -170,7 +165,7 @@ void CLayerStrip::Glue() {
             CLayerControl* full = GetLayer(j);
             if (!HasContent(full))
                 continue;
-            if (SwapLayers(empty, full)) {
+            if (empty->SwapLayerWith(full)) {
                 if (follow == full)
                     follow = empty;
                 else if (follow == empty)
@@ -179,7 +174,7 @@ void CLayerStrip::Glue() {
             break;
         }
     }
-    Select(follow);
+    SelectLayer(follow);
     UpdateButtons();
     Recompose();
 }
@@ -189,9 +184,9 @@ void CLayerStrip::MoveSelected(int step) {
     if (!IndexOf(m_selected, &position))
         return;
     CLayerControl* other = GetLayer(position + step);
-    if (!other || !SwapLayers(m_selected, other))
+    if (!other || !m_selected->SwapLayerWith(other))
         return;
-    Select(other);
+    SelectLayer(other);
     UpdateButtons();
     Recompose();
 }
@@ -205,11 +200,10 @@ void CLayerStrip::DeleteSelected(WPARAM param) {
             return;
     }
     m_selected->ClearImage();
-    Changed(m_selected);
+    Changed();
 }
 
-void CLayerStrip::Changed(CLayerControl* layer) {
-    layer->m_changed = true;
+void CLayerStrip::Changed() {
     UpdateButtons();
     Recompose();
 }
@@ -221,7 +215,7 @@ void CLayerStrip::Recompose() {
 
 bool CLayerStrip::UniteLayerArea(RECT* rect, const CLayerControl* layer) const {
     SlotPlacement slot;
-    if (!rect || !layer || !m_compositor || !m_compositor->FindSlotPlacement(layer->m_contentKey, &slot))
+    if (!rect || !layer || !m_compositor || !m_compositor->FindSlotPlacement(layer->GetContentKey(), &slot))
         return false;
     UniteSlotArea(rect, slot);
     return true;

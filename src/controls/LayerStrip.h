@@ -52,15 +52,15 @@ public:
     static void UniteSlotArea(RECT* rect, const SlotPlacement& slot);
 
 private:
-    // Swaps the contents of two layers and marks both changed; false when they cannot be swapped.
-    bool SwapLayers(CLayerControl* a, CLayerControl* b);
+    // Select without the recompose; false when layer was selected already.
+    bool SelectLayer(CLayerControl* layer);
     void Glue();
     // Moves the selected layer's content by one position (-1 up, +1 down), the selection following it.
     void MoveSelected(int step);
     // Clears the selected layer; parameter 0 asks first.
     void DeleteSelected(WPARAM param);
-    // Marks layer changed, then the buttons and the picture follow.
-    void Changed(CLayerControl* layer);
+    // After a layer changed: the buttons and the picture follow.
+    void Changed();
     void Recompose();
 
     CLayerControl* m_selected = nullptr;

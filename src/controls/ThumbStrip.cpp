@@ -32,19 +32,20 @@ CHoldControl* CThumbStrip::Cell(int index) const {
 void CThumbStrip::SetBackButton(CControl* button) {
     m_backButton = button;
     if (button)
-        button->m_parentControl = this;
+        button->SetParentControl(this);
     UpdateScrollButtons();
 }
 
 void CThumbStrip::SetForwardButton(CControl* button) {
     m_forwardButton = button;
     if (button)
-        button->m_parentControl = this;
+        button->SetParentControl(this);
     UpdateScrollButtons();
 }
 
 void CThumbStrip::SetFolder(const char* folder) {
     m_firstIndex = 0;
+    m_refused.clear();
     if (folder)
         m_directory.SetPath(folder);
     Refresh();
@@ -57,7 +58,7 @@ int CThumbStrip::Refresh() {
         CHoldControl* cell = Cell(i);
         if (m_directory.GetFilePath(m_firstIndex + i, &path)) {
             if (!cell->GetImage() || cell->GetImage()->GetName() != path)
-                cell->SetImageFromFile(path.c_str());
+                Load(cell, path);
             ++shown;
         } else if (cell->GetImage() || cell->GetThumbnail()) {
             // A cell past the folder's last picture must not offer a picture of the folder shown before.
@@ -81,11 +82,22 @@ void CThumbStrip::UpdateScrollButtons() {
 }
 
 void CThumbStrip::LoadEntry(CHoldControl* cell, int index) {
-    cell->m_flags |= CTL_SHOW_OVERLAY;
-    cell->Draw(nullptr);
+    cell->ShowOverlay(true);
     std::string path;
     if (m_directory.GetFilePath(index, &path))
-        cell->SetImageFromFile(path.c_str());
+        Load(cell, path);
+}
+
+void CThumbStrip::Load(CHoldControl* cell, const std::string& path) {
+    // A file the reader refused once is not read again on every redraw; its cell stays empty rather than
+    // go on offering the picture it showed before.
+    if (!m_refused.count(path) && cell->SetImageFromFile(path.c_str()))
+        return;
+    m_refused.insert(path);
+    if (cell->GetImage() || cell->GetThumbnail())
+        cell->ClearImage();
+    else
+        cell->ShowOverlay(false);
 }
 
 void CThumbStrip::ScrollBack() {
@@ -138,7 +150,7 @@ void CThumbStrip::Rescale() {
     const bool vertical = m_flags & CTL_VERTICAL;
     // Lengths and gaps run along the strip; a button keeps the length it has.
     const auto length = [vertical](const CControl* button) -> LONG {
-        return !button ? 0 : vertical ? button->m_rect.Height() : button->m_rect.Width();
+        return !button ? 0 : vertical ? button->GetRect().Height() : button->GetRect().Width();
     };
     const LONG back = length(m_backButton), forward = length(m_forwardButton);
     const LONG gap = vertical ? m_g : m_m;
@@ -147,8 +159,8 @@ void CThumbStrip::Rescale() {
         (end - gap * (n + 1) - start - (forward ? gap : 0) - (back ? gap : 0) - forward - back) / n;
     LONG at = start + gap;
     const auto place = [&](CControl* control, LONG size) {
-        Place(control, vertical ? RECT{r.left + m_m, at, r.right - m_m, at + size}
-                                : RECT{at, r.top + m_g, at + size, r.bottom - m_g});
+        control->MoveTo(vertical ? RECT{r.left + m_m, at, r.right - m_m, at + size}
+                                 : RECT{at, r.top + m_g, at + size, r.bottom - m_g});
         at += size + gap;
     };
     // A button without length takes no place, as a missing one.

@@ -7,6 +7,8 @@
 #include "controls/ControlStrip.h"
 #include "imaging/ThumbDirectory.h"
 #include <cstdint>
+#include <set>
+#include <string>
 
 class CHoldControl;
 
@@ -50,10 +52,13 @@ private:
     CHoldControl* Cell(int index) const;
     // The cell shows its overlay until the entry at index, loaded, takes its place.
     void LoadEntry(CHoldControl* cell, int index);
+    // Gives cell the picture at path; a picture that cannot be read leaves the cell empty.
+    void Load(CHoldControl* cell, const std::string& path);
     // The first index that still fills every cell.
     int LastFirstIndex() const;
 
     CThumbDirectory m_directory;
+    std::set<std::string> m_refused; // files of the folder the reader refused
     int m_firstIndex = 0;
     CControl* m_backButton = nullptr;    // owned by the manager
     CControl* m_forwardButton = nullptr; // owned by the manager

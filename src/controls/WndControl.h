@@ -23,10 +23,12 @@ public:
     void OnMouseMove(UINT flags, POINT point) override;
     void OnLButtonDown(UINT flags, POINT point) override;
     void OnLButtonUp(UINT flags, POINT point) override;
-
-    POINT m_previousMouse;
-    POINT m_currentMouse;
+    // The last mouse position, in the control's own pixels.
+    POINT GetMousePosition() const { return m_currentMouse; }
 
 private:
     void TrackMouse(POINT point);
+
+    POINT m_previousMouse;
+    POINT m_currentMouse;
 };

@@ -102,7 +102,7 @@ public:
     // one with a 3 x 3 weighted filter; none when it cannot be created.
     std::unique_ptr<CDIB> CreateScaled(int width, int height, int bitCount, const CPalette* palette) const;
 
-    // Reference count, kept by CDIBManager. Release returns 1 when the last reference went.
+    // The count of the CDIBRef shares of a stored picture. Release returns 1 when the last one went.
     void AddRef() { ++m_refCount; }
     DWORD GetRefCount() const { return m_refCount; }
     BOOL Release();

@@ -5,51 +5,54 @@
 #include <algorithm>
 #include <new>
 
-CDIBManager::~CDIBManager() {
-    for (CDIB* dib : m_dibs)
-        delete dib;
-    m_dibs.clear();
+CDIBRef::CDIBRef(const CDIBRef& other) : m_store(other.m_store), m_dib(other.m_dib) {
+    if (m_dib)
+        m_dib->AddRef();
 }
 
-BOOL CDIBManager::Add(CDIB* dib) {
+void CDIBRef::reset() {
+    if (m_dib && m_store)
+        m_store->Release(m_dib);
+    m_store = nullptr;
+    m_dib = nullptr;
+}
+
+CDIBManager::~CDIBManager() = default;
+
+CDIBRef CDIBManager::Keep(std::unique_ptr<CDIB> dib, bool fromFile) {
     if (!dib)
-        return FALSE;
-    if (std::find(m_dibs.begin(), m_dibs.end(), dib) != m_dibs.end())
-        return TRUE;
+        return {};
     try {
-        m_dibs.push_back(dib);
+        m_entries.push_back({std::move(dib), fromFile});
     } catch (const std::bad_alloc&) {
         AfxMessageBox("Error: could not add a dib to the dibmanager", MB_OK);
-        return FALSE;
+        return {};
     }
-    dib->AddRef();
-    return TRUE;
+    CDIB* kept = m_entries.back().dib.get();
+    kept->AddRef();
+    return CDIBRef(this, kept);
 }
 
-CDIB* CDIBManager::GetDIB(const std::string& path) {
-    for (CDIB* dib : m_dibs) {
-        if (dib->GetName() == path) {
-            dib->AddRef();
-            return dib;
+CDIBRef CDIBManager::Adopt(std::unique_ptr<CDIB> dib) {
+    return Keep(std::move(dib), false);
+}
+
+CDIBRef CDIBManager::GetDIB(const std::string& path) {
+    for (const Entry& entry : m_entries) {
+        if (entry.fromFile && entry.dib->GetName() == path) {
+            entry.dib->AddRef();
+            return CDIBRef(this, entry.dib.get());
         }
     }
-    auto* dib = new (std::nothrow) CDIB;
-    if (!dib || !dib->Load(path, TRUE)) {
-        delete dib;
-        return nullptr;
-    }
-    // Should the list not grow, the image is still handed out, unlisted and uncounted.
-    Add(dib);
-    return dib;
+    std::unique_ptr<CDIB> dib(new (std::nothrow) CDIB);
+    if (!dib || !dib->Load(path, TRUE))
+        return {};
+    return Keep(std::move(dib), true);
 }
 
-BOOL CDIBManager::Release(CDIB* dib) {
-    auto it = std::find(m_dibs.begin(), m_dibs.end(), dib);
-    if (!dib || it == m_dibs.end())
-        return FALSE;
-    if (dib->GetRefCount() <= 1)
-        m_dibs.erase(it);
-    if (dib->Release())
-        delete dib;
-    return TRUE;
+void CDIBManager::Release(CDIB* dib) {
+    auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                           [dib](const Entry& entry) { return entry.dib.get() == dib; });
+    if (it != m_entries.end() && dib->Release())
+        m_entries.erase(it);
 }

@@ -28,10 +28,7 @@ protected:
     CLayerStrip* Strip() const { return Find<CLayerStrip>(IDC_LAYER_STRIP); }
     CDIBMixer* Mixer() const { return Find<CDIBMixer>(IDC_MIXER); }
     bool IsOn(int id) const { return Find<CButtonControl>(id)->IsOn(); }
-    void SetOn(int id, bool on) {
-        auto* button = Find<CButtonControl>(id);
-        button->m_flags = on ? button->m_flags | CTL_ON : button->m_flags & ~CTL_ON;
-    }
+    void SetOn(int id, bool on) { Find<CButtonControl>(id)->SetOn(on); }
     // A 90 x 54 picture with its alpha companion beside it, put into the picked-picture cell.
     std::string PickFile(const TempDir& dir) {
         const std::string path = dir.Join("iDog.bmp");
@@ -148,8 +145,8 @@ TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
         const CLayerControl* layer = Layer(10 - k);
         ASSERT_NE(layer->GetImage(), nullptr) << k;
         EXPECT_EQ(layer->GetImage()->GetName(), names[k]);
-        EXPECT_EQ(layer->m_label, SplitPath(names[k]).name);
-        EXPECT_NE(Mixer()->FindDibSlot(layer->m_contentKey), nullptr) << "the picture shows it";
+        EXPECT_EQ(layer->GetLabel(), SplitPath(names[k]).name);
+        EXPECT_NE(Mixer()->FindDibSlot(layer->GetContentKey()), nullptr) << "the picture shows it";
     }
     EXPECT_EQ(Layer(7)->GetImage(), nullptr);
     EXPECT_EQ(Strip()->GetSelected(), Layer(7));
@@ -157,7 +154,7 @@ TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
 
     // Replacing a layer whose previous one is filled keeps the selection where it is.
     Strip()->Select(Layer(9));
-    const std::uint32_t key = Layer(9)->m_contentKey;
+    const std::uint32_t key = Layer(9)->GetContentKey();
     ScriptedAnswers answers;
     answers.Then(IDOK);
     Click(IDC_PICKED);
@@ -165,7 +162,7 @@ TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
     EXPECT_EQ(answers.asked[0].text, *view->GetMessageTable().FindMessage(MSG_REPLACE_LAYER));
     EXPECT_EQ(answers.asked[0].style, MB_OKCANCEL | MB_ICONQUESTION);
     EXPECT_EQ(Layer(9)->GetImage()->GetName(), names[2]);
-    EXPECT_NE(Layer(9)->m_contentKey, key);
+    EXPECT_NE(Layer(9)->GetContentKey(), key);
     EXPECT_EQ(Strip()->GetSelected(), Layer(9));
 
     // New empties every layer and the picture, and asks nothing.
@@ -173,7 +170,7 @@ TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
     view->OnControlEvent(int(ID_NEW_PICTURE), 0);
     for (int k = 1; k <= LAYER_COUNT; ++k) {
         EXPECT_EQ(Layer(k)->GetImage(), nullptr) << k;
-        EXPECT_EQ(Layer(k)->m_contentKey, 0u) << k;
+        EXPECT_EQ(Layer(k)->GetContentKey(), 0u) << k;
     }
     EXPECT_TRUE(Mixer()->GetSlots().empty());
     EXPECT_EQ(answers.asked.size(), 1u);
@@ -186,7 +183,7 @@ TEST_F(EditorCommands, ReplaceAnsweredCancelKeepsTheLayerAndItsKeyAndClearsTheSe
     Click(IDC_PICKED);
     Strip()->Select(Layer(10));
     CDIB* image = Layer(10)->GetImage();
-    const std::uint32_t key = Layer(10)->m_contentKey;
+    const std::uint32_t key = Layer(10)->GetContentKey();
     SetOn(IDC_MOVE, false);
     Click(IDC_MOVE);
     ASSERT_TRUE(Mixer()->HasSelectedSlot());
@@ -197,8 +194,8 @@ TEST_F(EditorCommands, ReplaceAnsweredCancelKeepsTheLayerAndItsKeyAndClearsTheSe
     Click(IDC_PICKED);
     EXPECT_EQ(answers.Count(ModalKind::MessageBox), 1);
     EXPECT_EQ(Layer(10)->GetImage(), image);
-    EXPECT_EQ(Layer(10)->m_contentKey, key);
-    EXPECT_EQ(Layer(10)->m_label, "iDog");
+    EXPECT_EQ(Layer(10)->GetContentKey(), key);
+    EXPECT_EQ(Layer(10)->GetLabel(), "iDog");
     EXPECT_EQ(image->GetName(), path);
     EXPECT_FALSE(Mixer()->HasSelectedSlot());
     EXPECT_FALSE(IsOn(IDC_MOVE));

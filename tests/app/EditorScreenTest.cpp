@@ -73,7 +73,7 @@ TEST_F(EditorScreen, HoldsEveryControlOfTheLayoutInItsOrderLinkedAsTheScreenWork
             continue;
         ASSERT_NE(button, nullptr) << place.id;
         EXPECT_EQ(button->GetImage()->GetName(), MakeFullPath(place.picture)) << place.id;
-        EXPECT_EQ(bool(button->m_flags & CTL_TOGGLE), place.kind == ScreenKind::Toggle) << place.id;
+        EXPECT_EQ(bool(button->GetFlags() & CTL_TOGGLE), place.kind == ScreenKind::Toggle) << place.id;
     }
     auto* mixer = Find<CDIBMixer>(IDC_MIXER);
     auto* layers = Find<CLayerStrip>(IDC_LAYER_STRIP);
@@ -81,7 +81,7 @@ TEST_F(EditorScreen, HoldsEveryControlOfTheLayoutInItsOrderLinkedAsTheScreenWork
     ASSERT_TRUE(mixer && layers && thumbs);
     EXPECT_EQ(mixer->GetMoveButton(), view->FindControl(IDC_MOVE));
     EXPECT_EQ(layers->GetCompositor(), mixer);
-    EXPECT_EQ(mixer->m_layerStrip, layers);
+    EXPECT_EQ(mixer->GetLayerStrip(), layers);
     EXPECT_EQ(layers->GetCount(), LAYER_COUNT);
     EXPECT_EQ(layers->GetSelected(), view->FindControl(IDC_LAYER10)) << "the last layer added is selected";
     EXPECT_EQ(thumbs->GetBackButton(), view->FindControl(IDC_THUMB_BACK));
@@ -133,7 +133,7 @@ TEST_F(EditorScreen, EveryControlSitsAtItsScaledPlaceAtEveryWindowSize) {
         for (const auto& [id, expected] : places) {
             const CControl* control = view->FindControl(id);
             ASSERT_NE(control, nullptr) << id;
-            EXPECT_EQ(control->m_rect, expected) << id << " at " << size.width() << " x " << size.height();
+            EXPECT_EQ(control->GetRect(), expected) << id << " at " << size.width() << " x " << size.height();
             EXPECT_EQ(Geometry(control), expected) << id << " at " << size.width() << " x " << size.height();
         }
     }

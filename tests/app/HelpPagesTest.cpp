@@ -34,7 +34,7 @@ struct HelpRun {
         view.mixer->SetHelpPrefix(HelpPrefix(language));
         seen.clear();
         view.help->Clicked();
-        EXPECT_FALSE(view.help->m_flags & CTL_ON) << "help goes off after the last page";
+        EXPECT_FALSE(view.help->GetFlags() & CTL_ON) << "help goes off after the last page";
         return seen;
     }
 

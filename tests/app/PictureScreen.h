@@ -30,11 +30,9 @@ protected:
     // shows it.
     void Put(int k, std::unique_ptr<CDIB> picture, int x, int y) {
         CLayerControl* layer = strip->GetLayer(k);
-        ASSERT_TRUE(layer && layer->SetImage(picture.release()));
-        layer->m_contentKey = NewContentKey();
-        layer->m_changed = true;
+        ASSERT_TRUE(layer && layer->PutContent(std::move(picture), NewContentKey(), {}));
         strip->Refresh(0, TRUE);
-        CDIBSlot* slot = mixer->FindDibSlot(layer->m_contentKey);
+        CDIBSlot* slot = mixer->FindDibSlot(layer->GetContentKey());
         ASSERT_NE(slot, nullptr);
         slot->m_x = x, slot->m_y = y;
         slot->m_changed = 1;

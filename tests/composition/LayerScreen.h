@@ -79,11 +79,8 @@ protected:
     // Puts picture on layer i with a new key, as the editor does with a picked picture (without the
     // strip's refresh).
     std::uint32_t Put(int i, std::unique_ptr<CDIB> picture) {
-        EXPECT_TRUE(layers[i]->SetImage(picture.release()));
-        layers[i]->m_contentKey = NewContentKey();
-        layers[i]->m_label = "layer " + std::to_string(i);
-        layers[i]->m_changed = true;
-        return layers[i]->m_contentKey;
+        EXPECT_TRUE(layers[i]->PutContent(std::move(picture), NewContentKey(), "layer " + std::to_string(i)));
+        return layers[i]->GetContentKey();
     }
     RECT Update() {
         RECT rect{};

@@ -12,7 +12,7 @@
 #include <vector>
 
 TEST_F(LayerScreen, NewContentGetsASlotAtTheTopLeftAtFiveNinthsAndTwoQuietPassesChangeNothing) {
-    EXPECT_EQ(mixer->m_layerStrip, strip);
+    EXPECT_EQ(mixer->GetLayerStrip(), strip);
     EXPECT_EQ(Update(), (RECT{})) << "nothing on the layers";
     const std::uint32_t a = Put(1, Picture(90, 45, RGB(200, 0, 0), false));
     const std::uint32_t b = Put(4, Picture(36, 72, RGB(0, 0, 200), true));
@@ -23,7 +23,7 @@ TEST_F(LayerScreen, NewContentGetsASlotAtTheTopLeftAtFiveNinthsAndTwoQuietPasses
     EXPECT_EQ(AreaOf(Slots()[0].get()), (RECT{0, 0, 50, 25}));
     EXPECT_EQ(Slots()[0]->m_visible, 1);
     EXPECT_EQ(Slots()[1]->m_source, layers[4]->GetImage());
-    EXPECT_FALSE(layers[1]->m_changed);
+    EXPECT_FALSE(layers[1]->IsChanged());
     EXPECT_EQ(Update(), (RECT{})) << "a second pass without change";
     EXPECT_FALSE(strip->UniteLayerArea(nullptr, layers[1]));
 }
@@ -38,7 +38,6 @@ TEST_F(LayerScreen, SlotsKeepTheirPlaceByKeyWhenLayersSwapAndTheirOrderFollows) 
     second->m_x = 300, second->m_y = 200, second->m_width = -20;
 
     ASSERT_TRUE(layers[1]->SwapLayerWith(layers[2]));
-    layers[1]->m_changed = layers[2]->m_changed = true;
     EXPECT_EQ(Update(), Union(AreaOf(first), AreaOf(second)));
     ASSERT_EQ(Slots().size(), 2u);
     EXPECT_EQ(Slots()[0].get(), second);
@@ -62,7 +61,6 @@ TEST_F(LayerScreen, ANewKeyOnALayerMakesANewSlotAndRecomposesBothAreas) {
     // Content gone: its old area is recomposed and the slot goes.
     Slots()[0]->m_x = 40;
     layers[3]->ClearImage();
-    layers[3]->m_changed = true;
     EXPECT_EQ(Update(), (RECT{40, 0, 50, 10}));
     EXPECT_TRUE(Slots().empty());
 }
@@ -72,11 +70,11 @@ TEST_F(LayerScreen, HidingALayerRecomposesItsSlotsAreaAndShowingItAgainToo) {
     Update();
     CDIBSlot* slot = Slots()[0].get();
     slot->m_x = 10;
-    layers[0]->GetToggle()->m_flags |= CTL_ON;
+    layers[0]->SetHidden(true);
     EXPECT_EQ(Update(), (RECT{10, 0, 60, 25}));
     EXPECT_EQ(slot->m_visible, 0);
     EXPECT_EQ(Update(), (RECT{}));
-    layers[0]->GetToggle()->m_flags &= ~CTL_ON;
+    layers[0]->SetHidden(false);
     EXPECT_EQ(Update(), (RECT{10, 0, 60, 25}));
     EXPECT_EQ(slot->m_visible, 1);
 
@@ -96,17 +94,18 @@ TEST_F(LayerScreen, TheModeButtonsSelectTheSlotOfTheSelectedLayerAndALostSlotIsF
     EXPECT_TRUE(Button(moveId)->IsWindowEnabled());
     Button(moveId)->Clicked();
     ASSERT_NE(mixer->GetSelectedSlot(), nullptr);
-    EXPECT_EQ(mixer->GetSelectedSlot()->m_key, layers[2]->m_contentKey);
+    EXPECT_EQ(mixer->GetSelectedSlot()->m_key, layers[2]->GetContentKey());
 
     strip->Select(layers[5]);
-    EXPECT_EQ(mixer->GetSelectedSlot()->m_key, layers[5]->m_contentKey) << "the selection follows the layer";
+    EXPECT_EQ(mixer->GetSelectedSlot()->m_key, layers[5]->GetContentKey())
+        << "the selection follows the layer";
 
     // The selected layer gets a new picture: its old slot goes, and with it the selection.
     Put(5, Picture(30, 30, RGB(0, 0, 200), false));
     strip->Refresh(0, TRUE);
     EXPECT_EQ(mixer->GetSelectedSlot(), nullptr);
-    EXPECT_FALSE(mixer->m_flags & CMX_SLOT_SELECTED);
-    EXPECT_FALSE(Button(moveId)->m_flags & CTL_ON);
+    EXPECT_FALSE(mixer->GetFlags() & CMX_SLOT_SELECTED);
+    EXPECT_FALSE(Button(moveId)->GetFlags() & CTL_ON);
 
     Button(moveId)->Clicked();
     strip->Select(layers[7]);
@@ -127,7 +126,7 @@ TEST_F(LayerScreen, TheWholeStripDrivesThePictureAndOnlyWhatChangedIsRecomposed)
         ASSERT_TRUE(CanvasIsComposedWhole()) << "layer " << i << " filled";
     }
     for (int i = 0; i < 5; ++i)
-        Drag(mixer->FindDibSlot(layers[i]->m_contentKey), places[i]);
+        Drag(mixer->FindDibSlot(layers[i]->GetContentKey()), places[i]);
     mixer->Recompose(TRUE);
     ASSERT_TRUE(CanvasIsComposedWhole()) << "placed";
 
@@ -167,7 +166,7 @@ TEST_F(LayerScreen, TheWholeStripDrivesThePictureAndOnlyWhatChangedIsRecomposed)
     EXPECT_EQ(Slots().size(), 4u);
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(layers[i]->GetImage(), nullptr) << i;
-    EXPECT_EQ(Slots().back()->m_key, layers[9]->m_contentKey);
+    EXPECT_EQ(Slots().back()->m_key, layers[9]->GetContentKey());
 }
 
 // Draws the layer strip beside the picture into the PNG file named by QUIMBLE_DEMO_SHOT, with pictures
@@ -191,11 +190,10 @@ TEST(LayerScreenDemonstration, TenLayersBesideThePicture) {
             const int on[4] = {1, 2, 4, 6};
             for (int k = 0; k < 4; ++k) {
                 CLayerControl* layer = layers[on[k]];
-                ASSERT_TRUE(layer->SetImageFromFile(pictures[k].c_str()));
-                layer->m_contentKey = NewContentKey();
-                layer->m_label = std::filesystem::path(pictures[k]).stem().string();
+                ASSERT_TRUE(layer->PutContent(GetDIB(pictures[k].c_str(), false), NewContentKey(),
+                                              std::filesystem::path(pictures[k]).stem().string()));
                 strip->Refresh(0, TRUE);
-                CDIBSlot* slot = mixer->FindDibSlot(layer->m_contentKey);
+                CDIBSlot* slot = mixer->FindDibSlot(layer->GetContentKey());
                 Drag(slot,
                      {30 + 130 * k, 60 + 40 * k, 30 + 130 * k + slot->m_width, 60 + 40 * k + slot->m_height});
             }

@@ -30,8 +30,8 @@ protected:
     std::string State() {
         std::ostringstream s;
         for (const CLayerControl* layer : layers)
-            s << layer->m_contentKey << ' ' << layer->GetImage() << ' ' << layer->m_label << ' '
-              << layer->GetToggle()->m_flags << ' ' << layer->m_changed << "; ";
+            s << layer->GetContentKey() << ' ' << layer->GetImage() << ' ' << layer->GetLabel() << ' '
+              << layer->GetToggle()->GetFlags() << ' ' << layer->IsChanged() << "; ";
         for (const auto& slot : Slots())
             s << slot.get() << ' ' << slot->m_key << ' ' << slot->m_x << ' ' << slot->m_y << ' '
               << slot->m_width << ' ' << slot->m_height << ' ' << slot->m_visible << "; ";
@@ -39,7 +39,7 @@ protected:
         return s.str();
     }
     // The slot that shows layer i's content.
-    CDIBSlot* SlotOf(int i) { return mixer->FindDibSlot(layers[i]->m_contentKey); }
+    CDIBSlot* SlotOf(int i) { return mixer->FindDibSlot(layers[i]->GetContentKey()); }
     std::string Path(const std::string& name) { return dir.Join(name); }
 
     std::vector<std::string> messages;
@@ -106,8 +106,7 @@ TEST_F(LayeredFile, SlotsAreWrittenBackMostFirstAndComeBackOnTheBackLayersWithFr
     const std::string front = Bytes(layers[0]->GetImage()),
                       frontAlpha = Bytes(layers[0]->GetImage()->GetAlpha());
     const std::string back = Bytes(layers[2]->GetImage());
-    layers[2]->GetToggle()->m_flags |= CTL_ON; // hidden
-    layers[2]->m_changed = true;
+    layers[2]->SetHidden(true);
     strip->Refresh(0, TRUE);
     Drag(SlotOf(0), {160, 90, 100, 50}); // dragged past its left and top edges
     SlotOf(0)->SetMirrorVertical(1);
@@ -125,8 +124,8 @@ TEST_F(LayeredFile, SlotsAreWrittenBackMostFirstAndComeBackOnTheBackLayersWithFr
 
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(layers[i]->GetImage(), nullptr) << i;
-        EXPECT_EQ(layers[i]->m_contentKey, 0u) << i;
-        EXPECT_EQ(layers[i]->m_label, "") << i;
+        EXPECT_EQ(layers[i]->GetContentKey(), 0u) << i;
+        EXPECT_EQ(layers[i]->GetLabel(), "") << i;
     }
     CDIB* was2 = layers[4]->GetImage();
     CDIB* was0 = layers[3]->GetImage();
@@ -136,13 +135,13 @@ TEST_F(LayeredFile, SlotsAreWrittenBackMostFirstAndComeBackOnTheBackLayersWithFr
     EXPECT_EQ(Bytes(was0->GetAlpha()), frontAlpha);
     EXPECT_EQ(was0->GetName(), "res/chars/ihouse.bmp");
     EXPECT_EQ(was0->GetAlpha()->GetName(), "res/chars/ahouse.bmp");
-    EXPECT_EQ(layers[3]->m_label, "ihouse");
-    EXPECT_EQ(layers[4]->m_label, "ballon.x") << "a folder written with backslashes goes too";
+    EXPECT_EQ(layers[3]->GetLabel(), "ihouse");
+    EXPECT_EQ(layers[4]->GetLabel(), "ballon.x") << "a folder written with backslashes goes too";
     EXPECT_TRUE(layers[3]->IsShown());
     EXPECT_FALSE(layers[4]->IsShown());
-    EXPECT_GT(layers[3]->m_contentKey, newestBefore);
-    EXPECT_GT(layers[4]->m_contentKey, newestBefore);
-    EXPECT_NE(layers[3]->m_contentKey, layers[4]->m_contentKey);
+    EXPECT_GT(layers[3]->GetContentKey(), newestBefore);
+    EXPECT_GT(layers[4]->GetContentKey(), newestBefore);
+    EXPECT_NE(layers[3]->GetContentKey(), layers[4]->GetContentKey());
 
     ASSERT_EQ(Slots().size(), 2u);
     EXPECT_EQ(Slots()[0].get(), SlotOf(3)) << "the front-most layer's slot first";
@@ -205,7 +204,7 @@ TEST_F(LayeredFile, TheWrittenFileFollowsTheLayoutByteForByte) {
                   Qmf(1, {{0, 0, 9, 9, true, false, std::string(260, 'u'), SolidBmp(2, 2, "abc"), ""}}))
             .c_str()));
     EXPECT_EQ(layers[4]->GetImage()->GetName(), std::string(259, 'u'));
-    EXPECT_EQ(layers[4]->m_label, std::string(259, 'u'));
+    EXPECT_EQ(layers[4]->GetLabel(), std::string(259, 'u'));
 }
 
 TEST_F(LayeredFile, EntriesFillTheLayersFromTheBackAndANoImageEntryUsesUpItsPlace) {
@@ -217,9 +216,9 @@ TEST_F(LayeredFile, EntriesFillTheLayersFromTheBackAndANoImageEntryUsesUpItsPlac
         {1, 2, 3, 4, false, false, "gap.bmp", gapped, SolidBmp(1, 1, "\x80\x80\x80")},
     };
     ASSERT_TRUE(mixer->LoadFromLayeredFile(dir.Write("three.qmf", Qmf(3, entries)).c_str()));
-    EXPECT_EQ(layers[4]->m_label, "back");
+    EXPECT_EQ(layers[4]->GetLabel(), "back");
     EXPECT_EQ(layers[3]->GetImage(), nullptr);
-    EXPECT_EQ(layers[2]->m_label, "gap");
+    EXPECT_EQ(layers[2]->GetLabel(), "gap");
     EXPECT_EQ(PixelAt(*layers[2]->GetImage(), 0, 0), RGB(0x30, 0x20, 0x10)) << "rows after the gap";
     ASSERT_NE(layers[2]->GetImage()->GetAlpha(), nullptr);
     EXPECT_EQ(AreaOf(SlotOf(2)), (RECT{1, 2, 4, 6}));
@@ -322,9 +321,9 @@ TEST_F(LayeredFile, ADamagedFileChangesNothing) {
         {"count beyond the entries", with(4, 3)},
     };
     Drag(SlotOf(0), {50, 60, 80, 90});
-    layers[4]->GetToggle()->m_flags |= CTL_ON;
+    layers[4]->SetHidden(true);
     strip->Select(layers[0]);
-    Button(moveId)->m_flags |= CTL_ON;
+    Button(moveId)->SetOn(true);
     mixer->OnControlEvent(moveId, 0);
     strip->Refresh(0, TRUE);
     const std::string before = State();

@@ -57,7 +57,7 @@ protected:
     }
 
     // The mouse over the view, at x, y of the picture area's window.
-    QPoint At(int x, int y) const { return {mixer->m_rect.left + x, mixer->m_rect.top + y}; }
+    QPoint At(int x, int y) const { return {mixer->GetRect().left + x, mixer->GetRect().top + y}; }
     void Press(int x, int y) { QTest::mousePress(GetQWidget(), Qt::LeftButton, Qt::NoModifier, At(x, y)); }
     void MoveTo(int x, int y) { QTest::mouseMove(GetQWidget(), At(x, y)); }
     void Release(int x, int y) {
@@ -68,8 +68,8 @@ protected:
     std::vector<COLORREF> Surface() {
         std::vector<COLORREF> pixels;
         CDC* dc = mixer->GetDC();
-        for (int y = 0; y < mixer->m_rect.Height(); ++y)
-            for (int x = 0; x < mixer->m_rect.Width(); ++x)
+        for (int y = 0; y < mixer->GetRect().Height(); ++y)
+            for (int x = 0; x < mixer->GetRect().Width(); ++x)
                 pixels.push_back(dc->GetPixel(x, y));
         mixer->ReleaseDC(dc);
         return pixels;

@@ -147,15 +147,15 @@ TEST_F(LayerScreen, TheSelectedLayerGetsTheTextAsNewContentWithoutAQuestion) {
     const CDIB* picture = layers[5]->GetImage();
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->GetName(), "");
-    EXPECT_NE(layers[5]->m_contentKey, old);
-    EXPECT_NE(layers[5]->m_contentKey, 0u);
-    EXPECT_EQ(layers[5]->m_label, "");
+    EXPECT_NE(layers[5]->GetContentKey(), old);
+    EXPECT_NE(layers[5]->GetContentKey(), 0u);
+    EXPECT_EQ(layers[5]->GetLabel(), "");
     EXPECT_EQ(mixer->FindDibSlot(old), nullptr);
     EXPECT_EQ(mixer->GetSelectedSlot(), nullptr);
-    EXPECT_FALSE(Button(moveId)->m_flags & CTL_ON);
+    EXPECT_FALSE(Button(moveId)->GetFlags() & CTL_ON);
     EXPECT_TRUE(Button(deleteId)->IsWindowEnabled());
     int index = -1;
-    const CDIBSlot* text = mixer->FindDibSlot(layers[5]->m_contentKey, &index);
+    const CDIBSlot* text = mixer->FindDibSlot(layers[5]->GetContentKey(), &index);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(index, 1) << "behind the layer before it";
     EXPECT_EQ(AreaOf(text), (RECT{0, 0, picture->GetWidth() * 5 / 9, picture->GetHeight() * 5 / 9}));
@@ -172,7 +172,7 @@ TEST_F(LayerScreen, WithoutTextOrSelectedLayerNothingChanges) {
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(layers[i]->GetImage(), nullptr) << i;
     EXPECT_EQ(layers[9]->GetImage(), picture);
-    EXPECT_EQ(layers[9]->m_contentKey, key);
+    EXPECT_EQ(layers[9]->GetContentKey(), key);
     ASSERT_EQ(Slots().size(), 1u);
     EXPECT_EQ(Slots()[0]->m_key, key);
 }
@@ -189,22 +189,22 @@ TEST(TextLayerDemonstration, TextOnABalloon) {
         void TestBody() override {}
         void Show(const std::string& res) {
             Build(900, 628, res + "/bvisib.bmp", (res + "/Backg.BMP").c_str());
-            ASSERT_TRUE(layers[9]->SetImageFromFile((res + "/textblbs/ispeech-left.bmp").c_str()));
-            layers[9]->m_contentKey = NewContentKey();
+            ASSERT_TRUE(layers[9]->PutContent(GetDIB((res + "/textblbs/ispeech-left.bmp").c_str(), false),
+                                              NewContentKey(), "speech left"));
             strip->Refresh(0, TRUE);
-            CDIBSlot* balloon = mixer->FindDibSlot(layers[9]->m_contentKey);
+            CDIBSlot* balloon = mixer->FindDibSlot(layers[9]->GetContentKey());
             Drag(balloon, {40, 30, 40 + balloon->m_width, 30 + balloon->m_height});
 
             strip->Select(layers[8]);
             ASSERT_TRUE(
                 mixer->SetTextLayer("Hello there!\nWhat a fine day\nfor a walk.", nullptr, 0x000000, 1));
-            CDIBSlot* text = mixer->FindDibSlot(layers[8]->m_contentKey);
+            CDIBSlot* text = mixer->FindDibSlot(layers[8]->GetContentKey());
             const int w = text->m_width, h = text->m_height;
             Drag(text, {40 + (balloon->m_width - w) / 2, 30 + balloon->m_height * 2 / 5 - h / 2,
                         40 + (balloon->m_width + w) / 2, 30 + balloon->m_height * 2 / 5 + h / 2});
             strip->Select(layers[7]);
             ASSERT_TRUE(mixer->SetTextLayer("White letters & an ampersand", nullptr, 0xFFFFFF, 0));
-            text = mixer->FindDibSlot(layers[7]->m_contentKey);
+            text = mixer->FindDibSlot(layers[7]->GetContentKey());
             Drag(text, {300, 320, 300 + text->m_width, 320 + text->m_height});
             mixer->Recompose(TRUE);
             QApplication::processEvents();

@@ -14,10 +14,10 @@ namespace {
 // A view at the design size (scale 1) with one 40 x 20 button showing a 40 x 80 state picture, so that
 // every band lands on the button pixel for pixel.
 struct ButtonScreen {
-    ButtonScreen() : view(DESIGN_WIDTH, DESIGN_HEIGHT) {
+    explicit ButtonScreen(std::uint32_t flags = 0) : view(DESIGN_WIDTH, DESIGN_HEIGHT) {
         picture = WriteBandPicture(dir.Join("bstate.bmp"), 40, 80);
         other = WriteBandPicture(dir.Join("bother.bmp"), 40, 80);
-        button = new CButtonControl(&view, &view, 100008, {10, 10, 50, 30}, nullptr, 0, 0);
+        button = new CButtonControl(&view, &view, 100008, {10, 10, 50, 30}, nullptr, flags, 0);
         view.AddControl(button);
         button->SetImageFromFile(picture.c_str());
         Settle();
@@ -35,11 +35,11 @@ struct ButtonScreen {
 TEST(ButtonControl, ShowsTheBandOfItsStateOnItsOwnSurface) {
     ButtonScreen s;
     EXPECT_EQ(CentreOf(s.button), kBandColour[2]);
-    EXPECT_TRUE(s.button->m_flags & CTL_ENABLED);
+    EXPECT_TRUE(s.button->GetFlags() & CTL_ENABLED);
 
     QTest::mousePress(s.Widget(), Qt::LeftButton, {}, s.Centre());
     Settle();
-    EXPECT_TRUE(s.button->m_flags & CTL_PRESSED);
+    EXPECT_TRUE(s.button->GetFlags() & CTL_PRESSED);
     EXPECT_EQ(CentreOf(s.button), kBandColour[0]) << "held down";
     QTest::mouseRelease(s.Widget(), Qt::LeftButton, {}, s.Centre());
     Settle();
@@ -48,30 +48,28 @@ TEST(ButtonControl, ShowsTheBandOfItsStateOnItsOwnSurface) {
     s.view.SetHotControl(s.button);
     EXPECT_EQ(CentreOf(s.button), kBandColour[1]) << "hot";
 
-    s.button->m_flags |= CTL_TOGGLE | CTL_ON;
-    s.button->Draw(nullptr);
-    EXPECT_EQ(CentreOf(s.button), kBandColour[0]) << "on beats hot";
-
     s.button->Enable(false);
     Settle();
-    EXPECT_TRUE(s.button->m_flags & CTL_DISABLED);
-    EXPECT_EQ(CentreOf(s.button), kBandColour[3]) << "disabled beats on";
-
-    s.button->Enable(true);
-    Settle();
-    EXPECT_EQ(CentreOf(s.button), kBandColour[0]);
+    EXPECT_TRUE(s.button->GetFlags() & CTL_DISABLED);
+    EXPECT_EQ(CentreOf(s.button), kBandColour[3]) << "disabled beats hot";
 }
 
 TEST(ButtonControl, AToggleClickedTwiceIsOffAgainAndEachClickSendsOneCommand) {
-    ButtonScreen s;
-    s.button->m_flags |= CTL_TOGGLE;
+    ButtonScreen s(CTL_TOGGLE);
     QTest::mouseClick(s.Widget(), Qt::LeftButton, {}, s.Centre());
     Settle();
-    EXPECT_TRUE(s.button->m_flags & CTL_ON);
+    EXPECT_TRUE(s.button->GetFlags() & CTL_ON);
     EXPECT_EQ(CentreOf(s.button), kBandColour[0]) << "shown on at once, not when the pointer leaves";
+    s.view.SetHotControl(s.button);
+    EXPECT_EQ(CentreOf(s.button), kBandColour[0]) << "on beats hot";
+    s.button->Enable(false);
+    Settle();
+    EXPECT_EQ(CentreOf(s.button), kBandColour[3]) << "disabled beats on";
+    s.button->Enable(true);
+    Settle();
     QTest::mouseClick(s.Widget(), Qt::LeftButton, {}, s.Centre(), 1000);
     Settle();
-    EXPECT_FALSE(s.button->m_flags & CTL_ON);
+    EXPECT_FALSE(s.button->GetFlags() & CTL_ON);
     EXPECT_EQ(s.view.m_commands, (std::vector<int>{100008, 100008}));
 }
 
@@ -90,10 +88,11 @@ TEST(ButtonControl, HoldsExactlyOneReferenceToItsPicture) {
     EXPECT_TRUE(s.button->SetImageFromFile(s.picture.c_str()));
     EXPECT_EQ(s.button->GetImage(), first);
     EXPECT_EQ(first->GetRefCount(), 1u) << "the same picture again keeps one reference";
-    EXPECT_EQ((s.button->m_flags & CTL_SHOW_STATES), CTL_SHOW_STATES);
+    EXPECT_EQ((s.button->GetFlags() & CTL_SHOW_STATES), CTL_SHOW_STATES);
 
     // Someone else holds the first picture too: switching gives back only the button's reference.
-    ASSERT_EQ(s.view.GetDIB(s.picture.c_str(), true), first);
+    CDIBRef held = s.view.GetDIB(s.picture.c_str(), true);
+    ASSERT_EQ(held.get(), first);
     EXPECT_TRUE(s.button->SetImageFromFile(s.other.c_str()));
     EXPECT_EQ(first->GetRefCount(), 1u);
     EXPECT_EQ(s.button->GetImage()->GetRefCount(), 1u);
@@ -107,15 +106,12 @@ TEST(ButtonControl, HoldsExactlyOneReferenceToItsPicture) {
     EXPECT_EQ(s.button->GetImage(), nullptr);
     EXPECT_EQ(s.view.GetDIBManager().GetCount(), 1) << "only the first picture, held elsewhere, is left";
 
-    CDIB* image = MakeBandPicture(8, 8).release();
-    EXPECT_TRUE(s.button->SetImage(image));
-    EXPECT_EQ(image->GetRefCount(), 1u) << "registered with the collection, which now owns it";
-    EXPECT_TRUE(s.button->SetImage(image));
-    EXPECT_EQ(image->GetRefCount(), 1u);
-
-    // A picture another holder has: the button takes a reference of its own, so that both can let go.
-    EXPECT_TRUE(s.button->SetImage(first));
+    EXPECT_TRUE(s.button->SetImage(MakeBandPicture(8, 8)));
+    EXPECT_EQ(s.button->GetImage()->GetRefCount(), 1u) << "the store owns it, the button holds it";
+    EXPECT_EQ(s.view.GetDIBManager().GetCount(), 2);
+    EXPECT_TRUE(s.button->SetImage(held));
     EXPECT_EQ(first->GetRefCount(), 2u);
+    EXPECT_EQ(s.view.GetDIBManager().GetCount(), 1) << "the made picture went with its last holder";
     s.button->ReleaseImage();
     EXPECT_EQ(first->GetRefCount(), 1u);
 }
@@ -123,18 +119,18 @@ TEST(ButtonControl, HoldsExactlyOneReferenceToItsPicture) {
 TEST(ButtonControl, StylesAndAButtonWithACaptionIsAPlainButton) {
     CTestView view(200, 100);
     CButtonControl drawn(&view, &view, 1, {0, 0, 10, 10}, "", 0x100, 0x08000000);
-    EXPECT_EQ(drawn.m_style, 0x5801000Bu);
-    EXPECT_EQ(drawn.m_flags, 0x10100u);
+    EXPECT_EQ(drawn.GetStyle(), 0x5801000Bu);
+    EXPECT_EQ(drawn.GetFlags(), 0x10100u);
     EXPECT_TRUE(drawn.IsOwnerDraw());
     EXPECT_EQ(drawn.GetWindow(), &drawn);
 
     CButtonControl plain(&view, &view, 2, {0, 0, 10, 10}, "Go", 0, 0);
-    EXPECT_EQ(plain.m_style, CONTROL_STYLE_BUTTON);
+    EXPECT_EQ(plain.GetStyle(), CONTROL_STYLE_BUTTON);
     EXPECT_FALSE(plain.IsOwnerDraw());
     DRAWITEMSTRUCT item;
     item.itemState = ODS_SELECTED | ODS_HOTLIGHT;
     plain.DrawItem(&item);
-    EXPECT_EQ(plain.m_flags, 0u);
+    EXPECT_EQ(plain.GetFlags(), 0u);
 
     CButtonControl orphan(nullptr, &view, 3, {0, 0, 10, 10}, nullptr, 0, 0);
     EXPECT_FALSE(orphan.SetImageFromFile("res/bquit.bmp"));

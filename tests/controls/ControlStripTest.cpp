@@ -53,7 +53,7 @@ TEST(ControlStrip, LaysOutEqualCellsWithPixelGapsAndEmptyEntriesTakeNoRoom) {
         }
         auto* strip = new CGappedStrip(&view, &view, 100045, {599, 230, 781, 540}, c.flags, 4, 3);
         view.AddControl(strip);
-        EXPECT_EQ(strip->m_flags, c.flags | CTL_NEVER_HOT | CTL_LAYS_OUT_CHILDREN);
+        EXPECT_EQ(strip->GetFlags(), c.flags | CTL_NEVER_HOT | CTL_LAYS_OUT_CHILDREN);
         auto next = cells.begin();
         for (bool entry : c.entries) {
             if (entry)
@@ -61,11 +61,11 @@ TEST(ControlStrip, LaysOutEqualCellsWithPixelGapsAndEmptyEntriesTakeNoRoom) {
             else
                 strip->AddEmpty();
         }
-        EXPECT_EQ(cells[0]->m_rect, (RECT{0, 0, 5, 5})) << "no layout before the next rescale";
+        EXPECT_EQ(cells[0]->GetRect(), (RECT{0, 0, 5, 5})) << "no layout before the next rescale";
         view.PaintBackground(nullptr); // fixes the design size: scale 1
         ASSERT_EQ(cells.size(), c.cells.size());
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            EXPECT_EQ(cells[i]->m_rect, c.cells[i]) << i;
+            EXPECT_EQ(cells[i]->GetRect(), c.cells[i]) << i;
             EXPECT_EQ(GeometryOf(cells[i]), c.cells[i]) << i;
         }
     }
@@ -83,7 +83,7 @@ TEST(ControlStrip, FindsItsEntriesAndForgetsThemWithoutTouchingThem) {
     strip->AddEmpty();
     strip->AddControl(a);
     strip->AddControl(b);
-    EXPECT_EQ(a->m_parentControl, strip);
+    EXPECT_EQ(a->GetParentControl(), strip);
 
     int index = -1;
     EXPECT_EQ(strip->FindControl(2, &index), b);
@@ -100,7 +100,7 @@ TEST(ControlStrip, FindsItsEntriesAndForgetsThemWithoutTouchingThem) {
     EXPECT_EQ(strip->GetCount(), 0);
     EXPECT_EQ(view.FindControl(1), a) << "the manager still holds the controls";
     strip->Rescale(); // places only itself
-    EXPECT_EQ(a->m_rect, (RECT{0, 0, 5, 5}));
+    EXPECT_EQ(a->GetRect(), (RECT{0, 0, 5, 5}));
 }
 
 // The strip has no background of its own: between its cells the view's background shows, as the view

@@ -45,11 +45,11 @@ public:
     CHolder(CControlManager* manager, CWnd* parent, const RECT& design, CControl* child)
         : CSolidControl(manager, parent, 2, design, RGB(0, 0, 0)), m_child(child) {
         m_flags |= CTL_LAYS_OUT_CHILDREN;
-        child->m_parentControl = this;
+        child->SetParentControl(this);
     }
     void Rescale() override {
         CControl::Rescale();
-        m_child->m_rect = {m_rect.left + 1, m_rect.top + 1, m_rect.left + 5, m_rect.top + 5};
+        m_child->MoveTo({m_rect.left + 1, m_rect.top + 1, m_rect.left + 5, m_rect.top + 5});
     }
     CControl* m_child;
 };
@@ -69,10 +69,10 @@ TEST(ControlManager, LaysOutByScalingFromTheDesignScreenTruncatingTowardZero) {
     for (CControl* c : {static_cast<CControl*>(a), static_cast<CControl*>(child),
                         static_cast<CControl*>(holder), static_cast<CControl*>(negative)})
         ASSERT_TRUE(view.AddControl(c));
-    EXPECT_EQ(a->m_manager, &view);
+    EXPECT_EQ(a->GetManager(), &view);
 
     view.Resize(200, 100);
-    EXPECT_EQ(a->m_rect, (RECT{100, 50, 301, 251})) << "no layout before the first paint";
+    EXPECT_EQ(a->GetRect(), (RECT{100, 50, 301, 251})) << "no layout before the first paint";
 
     Settle();
     ASSERT_TRUE(view.GetFlags() & CMF_REFERENCE_SIZE);
@@ -80,18 +80,18 @@ TEST(ControlManager, LaysOutByScalingFromTheDesignScreenTruncatingTowardZero) {
     EXPECT_EQ(view.GetReferenceSize().cy, DESIGN_HEIGHT);
     EXPECT_DOUBLE_EQ(view.GetScaleX(), 0.5);
     EXPECT_DOUBLE_EQ(view.GetScaleY(), 0.5);
-    EXPECT_EQ(a->m_rect, (RECT{50, 25, 150, 125}));
-    EXPECT_EQ(Geometry(a), a->m_rect) << "the window follows its rectangle";
-    EXPECT_EQ(negative->m_rect, (RECT{-1, -1, 3, 3})) << "truncation goes toward zero, not down";
-    EXPECT_EQ(child->m_rect, (RECT{201, 151, 205, 155})) << "a control in a strip keeps the strip's place";
+    EXPECT_EQ(a->GetRect(), (RECT{50, 25, 150, 125}));
+    EXPECT_EQ(Geometry(a), a->GetRect()) << "the window follows its rectangle";
+    EXPECT_EQ(negative->GetRect(), (RECT{-1, -1, 3, 3})) << "truncation goes toward zero, not down";
+    EXPECT_EQ(child->GetRect(), (RECT{201, 151, 205, 155})) << "a control in a strip keeps the strip's place";
 
     view.Resize(788 * 3 / 4, 550 / 3);
-    EXPECT_EQ(a->m_rect, (RECT{75, 16, 225, 83}));
-    EXPECT_EQ(child->m_rect, (RECT{301, 100, 305, 104}));
+    EXPECT_EQ(a->GetRect(), (RECT{75, 16, 225, 83}));
+    EXPECT_EQ(child->GetRect(), (RECT{301, 100, 305, 104}));
 
-    const RECT before = a->m_rect;
+    const RECT before = a->GetRect();
     view.Resize(0, 0);
-    EXPECT_EQ(a->m_rect, before) << "a minimised view moves nothing";
+    EXPECT_EQ(a->GetRect(), before) << "a minimised view moves nothing";
     EXPECT_EQ(view.FindControl(3), child);
     EXPECT_EQ(view.FindControl(99), nullptr);
     EXPECT_EQ(view.FindControlByWindow(a), a);
@@ -123,8 +123,7 @@ TEST(ControlManager, HotControlFollowsThePointerAndLeavesOverTheView) {
     CTestView view(788, 550);
     auto* a = new CSolidControl(&view, &view, 1, {10, 10, 60, 60}, RGB(255, 0, 0));
     auto* b = new CSolidControl(&view, &view, 2, {100, 10, 150, 60}, RGB(0, 255, 0));
-    auto* never = new CSolidControl(&view, &view, 3, {200, 10, 250, 60}, RGB(0, 0, 255));
-    never->m_flags |= CTL_NEVER_HOT;
+    auto* never = new CSolidControl(&view, &view, 3, {200, 10, 250, 60}, RGB(0, 0, 255), CTL_NEVER_HOT);
     for (CControl* c : {static_cast<CControl*>(a), static_cast<CControl*>(b), static_cast<CControl*>(never)})
         view.AddControl(c);
     Settle();
@@ -135,14 +134,14 @@ TEST(ControlManager, HotControlFollowsThePointerAndLeavesOverTheView) {
     QTest::mouseMove(top, QPoint(120, 30));
     EXPECT_EQ(view.GetHotControl(), b);
     EXPECT_EQ(CountHot(view), 1);
-    EXPECT_FALSE(a->m_flags & CTL_HOT);
+    EXPECT_FALSE(a->GetFlags() & CTL_HOT);
 
     const int draws = b->m_draws;
     QTest::mouseMove(top, QPoint(125, 35));
     EXPECT_EQ(b->m_draws, draws) << "moving within the hot control redraws nothing";
 
     QTest::mouseMove(top, QPoint(220, 30));
-    EXPECT_FALSE(never->m_flags & CTL_HOT);
+    EXPECT_FALSE(never->GetFlags() & CTL_HOT);
     QTest::mouseMove(top, QPoint(400, 300));
     EXPECT_EQ(CountHot(view), 0);
     EXPECT_EQ(view.GetHotControl(), nullptr);
@@ -185,7 +184,7 @@ TEST(WndControl, PaintsItselfAndGivesTheLastMouseStepInDesignUnits) {
     QWidget* top = WidgetOf(&view);
     QTest::mouseMove(top, QPoint(60, 60));
     QTest::mouseMove(top, QPoint(67, 55));
-    EXPECT_EQ(pad->m_currentMouse.x, 17) << "positions are in the control's own pixels";
+    EXPECT_EQ(pad->GetMousePosition().x, 17) << "positions are in the control's own pixels";
     POINT delta = {99, 99};
     pad->GetMoveDelta(&delta);
     EXPECT_EQ(delta.x, 14);
@@ -206,7 +205,8 @@ TEST(ControlManager, PaletteFromAPictureMapsTheSharedPicturesWhenAsked) {
     TempDir dir;
     CTestView view(100, 100);
     const std::string path = WriteBandPicture(dir.Join("b.bmp"), 8, 8);
-    EXPECT_FALSE(view.SetPalette(view.GetDIB(path.c_str(), true))) << "a 24-bit picture has no colour table";
+    EXPECT_FALSE(view.SetPalette(view.GetDIB(path.c_str(), true).get()))
+        << "a 24-bit picture has no colour table";
     EXPECT_EQ(view.GetPalette(), nullptr);
 
     CDIB table;
@@ -256,7 +256,7 @@ TEST(ControlManager, AControlWhoseWindowCannotBeMadeStaysWindowless) {
     EXPECT_EQ(lost->GetWindow(), nullptr);
     EXPECT_FALSE(lostButton->Enable(false));
     Settle();
-    EXPECT_EQ(lost->m_rect, (RECT{50, 50, 100, 100})) << "laid out all the same";
+    EXPECT_EQ(lost->GetRect(), (RECT{50, 50, 100, 100})) << "laid out all the same";
     view.SetHotControl(lostButton);
     EXPECT_EQ(lost->m_draws, 0);
     EXPECT_EQ(view.FindControlByWindow(nullptr), nullptr);

@@ -56,17 +56,16 @@ TEST(HoldControl, MakesTheThumbnailOncePerPictureAndShowsItWithThePicturesPropor
     ASSERT_NE(thumbnail, nullptr);
     EXPECT_EQ(thumbnail->GetWidth(), 100);
     EXPECT_EQ(thumbnail->GetHeight(), 75);
-    EXPECT_EQ((cell->m_flags & CTL_SHOW_STATES), CTL_SHOW_STATES);
+    EXPECT_EQ((cell->GetFlags() & CTL_SHOW_STATES), CTL_SHOW_STATES);
 
-    cell->m_flags |= CTL_SHOW_OVERLAY;
+    cell->ShowOverlay(true);
     EXPECT_TRUE(cell->SetImageFromFile(c.wide.c_str()));
     EXPECT_EQ(cell->GetThumbnail(), thumbnail) << "the same picture keeps its thumbnail";
     EXPECT_EQ(cell->GetImage()->GetRefCount(), 1u);
-    EXPECT_TRUE(cell->m_flags & CTL_SHOW_OVERLAY) << "and changes nothing else";
+    EXPECT_TRUE(cell->GetFlags() & CTL_SHOW_OVERLAY) << "and changes nothing else";
 
     // 2:1 into 104 x 79: 52 rows high, re-based at 0 and moved down by (79 - 52) / 2, so rows 13 to 64.
-    cell->m_flags &= ~CTL_SHOW_OVERLAY;
-    cell->Draw(nullptr);
+    cell->ShowOverlay(false);
     EXPECT_EQ(PixelOf(cell, 50, 12), field);
     EXPECT_EQ(PixelOf(cell, 50, 13), red);
     EXPECT_EQ(PixelOf(cell, 50, 64), red);
@@ -86,12 +85,11 @@ TEST(HoldControl, AnEmptyCellShowsItsOverlayAsAFourByThreePicture) {
     CHoldControl* cell = c.cell[0];
     EXPECT_TRUE(cell->SetOverlayFromFile(c.overlay.c_str()));
     EXPECT_TRUE(cell->SetOverlayFromFile(c.overlay.c_str()));
-    EXPECT_TRUE(cell->m_flags & CTL_HAS_OVERLAY);
+    EXPECT_TRUE(cell->GetFlags() & CTL_HAS_OVERLAY);
     EXPECT_EQ(cell->GetOverlay()->GetRefCount(), 1u) << "the same overlay again keeps one reference";
     EXPECT_FALSE(cell->SetOverlayFromFile(c.dir.Join("missing.bmp").c_str()));
 
-    cell->m_flags |= CTL_SHOW_OVERLAY;
-    cell->Draw(nullptr);
+    cell->ShowOverlay(true);
     // The square overlay fitted as 4:3 into 104 x 79: 78 rows high, from row 0.
     EXPECT_EQ(PixelOf(cell, 50, 40), blue);
     EXPECT_EQ(PixelOf(cell, 50, 77), blue);
@@ -108,15 +106,15 @@ TEST(HoldControl, TakingMovesThePictureAndSwappingMovesTheLookToo) {
     ASSERT_TRUE(a->SetImageFromFile(c.wide.c_str()));
     CDIB* picture = a->GetImage();
     CDIB* thumbnail = a->GetThumbnail();
-    a->m_flags |= CTL_SELECTED;
-    const std::uint32_t aFlags = a->m_flags, bFlags = b->m_flags;
+    a->SetSelected(true);
+    const std::uint32_t aFlags = a->GetFlags(), bFlags = b->GetFlags();
 
     EXPECT_TRUE(b->SwapImagesWith(a));
     EXPECT_EQ(b->GetImage(), picture);
     EXPECT_EQ(b->GetThumbnail(), thumbnail);
     EXPECT_EQ(a->GetImage(), nullptr);
-    EXPECT_EQ(b->m_flags, aFlags);
-    EXPECT_EQ(a->m_flags, bFlags);
+    EXPECT_EQ(b->GetFlags(), aFlags);
+    EXPECT_EQ(a->GetFlags(), bFlags);
 
     EXPECT_TRUE(a->TakeImageFrom(b));
     EXPECT_EQ(a->GetImage(), picture);
@@ -124,7 +122,7 @@ TEST(HoldControl, TakingMovesThePictureAndSwappingMovesTheLookToo) {
     EXPECT_EQ(b->GetImage(), nullptr);
     EXPECT_EQ(b->GetThumbnail(), nullptr);
     EXPECT_EQ(picture->GetRefCount(), 1u) << "the holding moved";
-    EXPECT_EQ(a->m_flags, bFlags) << "flags stay where they were";
+    EXPECT_EQ(a->GetFlags(), bFlags) << "flags stay where they were";
     b->Draw(nullptr);
     EXPECT_EQ(PixelOf(b, 50, 40), field) << "the source draws as empty";
 
@@ -142,8 +140,8 @@ TEST(HoldControl, ACopyHoldsAReferenceOfItsOwnAlsoOfAPictureMadeInMemory) {
     CHoldControl* a = c.cell[0];
     CHoldControl* b = c.cell[1];
     EXPECT_FALSE(b->CopyImageFrom(a)) << "nothing to copy";
-    CDIB* text = Solid(40, 30, red).release();
-    ASSERT_TRUE(a->SetImage(text));
+    ASSERT_TRUE(a->SetImage(Solid(40, 30, red)));
+    CDIB* text = a->GetImage();
     ASSERT_TRUE(b->CopyImageFrom(a));
     EXPECT_EQ(b->GetImage(), text);
     EXPECT_EQ(text->GetRefCount(), 2u);
@@ -167,12 +165,14 @@ TEST(HoldControl, ACopyHoldsAReferenceOfItsOwnAlsoOfAPictureMadeInMemory) {
     EXPECT_EQ(b->GetImage(), a->GetImage());
     EXPECT_EQ(a->GetImage()->GetRefCount(), 2u);
 
-    // Without a thumbnail at the source the picture is taken, and no thumbnail of the former one stays.
-    ASSERT_TRUE(a->SetImage(Solid(40, 30, blue).release()));
+    // Without a thumbnail at the source the picture is taken and shown, and no thumbnail of the former
+    // one stays. A picture that carries a file's name is still itself, not the file.
+    auto named = Solid(40, 30, blue);
+    named->SetName(c.wide);
+    ASSERT_TRUE(a->SetImage(std::move(named)));
     a->DeleteThumbnail();
     EXPECT_FALSE(b->CopyImageFrom(a));
     EXPECT_EQ(b->GetImage(), a->GetImage());
     EXPECT_EQ(b->GetThumbnail(), nullptr);
-    b->Draw(nullptr);
     EXPECT_EQ(PixelOf(b, 50, 40), blue);
 }

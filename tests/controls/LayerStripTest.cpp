@@ -93,19 +93,17 @@ struct Strip {
         auto picture = std::make_unique<CDIB>();
         picture->Create(40, 30, 24);
         picture->Fill(RGB(10 * i, 100, 200));
-        ASSERT_TRUE(layers[i]->SetImage(picture.release()));
-        layers[i]->m_contentKey = NewContentKey();
-        layers[i]->m_label = label;
+        ASSERT_TRUE(layers[i]->PutContent(std::move(picture), NewContentKey(), label));
     }
     std::vector<std::string> Labels() {
         std::vector<std::string> labels;
         for (CLayerControl* layer : layers)
-            labels.push_back(layer->m_label);
+            labels.push_back(layer->GetLabel());
         return labels;
     }
     void Unchange() {
         for (CLayerControl* layer : layers)
-            layer->m_changed = false;
+            layer->ClearChanged();
         compositor.m_recomposes = 0;
     }
     void Click(int id) { Button(id)->Clicked(); }
@@ -132,13 +130,13 @@ int CountColour(CWnd* wnd, const RECT& area, COLORREF colour) {
 TEST(LayerControl, At27PixelsHasA36PixelThumbnailTheToggleAt38And25WideAndTheTextFrom63WithItsLabel) {
     Strip s;
     CLayerControl* layer = s.layers[0];
-    EXPECT_EQ(layer->m_rect, (RECT{603, 233, 777, 260}));
-    EXPECT_EQ(layer->m_flags & CTL_KEEP_ASPECT, CTL_KEEP_ASPECT);
+    EXPECT_EQ(layer->GetRect(), (RECT{603, 233, 777, 260}));
+    EXPECT_EQ(layer->GetFlags() & CTL_KEEP_ASPECT, CTL_KEEP_ASPECT);
     CButtonControl* toggle = layer->GetToggle();
     ASSERT_NE(toggle, nullptr);
     EXPECT_EQ(toggle->GetId(), 100026);
-    EXPECT_TRUE(toggle->m_flags & CTL_TOGGLE);
-    EXPECT_EQ(toggle->m_rect, (RECT{38, 0, 63, 27}));
+    EXPECT_TRUE(toggle->GetFlags() & CTL_TOGGLE);
+    EXPECT_EQ(toggle->GetRect(), (RECT{38, 0, 63, 27}));
     EXPECT_EQ(GeometryOf(toggle), (RECT{38, 0, 63, 27}));
     EXPECT_EQ(s.view.FindControl(100026), toggle) << "the manager owns the toggle";
 
@@ -166,45 +164,45 @@ TEST(LayerControl, ClearingSwitchesTheToggleOffAndSwappingMovesContentButNotPlac
     s.Fill(1, "B");
     CLayerControl* a = s.layers[0];
     CLayerControl* b = s.layers[1];
-    const std::uint32_t keyA = a->m_contentKey, keyB = b->m_contentKey;
+    const std::uint32_t keyA = a->GetContentKey(), keyB = b->GetContentKey();
     CDIB* pictureA = a->GetImage();
-    a->GetToggle()->m_flags |= CTL_ON;
-    a->m_changed = false;
-    b->m_changed = true;
+    a->SetHidden(true);
+    a->ClearChanged();
 
     EXPECT_TRUE(a->SwapLayerWith(b));
-    EXPECT_EQ(a->m_label, "B");
-    EXPECT_EQ(b->m_label, "A");
-    EXPECT_EQ(a->m_contentKey, keyB);
-    EXPECT_EQ(b->m_contentKey, keyA);
+    EXPECT_EQ(a->GetLabel(), "B");
+    EXPECT_EQ(b->GetLabel(), "A");
+    EXPECT_EQ(a->GetContentKey(), keyB);
+    EXPECT_EQ(b->GetContentKey(), keyA);
     EXPECT_EQ(b->GetImage(), pictureA);
-    EXPECT_TRUE(b->GetToggle()->m_flags & CTL_ON);
-    EXPECT_FALSE(a->GetToggle()->m_flags & CTL_ON);
-    EXPECT_FALSE(a->m_changed);
-    EXPECT_TRUE(b->m_changed);
-    EXPECT_EQ(a->m_rect.top, 233);
+    EXPECT_TRUE(b->GetToggle()->GetFlags() & CTL_ON);
+    EXPECT_FALSE(a->GetToggle()->GetFlags() & CTL_ON);
+    EXPECT_TRUE(a->IsChanged() && b->IsChanged()) << "both show something else now";
+    EXPECT_EQ(a->GetRect().top, 233);
     EXPECT_EQ(a->GetToggle()->GetId(), 100026);
     EXPECT_TRUE(a->IsShown());
     EXPECT_FALSE(b->IsShown());
 
     b->ClearImage();
-    EXPECT_FALSE(b->GetToggle()->m_flags & CTL_ON);
+    EXPECT_FALSE(b->GetToggle()->GetFlags() & CTL_ON);
     EXPECT_TRUE(b->IsShown());
-    EXPECT_EQ(b->m_contentKey, 0u);
-    EXPECT_TRUE(b->m_label.empty());
+    EXPECT_EQ(b->GetContentKey(), 0u);
+    EXPECT_TRUE(b->GetLabel().empty());
     EXPECT_EQ(b->GetImage(), nullptr);
     EXPECT_FALSE(a->SwapLayerWith(nullptr));
 
-    b->GetToggle()->m_flags |= CTL_PRESSED;
+    DRAWITEMSTRUCT held{};
+    held.itemState = ODS_SELECTED;
+    b->GetToggle()->DrawItem(&held);
     EXPECT_FALSE(b->IsShown()) << "a toggle held down hides too";
 }
 
 TEST(LayerStrip, SelectsTheLastAddedAndKeepsItsButtonsToWhatCanBeDone) {
     Strip s;
-    EXPECT_EQ(s.strip->m_flags, 0x10400u);
+    EXPECT_EQ(s.strip->GetFlags(), 0x10400u);
     EXPECT_EQ(s.compositor.m_strip, s.strip);
     EXPECT_EQ(s.strip->GetSelected(), s.layers[9]);
-    EXPECT_TRUE(s.layers[9]->m_flags & CTL_SELECTED);
+    EXPECT_TRUE(s.layers[9]->GetFlags() & CTL_SELECTED);
     EXPECT_FALSE(s.Enabled(downId)) << "nothing below the last";
     EXPECT_TRUE(s.Enabled(upId));
     for (int id : {infoId, glueId, deleteId, moveId})
@@ -214,7 +212,7 @@ TEST(LayerStrip, SelectsTheLastAddedAndKeepsItsButtonsToWhatCanBeDone) {
     QTest::mouseClick(WidgetOf(s.layers[0]), Qt::LeftButton, {}, QPoint(100, 13));
     Settle();
     EXPECT_EQ(s.strip->GetSelected(), s.layers[0]);
-    EXPECT_FALSE(s.layers[9]->m_flags & CTL_SELECTED);
+    EXPECT_FALSE(s.layers[9]->GetFlags() & CTL_SELECTED);
     EXPECT_FALSE(s.Enabled(upId)) << "nothing above the first";
     EXPECT_TRUE(s.Enabled(downId));
     for (int id : {infoId, glueId, deleteId, moveId})
@@ -227,13 +225,13 @@ TEST(LayerStrip, TheSelectedSlotFollowsTheSelectionAndGoesWithItsContent) {
     Strip s;
     s.Fill(1, "A");
     s.Fill(2, "B");
-    s.compositor.m_slots[s.layers[1]->m_contentKey] = {};
-    s.compositor.m_slots[s.layers[2]->m_contentKey] = {};
+    s.compositor.m_slots[s.layers[1]->GetContentKey()] = {};
+    s.compositor.m_slots[s.layers[2]->GetContentKey()] = {};
     s.strip->Select(s.layers[1]);
     EXPECT_EQ(s.compositor.m_selectedKey, 0u) << "without a selected slot nothing is selected";
-    s.compositor.m_selectedKey = s.layers[1]->m_contentKey;
+    s.compositor.m_selectedKey = s.layers[1]->GetContentKey();
     s.strip->Select(s.layers[2]);
-    EXPECT_EQ(s.compositor.m_selectedKey, s.layers[2]->m_contentKey);
+    EXPECT_EQ(s.compositor.m_selectedKey, s.layers[2]->GetContentKey());
     s.strip->Select(s.layers[5]);
     EXPECT_EQ(s.compositor.m_selectedKey, 0u) << "an empty layer clears the selection";
 }
@@ -247,13 +245,13 @@ TEST(LayerStrip, GlueGathersTheContentAtTheBackInItsOrder) {
     s.Click(glueId);
     EXPECT_EQ(s.Labels(), (std::vector<std::string>{"", "", "A", "B"}));
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(s.layers[i]->m_changed, i != 1) << i << ": changed when swapped";
-    EXPECT_GE(s.compositor.m_recomposes, 1);
+        EXPECT_EQ(s.layers[i]->IsChanged(), i != 1) << i << ": changed when swapped";
+    EXPECT_EQ(s.compositor.m_recomposes, 1) << "composed once per click";
     // The selected look moved with A, and so did the selection.
     EXPECT_EQ(s.strip->GetSelected(), s.layers[2]);
     int selected = 0;
     for (CLayerControl* layer : s.layers)
-        selected += (layer->m_flags & CTL_SELECTED) != 0;
+        selected += (layer->GetFlags() & CTL_SELECTED) != 0;
     EXPECT_EQ(selected, 1);
 }
 
@@ -264,19 +262,19 @@ TEST(LayerStrip, LayUpAndDownSwapWithTheNeighbourAndTheSelectionFollows) {
     s.strip->Select(s.layers[3]);
     s.Unchange();
     s.Click(upId);
-    EXPECT_EQ(s.layers[2]->m_label, "C");
-    EXPECT_EQ(s.layers[3]->m_label, "B");
+    EXPECT_EQ(s.layers[2]->GetLabel(), "C");
+    EXPECT_EQ(s.layers[3]->GetLabel(), "B");
     EXPECT_EQ(s.strip->GetSelected(), s.layers[2]);
-    EXPECT_TRUE(s.layers[2]->m_flags & CTL_SELECTED);
-    EXPECT_FALSE(s.layers[3]->m_flags & CTL_SELECTED);
-    EXPECT_TRUE(s.layers[2]->m_changed && s.layers[3]->m_changed);
-    EXPECT_FALSE(s.layers[1]->m_changed);
-    EXPECT_GE(s.compositor.m_recomposes, 1);
+    EXPECT_TRUE(s.layers[2]->GetFlags() & CTL_SELECTED);
+    EXPECT_FALSE(s.layers[3]->GetFlags() & CTL_SELECTED);
+    EXPECT_TRUE(s.layers[2]->IsChanged() && s.layers[3]->IsChanged());
+    EXPECT_FALSE(s.layers[1]->IsChanged());
+    EXPECT_EQ(s.compositor.m_recomposes, 1) << "composed once per click";
 
     s.Click(downId);
     s.Click(downId);
-    EXPECT_EQ(s.layers[4]->m_label, "C");
-    EXPECT_EQ(s.layers[3]->m_label, "");
+    EXPECT_EQ(s.layers[4]->GetLabel(), "C");
+    EXPECT_EQ(s.layers[3]->GetLabel(), "");
     EXPECT_EQ(s.strip->GetSelected(), s.layers[4]);
 }
 
@@ -291,13 +289,13 @@ TEST(LayerStrip, DeleteAsksUnlessToldNotToAndCancelChangesNothing) {
     EXPECT_EQ(s.questions[0].text, "Clear this layer?");
     EXPECT_EQ(s.questions[0].style, MB_OKCANCEL | MB_ICONQUESTION);
     EXPECT_NE(s.layers[4]->GetImage(), nullptr);
-    EXPECT_FALSE(s.layers[4]->m_changed);
+    EXPECT_FALSE(s.layers[4]->IsChanged());
     EXPECT_EQ(s.compositor.m_recomposes, 0);
 
     s.answerWith = IDOK;
     s.Click(deleteId);
     EXPECT_EQ(s.layers[4]->GetImage(), nullptr);
-    EXPECT_TRUE(s.layers[4]->m_changed);
+    EXPECT_TRUE(s.layers[4]->IsChanged());
     EXPECT_EQ(s.compositor.m_recomposes, 1);
     EXPECT_FALSE(s.Enabled(deleteId));
 
@@ -312,12 +310,12 @@ TEST(LayerStrip, TheHideToggleOfALayerWithContentRecomposesAndOfAnEmptyOneDoesNo
     s.Fill(1, "A");
     s.Unchange();
     s.layers[6]->GetToggle()->Clicked();
-    EXPECT_TRUE(s.layers[6]->GetToggle()->m_flags & CTL_ON);
-    EXPECT_FALSE(s.layers[6]->m_changed);
+    EXPECT_TRUE(s.layers[6]->GetToggle()->GetFlags() & CTL_ON);
+    EXPECT_FALSE(s.layers[6]->IsChanged());
     EXPECT_EQ(s.compositor.m_recomposes, 0);
 
     s.layers[1]->GetToggle()->Clicked();
-    EXPECT_TRUE(s.layers[1]->m_changed);
+    EXPECT_TRUE(s.layers[1]->IsChanged());
     EXPECT_EQ(s.compositor.m_recomposes, 1);
     EXPECT_FALSE(s.layers[1]->IsShown());
 
@@ -350,7 +348,7 @@ TEST(LayerStrip, SlotAreasAreNormalisedAndUnited) {
     s.Fill(0, "A");
     RECT rect{};
     EXPECT_FALSE(s.strip->UniteLayerArea(&rect, s.layers[0]));
-    s.compositor.m_slots[s.layers[0]->m_contentKey] = {4, 4, 6, 6};
+    s.compositor.m_slots[s.layers[0]->GetContentKey()] = {4, 4, 6, 6};
     EXPECT_TRUE(s.strip->UniteLayerArea(&rect, s.layers[0]));
     EXPECT_EQ(rect, (RECT{4, 4, 10, 10}));
 }

@@ -37,11 +37,10 @@ void BuildScreen(CTestView& view, const std::string& background,
     ASSERT_TRUE(view.SetBackground(background.c_str()));
     view.SetPalette(view.GetBackground());
     for (const ScreenPlace& place : Dozen()) {
-        auto* button = new CButtonControl(&view, &view, place.id, place.rect, nullptr, 0, 0);
+        const std::uint32_t flags = place.kind == ScreenKind::Toggle ? std::uint32_t(CTL_TOGGLE) : 0u;
+        auto* button = new CButtonControl(&view, &view, place.id, place.rect, nullptr, flags, 0);
         ASSERT_TRUE(view.AddControl(button));
         ASSERT_TRUE(button->SetImageFromFile(pictureOf(place).c_str())) << place.picture;
-        if (place.kind == ScreenKind::Toggle)
-            button->m_flags |= CTL_TOGGLE;
     }
     view.SetMinTrackSize(210, 210);
 }
@@ -51,7 +50,7 @@ CButtonControl* Button(CTestView& view, int id) {
 }
 
 QPoint CentreInView(CTestView& view, int id) {
-    const RECT& r = view.FindControl(id)->m_rect;
+    const RECT& r = view.FindControl(id)->GetRect();
     return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 } // namespace
@@ -102,9 +101,9 @@ TEST(ControlScreen, ADozenButtonsOnABackgroundFollowResizingHoverAndClicks) {
     QTest::mouseClick(top, Qt::LeftButton, {}, CentreInView(view, 100000), 1000);
     Settle();
     EXPECT_EQ(view.m_commands, (std::vector<int>{100008, 100000}));
-    EXPECT_TRUE(Button(view, 100008)->m_flags & CTL_ON);
+    EXPECT_TRUE(Button(view, 100008)->GetFlags() & CTL_ON);
     EXPECT_EQ(CentreOf(Button(view, 100008)), kBandColour[0]) << "a toggle that is on shows band 0";
-    EXPECT_FALSE(Button(view, 100000)->m_flags & CTL_ON);
+    EXPECT_FALSE(Button(view, 100000)->GetFlags() & CTL_ON);
 }
 
 // Draws the demonstration screen into the PNG file named by QUIMBLE_DEMO_SHOT, with the pictures of the

@@ -85,7 +85,7 @@ TEST(ThumbStrip, StepsPassPicturesAlongAndLoadOnlyTheNewOneWithinTheFolder) {
     EXPECT_EQ(t.Shown(), (Names{"p1.bmp", "p2.bmp", "p3.bmp", "p4.bmp"}));
     EXPECT_EQ(t.cell[0]->GetImage(), secondImage) << "passed along, not loaded again";
     EXPECT_EQ(t.cell[0]->GetThumbnail(), secondThumbnail) << "passed along, not scaled again";
-    EXPECT_FALSE(t.cell[3]->m_flags & CTL_SHOW_OVERLAY) << "the new picture replaced the overlay";
+    EXPECT_FALSE(t.cell[3]->GetFlags() & CTL_SHOW_OVERLAY) << "the new picture replaced the overlay";
     EXPECT_EQ(t.view.GetDIBManager().GetCount(), 4) << "the picture that left was given back";
     EXPECT_TRUE(t.Enabled(t.back));
 
@@ -197,7 +197,7 @@ TEST(ThumbStrip, ArrangesTheButtonsAndCellsInARowOrAColumn) {
         }
         ASSERT_EQ(placed.size(), c.expected.size());
         for (std::size_t i = 0; i < placed.size(); ++i) {
-            EXPECT_EQ(placed[i]->m_rect, c.expected[i]) << c.flags << " " << c.buttons << " #" << i;
+            EXPECT_EQ(placed[i]->GetRect(), c.expected[i]) << c.flags << " " << c.buttons << " #" << i;
             EXPECT_EQ(GeometryOf(placed[i]->GetWindow()), c.expected[i]) << "the window follows";
         }
     }
@@ -205,8 +205,39 @@ TEST(ThumbStrip, ArrangesTheButtonsAndCellsInARowOrAColumn) {
     Thumbs t;
     t.view.MoveWindow(0, 0, 788 * 3 / 2, 550 * 3 / 2);
     Settle();
-    EXPECT_EQ(t.strip->m_rect, (RECT{240, 705, 744, 792}));
-    EXPECT_EQ(t.back->m_rect, (RECT{242, 708, 263, 789}));
-    EXPECT_EQ(t.cell[0]->m_rect, (RECT{265, 708, 377, 789})); // (744 - 10 - 240 - 4 - 42) / 4 = 112
-    EXPECT_EQ(t.forward->m_rect, (RECT{721, 708, 742, 789}));
+    EXPECT_EQ(t.strip->GetRect(), (RECT{240, 705, 744, 792}));
+    EXPECT_EQ(t.back->GetRect(), (RECT{242, 708, 263, 789}));
+    EXPECT_EQ(t.cell[0]->GetRect(), (RECT{265, 708, 377, 789})); // (744 - 10 - 240 - 4 - 42) / 4 = 112
+    EXPECT_EQ(t.forward->GetRect(), (RECT{721, 708, 742, 789}));
+}
+
+TEST(ThumbStrip, APictureTheReaderRefusesLeavesItsCellEmptyUntilTheFolderChanges) {
+    Thumbs t;
+    const std::string good = t.Folder("good", 4), mixed = t.Folder("mixed", 5);
+    const auto damage = [&](const std::string& name, const char* bytes) {
+        std::FILE* file = std::fopen((mixed + "/" + name).c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs(bytes, file);
+        std::fclose(file);
+    };
+    damage("p1.bmp", "BM damaged");
+    damage("p4.bmp", "BM damaged");
+    t.strip->SetFolder(good.c_str());
+    t.strip->SetFolder(mixed.c_str());
+    EXPECT_EQ(t.Shown(), (Names{"p0.bmp", "", "p2.bmp", "p3.bmp"})) << "not the other folder's p1";
+
+    t.strip->ScrollForward();
+    EXPECT_EQ(t.Shown(), (Names{"", "p2.bmp", "p3.bmp", ""}));
+    // Mended on disk, the file is still taken as refused on a redraw: it is not read again each time.
+    t.Folder("mixed", 5);
+    t.strip->Draw(nullptr);
+    EXPECT_EQ(t.Shown(), (Names{"", "p2.bmp", "p3.bmp", ""}));
+
+    t.strip->ScrollBack();
+    for (const CHoldControl* cell : t.cell)
+        EXPECT_FALSE(cell->GetImage() && (cell->GetFlags() & CTL_SHOW_OVERLAY))
+            << "placeholder over a picture";
+    t.strip->SetFolder(mixed.c_str());
+    EXPECT_EQ(t.Shown(), (Names{"p0.bmp", "p1.bmp", "p2.bmp", "p3.bmp"}))
+        << "a folder shown anew is read anew";
 }

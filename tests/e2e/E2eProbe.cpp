@@ -39,7 +39,7 @@ void PrintLayout(const CQuimbleView& view, const QRect& place) {
     std::printf("scale %f %f\n", view.GetScaleX(), view.GetScaleY());
     for (int i = 0; i < view.GetControlCount(); ++i) {
         const CControl* control = view.GetControl(i);
-        const RECT& r = control->m_rect;
+        const RECT& r = control->GetRect();
         std::printf("%d %d %d %d %d\n", control->GetId(), int(r.left), int(r.top), int(r.right),
                     int(r.bottom));
     }
@@ -62,12 +62,10 @@ bool Put(CQuimbleView& view, int k, std::unique_ptr<CDIB> picture, int x, int y)
     auto* strip = view.FindControlAs<CLayerStrip>(IDC_LAYER_STRIP);
     auto* mixer = view.FindControlAs<CDIBMixer>(IDC_MIXER);
     CLayerControl* layer = strip ? strip->GetLayer(k) : nullptr;
-    if (!mixer || !layer || !layer->SetImage(picture.release()))
+    if (!mixer || !layer || !layer->PutContent(std::move(picture), NewContentKey(), {}))
         return false;
-    layer->m_contentKey = NewContentKey();
-    layer->m_changed = true;
     strip->Refresh(0, TRUE);
-    CDIBSlot* slot = mixer->FindDibSlot(layer->m_contentKey);
+    CDIBSlot* slot = mixer->FindDibSlot(layer->GetContentKey());
     if (!slot)
         return false;
     slot->m_x = x, slot->m_y = y;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(DIBManager, SharesPicturesByExactPathAndCountsHolders) {
+TEST(DIBManager, SharesFilePicturesByExactPathAndDestroysThemWithTheirLastReference) {
     TempDir dir;
     CDIB maker;
     maker.Create(3, 1, 24);
@@ -11,32 +11,38 @@ TEST(DIBManager, SharesPicturesByExactPathAndCountsHolders) {
     maker.Save(dir.Join("ahouse.bmp"));
     const std::string path = dir.Join("ihouse.bmp");
     CDIBManager manager;
-    EXPECT_EQ(manager.GetDIB(dir.Join("missing.bmp")), nullptr);
-    CDIB* a = manager.GetDIB(path);
-    ASSERT_NE(a, nullptr);
+    EXPECT_FALSE(manager.GetDIB(dir.Join("missing.bmp")));
+    CDIBRef a = manager.GetDIB(path);
+    ASSERT_TRUE(a);
     EXPECT_NE(a->GetAlpha(), nullptr) << "loaded with its alpha companion";
-    EXPECT_EQ(manager.GetDIB(path), a);
-    EXPECT_EQ(a->GetRefCount(), 2u);
-    CDIB* b = manager.GetDIB(dir.path + "//ihouse.bmp");
+    {
+        CDIBRef again = manager.GetDIB(path);
+        const CDIBRef copy = again;
+        EXPECT_EQ(again, a);
+        EXPECT_EQ(a->GetRefCount(), 3u) << "one reference per holder";
+        CDIBRef moved = std::move(again);
+        EXPECT_FALSE(again);
+        EXPECT_EQ(a->GetRefCount(), 3u) << "a move hands the reference on";
+    }
+    EXPECT_EQ(a->GetRefCount(), 1u);
+    CDIBRef b = manager.GetDIB(dir.path + "//ihouse.bmp");
     EXPECT_NE(b, a) << "another spelling of the path is another picture";
     EXPECT_EQ(manager.GetCount(), 2);
-    EXPECT_TRUE(manager.Release(b));
-    EXPECT_TRUE(manager.Release(a));
-    EXPECT_EQ(manager.GetDIB(path), a) << "still listed while held";
-    EXPECT_TRUE(manager.Release(a));
-    EXPECT_TRUE(manager.Release(a));
+    b.reset();
+    a.reset();
     EXPECT_EQ(manager.GetCount(), 0);
     maker.Create(5, 1, 24);
     maker.Save(path);
-    ASSERT_NE(a = manager.GetDIB(path), nullptr);
-    EXPECT_EQ(a->GetWidth(), 5) << "the last release destroyed it: read again";
+    ASSERT_TRUE(a = manager.GetDIB(path));
+    EXPECT_EQ(a->GetWidth(), 5) << "the last reference destroyed it: read again";
 
-    auto* made = new CDIB;
-    EXPECT_TRUE(manager.Add(made));
-    EXPECT_TRUE(manager.Add(made));
-    EXPECT_EQ(made->GetRefCount(), 1u) << "listing twice counts once";
-    EXPECT_FALSE(manager.Add(nullptr));
-    CDIB stranger;
-    EXPECT_FALSE(manager.Release(&stranger));
-    EXPECT_EQ(manager.GetCount(), 2); // the manager destroys what is left with itself
+    // A picture made elsewhere under the same name is never handed out for the file.
+    auto made = std::make_unique<CDIB>();
+    made->Create(7, 1, 24);
+    made->SetName(path);
+    const CDIBRef adopted = manager.Adopt(std::move(made));
+    ASSERT_TRUE(adopted);
+    EXPECT_EQ(manager.GetDIB(path), a);
+    EXPECT_FALSE(manager.Adopt(nullptr));
+    EXPECT_EQ(manager.GetCount(), 2);
 }

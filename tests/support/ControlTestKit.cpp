@@ -79,6 +79,6 @@ RECT GeometryOf(CWnd* wnd) {
 int CountHot(const CControlManager& manager) {
     int hot = 0;
     for (int i = 0; i < manager.GetControlCount(); ++i)
-        hot += (manager.GetControl(i)->m_flags & CTL_HOT) ? 1 : 0;
+        hot += (manager.GetControl(i)->GetFlags() & CTL_HOT) ? 1 : 0;
     return hot;
 }

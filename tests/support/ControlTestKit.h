@@ -34,8 +34,11 @@ public:
 // A plain-window control that fills itself with one colour, so that where it sits can be seen.
 class CSolidControl : public CWndControl {
 public:
-    CSolidControl(CControlManager* manager, CWnd* parent, int id, const RECT& design, COLORREF colour)
-        : CWndControl(manager, parent, id, design), m_colour(colour) {}
+    CSolidControl(CControlManager* manager, CWnd* parent, int id, const RECT& design, COLORREF colour,
+                  std::uint32_t flags = 0)
+        : CWndControl(manager, parent, id, design), m_colour(colour) {
+        m_flags |= flags;
+    }
     void Draw(const RECT* area) override;
     COLORREF m_colour;
     int m_draws = 0;
