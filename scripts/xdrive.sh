@@ -152,6 +152,19 @@ xd_grab() {
     import -window root -crop "$((r - l))x$((b - t))+$l+$t" +repage "$2"
 }
 
+# Whether two images have the same pixels.
+xd_same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = 0 ]; }
+
+# Grabs control $1 into $2 until it equals picture $3 (a busy machine may paint late); up to 5 s.
+xd_grab_until_same() {
+    for _ in $(seq 25); do
+        xd_grab "$1" "$2"
+        xd_same "$3" "$2" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # A screenshot of the whole display as $XD_SHOTS/<XD_SHOT_PREFIX><name>.png, when XD_SHOTS is set.
 xd_shot() {
     [ -n "${XD_SHOTS:-}" ] || return 0

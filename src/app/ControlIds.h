@@ -49,6 +49,8 @@ constexpr int IDC_LAYER10 = 100043;
 constexpr int IDC_LAYER10_HIDE = 100044;
 constexpr int IDC_LAYER_STRIP = 100045;
 constexpr int IDC_MIXER = 100046;
+constexpr int IDC_UNDO = 100047;
+constexpr int IDC_REDO = 100048;
 
 constexpr int LAYER_COUNT = 10;
 constexpr int THUMB_CELL_COUNT = 4;

@@ -54,9 +54,10 @@ void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT id) {
-    if (id != ID_NEW_PICTURE)
+    // The commands on the picture are the view's.
+    if (id != ID_NEW_PICTURE && id != ID_EDIT_UNDO && id != ID_EDIT_REDO)
         return CFrameWnd::OnCmdMsg(id);
     if (CQuimbleView* view = GetQuimbleView())
-        view->OnControlEvent(int(ID_NEW_PICTURE), 0);
+        view->OnControlEvent(int(id), 0);
     return TRUE;
 }

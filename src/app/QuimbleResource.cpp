@@ -27,6 +27,10 @@ const struct {
       "Drucker&einrichtung..."}},
     {SEPARATOR, {}},
     {ID_APP_EXIT, {"&Afsluiten", "&Quitter", "E&xit", "&Beenden"}},
+    {POPUP, {"Be&werken", "&Édition", "&Edit", "&Bearbeiten"}},
+    {ID_EDIT_UNDO, {"&Ongedaan maken\tCtrl+Z", "&Annuler\tCtrl+Z", "&Undo\tCtrl+Z", "&Rückgängig\tStrg+Z"}},
+    {ID_EDIT_REDO,
+     {"Opnieuw &uitvoeren\tCtrl+Y", "&Rétablir\tCtrl+Y", "&Redo\tCtrl+Y", "&Wiederherstellen\tStrg+Y"}},
     {POPUP, {"&Help", "&Aide", "&Help", "&Hilfe"}},
     {ID_APP_ABOUT,
      {"&Info over Quimble...", "À &propos de Quimble...", "&About Quimble...", "&Info über Quimble..."}},
@@ -70,10 +74,10 @@ DOCRESOURCE QuimbleDocResource(int language) {
         else
             r.menu.AddItem(row.text[column], row.command);
     }
-    r.accelerators = {{FCONTROL, 'N', ID_NEW_PICTURE},
-                      {FCONTROL, 'O', ID_FILE_OPEN},
-                      {FCONTROL, 'S', ID_FILE_SAVE},
-                      {FCONTROL, 'P', ID_FILE_PRINT}};
+    r.accelerators = {{FCONTROL, 'N', ID_NEW_PICTURE}, {FCONTROL, 'O', ID_FILE_OPEN},
+                      {FCONTROL, 'S', ID_FILE_SAVE},   {FCONTROL, 'P', ID_FILE_PRINT},
+                      {FCONTROL, 'Z', ID_EDIT_UNDO},   {FCONTROL | FSHIFT, 'Z', ID_EDIT_REDO},
+                      {FCONTROL, 'Y', ID_EDIT_REDO}};
     return r;
 }
 

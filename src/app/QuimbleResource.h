@@ -9,6 +9,9 @@
 
 // File, New: clears the picture.
 constexpr UINT ID_NEW_PICTURE = 32772;
+// Edit, Undo and Redo: a step back and forth through the changes of the picture.
+constexpr UINT ID_EDIT_UNDO = 32773;
+constexpr UINT ID_EDIT_REDO = 32774;
 
 // The templates of the dialogs with a caption.
 constexpr UINT IDD_TEXT = 130;

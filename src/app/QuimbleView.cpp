@@ -102,6 +102,14 @@ bool CQuimbleView::OnControlEvent(int id, WPARAM data) {
     case IDC_PRINT:
         PostCommand(ID_FILE_PRINT);
         return true;
+    case IDC_UNDO:
+    case ID_EDIT_UNDO:
+        Undo();
+        return true;
+    case IDC_REDO:
+    case ID_EDIT_REDO:
+        Redo();
+        return true;
     default:
         return false;
     }
@@ -147,6 +155,9 @@ BOOL CQuimbleView::BuildEditorScreen() {
         if (!BuildControl(place))
             return FALSE;
     SetMinTrackSize(MIN_TRACK_WIDTH, MIN_TRACK_HEIGHT);
+    if (CDIBMixer* mixer = GetPictureArea())
+        mixer->SetObserver(this);
+    ResetHistory();
     return TRUE;
 }
 

@@ -3,6 +3,8 @@
 // OnControlEvent, from its controls as well as from the menu, the application and the document.
 
 #include "app/TextDialog.h"
+#include "composition/PictureObserver.h"
+#include "composition/UndoHistory.h"
 #include "controls/ControlView.h"
 #include "platform/View.h"
 #include <string>
@@ -11,7 +13,7 @@ class CDIBMixer;
 class CQuimbleDoc;
 struct ScreenPlace;
 
-class CQuimbleView : public CControlView<CView> {
+class CQuimbleView : public CControlView<CView>, private CPictureObserver {
 public:
     CQuimbleView();
 
@@ -58,6 +60,25 @@ private:
 
     bool m_firstPaintDone = false;
     bool m_firstFolderShown = false;
+
+    // Undo and redo (QuimbleViewHistory.cpp). Every composed change of the picture becomes a step.
+public:
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    const CUndoHistory& GetHistory() const { return m_history; }
+
+private:
+    void OnPictureComposed() override;
+    // Starts the steps anew from the picture as it is.
+    void ResetHistory();
+    // Brings back the step before (after) the current one.
+    void Undo();
+    void Redo();
+    void Restore(const CPictureState& state);
+    // The undo and redo buttons and menu items are enabled exactly when there is a step to go to.
+    void UpdateHistoryCommands();
+
+    CUndoHistory m_history;
 
     // The file and print commands (QuimbleViewFiles.cpp).
 public:

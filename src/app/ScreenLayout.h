@@ -65,6 +65,9 @@ inline constexpr ScreenPlace SCREEN_LAYOUT[] = {
     {IDC_LAYER_DOWN, ScreenKind::Button, "res/blaydo.BMP", {704, 187, 736, 219}},
     {IDC_LAYER_DELETE, ScreenKind::Button, "res/blaydel.BMP", {737, 187, 769, 219}},
     {IDC_MIXER, ScreenKind::PictureArea, nullptr, {2, 23, 571, 444}},
+    // On the picture's title bar, where a hand looks for a step back.
+    {IDC_UNDO, ScreenKind::Button, "res/bundo.BMP", {507, 3, 537, 21}},
+    {IDC_REDO, ScreenKind::Button, "res/bredo.BMP", {539, 3, 569, 21}},
     {IDC_THUMB_CELL1, ScreenKind::HoldCell, HOLD_OVERLAY, {}},
     {IDC_THUMB_CELL2, ScreenKind::HoldCell, HOLD_OVERLAY, {}},
     {IDC_THUMB_CELL3, ScreenKind::HoldCell, HOLD_OVERLAY, {}},

@@ -9,6 +9,8 @@
 #include "composition/BlendTable.h"
 #include "composition/CanvasComposer.h"
 #include "composition/DIBSlot.h"
+#include "composition/PictureObserver.h"
+#include "composition/PictureState.h"
 #include "controls/LayerCompositor.h"
 #include "controls/WndControl.h"
 #include <cstdint>
@@ -60,6 +62,13 @@ public:
     // new content at 0, 0, content gone without its slot. Grows rect (design units) by every area whose
     // look may have changed. 0 without a strip.
     BOOL UpdateFromLayerStrip(RECT* rect);
+
+    // The picture as a value, and the picture made that value again (composed, painted, unheard by the
+    // observer).
+    CPictureState CaptureState() const;
+    void RestoreState(const CPictureState& state);
+    // Who hears of every composed change from now on (none: nobody); not owned.
+    void SetObserver(CPictureObserver* observer) { m_observer = observer; }
 
     // What the layer strip asks of the picture area.
     void SetLayerStrip(CLayerStrip* strip) override { m_layerStrip = strip; }
@@ -131,7 +140,21 @@ public:
     CLayerStrip* GetLayerStrip() const { return m_layerStrip; }
 
 private:
+    // While one lives, composing tells the observer nothing: the steps of one change are heard as one.
+    class QuietChanges {
+    public:
+        explicit QuietChanges(CDIBMixer* mixer) : m_mixer(mixer) { ++mixer->m_quiet; }
+        ~QuietChanges() { --m_mixer->m_quiet; }
+        QuietChanges(const QuietChanges&) = delete;
+        QuietChanges& operator=(const QuietChanges&) = delete;
+
+    private:
+        CDIBMixer* m_mixer;
+    };
+
     CLayerStrip* m_layerStrip = nullptr;
+    CPictureObserver* m_observer = nullptr;
+    int m_quiet = 0;
     // What a print or export target did to the canvas: nothing (no target, or the canvas's own size),
     // kept it (it could not be made at the target's size), re-created it (to be put back afterwards), or
     // nothing because the picture has no design size.

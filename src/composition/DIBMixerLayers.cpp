@@ -87,6 +87,8 @@ void CDIBMixer::Recompose(BOOL blend) {
     UpdateFromLayerStrip(&changed);
     ComposeCanvas(&changed, blend, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
     Draw(nullptr);
+    if (m_observer && m_quiet == 0)
+        m_observer->OnPictureComposed();
 }
 
 BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {

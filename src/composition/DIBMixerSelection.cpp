@@ -181,6 +181,8 @@ void CDIBMixer::OnMouseOver(UINT keyFlags, int, int) {
         NormalizeRect(gathered);
         UnionRect(slot.m_changedArea, gathered, swept);
     }
+    // A drag is one change, heard at its button-up.
+    const QuietChanges quiet(this);
     Recompose(TRUE);
 }
 

@@ -75,7 +75,10 @@ BOOL CDIBMixer::SetTextLayer(const std::string& text, const LOGFONT* font, COLOR
     // Made before the layer is cleared, so that a layer keeps its content when no text picture can be made.
     std::unique_ptr<CDIB> image = RenderText(text, &made, colour, centred != 0, width, height);
     bool done = false;
-    if (image) {
+    const bool rendered = image != nullptr;
+    if (rendered) {
+        // Clearing the layer and putting the text there are one change.
+        const QuietChanges quiet(this);
         if (CButtonControl* remove = m_layerStrip->GetDeleteButton())
             m_layerStrip->OnControlEvent(remove->GetId(), 1);
         done = layer->PutContent(std::move(image), NewContentKey(), {});
@@ -83,7 +86,7 @@ BOOL CDIBMixer::SetTextLayer(const std::string& text, const LOGFONT* font, COLOR
             m_layerStrip->UpdateButtons();
     }
     ShowArrowCursor();
-    if (done)
+    if (rendered)
         Recompose(TRUE);
     return done;
 }

@@ -42,6 +42,8 @@ public:
 
     // Whether the layer takes part in the picture: it has a hide toggle, neither held down nor on.
     bool IsShown() const;
+    // Whether the hide toggle is switched on.
+    bool IsHidden() const { return m_toggle && m_toggle->IsOn(); }
     CButtonControl* GetToggle() const { return m_toggle; }
     std::uint32_t GetContentKey() const { return m_contentKey; }
     const std::string& GetLabel() const { return m_label; }

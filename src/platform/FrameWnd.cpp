@@ -65,6 +65,7 @@ QKeySequence ShortcutOf(const ACCEL& accel) {
 
 struct CFrameWnd::FrameImpl {
     QPointer<FrameWindow> window;
+    std::vector<std::pair<UINT, QPointer<QAction>>> actions; // the menu items and shortcuts, by command
 };
 
 CFrameWnd::CFrameWnd() : m_impl(std::make_unique<FrameImpl>()) {}
@@ -110,6 +111,7 @@ BOOL CFrameWnd::LoadFrame(const std::string& title, const CMenu& menu, const std
             QAction* action = qmenu->addAction(QString::fromStdString(item.text));
             QObject::connect(action, &QAction::triggered, window,
                              [this, id = item.command] { RouteCommand(id); });
+            m_impl->actions.emplace_back(item.command, action);
         }
     }
     for (const ACCEL& accel : accelerators) {
@@ -119,6 +121,7 @@ BOOL CFrameWnd::LoadFrame(const std::string& title, const CMenu& menu, const std
         QObject::connect(action, &QAction::triggered, window,
                          [this, id = accel.command] { RouteCommand(id); });
         window->addAction(action);
+        m_impl->actions.emplace_back(accel.command, action);
     }
 
     RECT client{0, 0, cx, cy};
@@ -157,6 +160,12 @@ void CFrameWnd::ActivateFrame() {
 
 CDocument* CFrameWnd::GetActiveDocument() const {
     return m_view ? m_view->GetDocument() : nullptr;
+}
+
+void CFrameWnd::EnableCommand(UINT id, bool enable) {
+    for (const auto& [command, action] : m_impl->actions)
+        if (command == id && action)
+            action->setEnabled(enable);
 }
 
 BOOL CFrameWnd::RouteCommand(UINT id) {

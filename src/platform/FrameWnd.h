@@ -50,6 +50,8 @@ public:
     // Offers the command to the active view, its document, this frame and the application, and returns
     // whether one of them handled it.
     BOOL RouteCommand(UINT id);
+    // Enables or greys the menu items of command, and lets its shortcuts work or not.
+    void EnableCommand(UINT id, bool enable);
     // "<document title> - <title>", or the title alone without a document.
     virtual void OnUpdateFrameTitle();
 

@@ -54,7 +54,7 @@ TEST(Commands, TheMenuAsTheProgramShowsIt) {
     ASSERT_TRUE(app.Start());
     EXPECT_EQ(app.MenuAsShown(), "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|-|"
                                  "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
-                                 "&Help|  &About Quimble...");
+                                 "&Edit|  &Undo\tCtrl+Z|  &Redo\tCtrl+Y|&Help|  &About Quimble...");
 }
 
 TEST(Commands, PrintButtonPostsThePrintCommand) {

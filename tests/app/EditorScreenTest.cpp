@@ -65,7 +65,7 @@ TEST_F(EditorScreen, HoldsEveryControlOfTheLayoutInItsOrderLinkedAsTheScreenWork
     for (int i = 0; i < view->GetControlCount(); ++i)
         ids.push_back(view->GetControl(i)->GetId());
     EXPECT_EQ(ids, expected);
-    EXPECT_EQ(ids.size(), 47u);
+    EXPECT_EQ(ids.size(), 49u);
 
     for (const ScreenPlace& place : SCREEN_LAYOUT) {
         auto* button = Find<CButtonControl>(place.id);
@@ -185,7 +185,7 @@ TEST(EditorScreenBuild, StopsAtTheFirstMissingPictureAndNamesIt) {
         int controls;
     } cases[] = {
         {"bglue.BMP", nullptr, 14}, // the buttons up to Glue, Glue without its picture
-        {"hold.bmp", nullptr, 19},  // up to the picture area and the first cell
+        {"hold.bmp", nullptr, 21},  // up to the picture area, undo, redo and the first cell
         {"Backg.BMP", nullptr, 0},
         {"Backg8.BMP", "256", 0},
     };

@@ -129,7 +129,7 @@ TEST_F(ResFolder, ButtonsHoldFourBandsFromDisabledAtTheTopToPressedAtTheBottom) 
     for (const ScreenPlace& place : SCREEN_LAYOUT)
         if (place.kind == ScreenKind::Button || place.kind == ScreenKind::Toggle)
             buttons.push_back({place.picture + std::strlen("res/"), place.rect.Width(), place.rect.Height()});
-    ASSERT_EQ(buttons.size(), 19u);
+    ASSERT_EQ(buttons.size(), 21u);
     buttons.push_back({"bvisib.bmp", 25, 27});
     for (const Named& b : buttons) {
         const Bmp bmp = Read(res / b.file);

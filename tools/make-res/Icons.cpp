@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QPolygonF>
+#include <QTransform>
 
 using layout::Icon;
 
@@ -188,6 +189,17 @@ CIcons::Shape CIcons::Make(Icon icon) {
     case Icon::forward:
         s.body = Polygon({{30, 14}, {76, 50}, {30, 86}}, 14);
         break;
+    case Icon::undo:
+    case Icon::redo: {
+        // A bow over the top from the right to the left, its head pointing down: back. Mirrored: forward.
+        const QRectF ring(22, 30, 60, 56);
+        QPainterPath bow;
+        bow.arcMoveTo(ring, -20);
+        bow.arcTo(ring, -20, 185);
+        const QPainterPath back = Stroke(bow, 12).united(Polygon({{6, 50}, {40, 50}, {23, 76}}, 4));
+        s.body = icon == Icon::undo ? back : QTransform(-1, 0, 0, 1, 100, 0).map(back);
+        break;
+    }
     }
     return s;
 }

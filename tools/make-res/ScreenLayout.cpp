@@ -29,6 +29,8 @@ constexpr Look looks[] = {
     {IDC_LAYER_DELETE, Icon::layerDelete, 0xffd9546b},
     {IDC_THUMB_BACK, Icon::back, 0xfff08a24},
     {IDC_THUMB_FORWARD, Icon::forward, 0xfff08a24},
+    {IDC_UNDO, Icon::undo, 0xff2f7fd0},
+    {IDC_REDO, Icon::redo, 0xff2f7fd0},
 };
 } // namespace
 

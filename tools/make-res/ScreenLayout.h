@@ -33,7 +33,9 @@ enum class Icon {
     layerDown,
     layerDelete,
     back,
-    forward
+    forward,
+    undo,
+    redo
 };
 
 struct Button {

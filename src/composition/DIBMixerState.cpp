@@ -1,0 +1,113 @@
+// The picture area's side of undo: the picture as a value, and the picture brought back to a value.
+
+#include "composition/DIBMixer.h"
+
+#include "controls/ButtonControl.h"
+#include "controls/LayerControl.h"
+#include "controls/LayerStrip.h"
+
+namespace {
+// How far beyond a slot's area a restored place is composed: its scaled edges round either way.
+constexpr int restoreMargin = 2;
+
+SlotState StateOf(const CDIBSlot& slot) {
+    return {slot.m_key,
+            slot.m_x,
+            slot.m_y,
+            slot.m_width,
+            slot.m_height,
+            slot.GetStretchMode(),
+            slot.GetMirrorHorizontal() != 0,
+            slot.GetMirrorVertical() != 0};
+}
+
+bool IsOn(const CButtonControl* button) {
+    return button && button->IsOn();
+}
+
+void UniteArea(RECT* rect, const SlotState& slot) {
+    CLayerStrip::UniteSlotArea(rect, {slot.x, slot.y, slot.width, slot.height});
+}
+} // namespace
+
+CPictureState CDIBMixer::CaptureState() const {
+    CPictureState state;
+    if (!m_layerStrip)
+        return state;
+    for (int i = 0; i < m_layerStrip->GetCount(); ++i) {
+        const CLayerControl* layer = m_layerStrip->GetLayer(i);
+        if (!layer)
+            continue;
+        state.layers.push_back(
+            {layer->GetImageRef(), layer->GetContentKey(), layer->GetLabel(), layer->IsHidden()});
+        if (layer == m_layerStrip->GetSelected())
+            state.selectedLayer = int(state.layers.size()) - 1;
+    }
+    for (const auto& slot : m_slots)
+        if (slot)
+            state.slots.push_back(StateOf(*slot));
+    if (HasSelectedSlot())
+        state.frame = IsOn(m_textButton)   ? FrameMode::text
+                      : IsOn(m_moveButton) ? FrameMode::move
+                                           : FrameMode::none;
+    return state;
+}
+
+void CDIBMixer::RestoreState(const CPictureState& state) {
+    if (!m_layerStrip)
+        return;
+    const QuietChanges quiet(this);
+    ForgetSelectedSlot();
+    for (int i = 0; i < m_layerStrip->GetCount(); ++i) {
+        CLayerControl* layer = m_layerStrip->GetLayer(i);
+        if (!layer)
+            continue;
+        const LayerState* wanted =
+            std::size_t(i) < state.layers.size() ? &state.layers[std::size_t(i)] : nullptr;
+        if (!wanted || !wanted->picture) {
+            if (layer->GetImage() || layer->GetContentKey())
+                layer->ClearImage();
+            continue;
+        }
+        if (layer->GetContentKey() != wanted->key || !(layer->GetImageRef() == wanted->picture))
+            layer->PutContent(wanted->picture, wanted->key, wanted->label);
+        if (layer->IsHidden() != wanted->hidden)
+            layer->SetHidden(wanted->hidden);
+    }
+    // Slots for what came back, then their places as they were; what moved is composed where it was and
+    // where it is now.
+    RECT changed{};
+    UpdateFromLayerStrip(&changed);
+    for (const SlotState& wanted : state.slots) {
+        CDIBSlot* slot = FindDibSlot(wanted.key);
+        if (!slot)
+            continue;
+        const SlotState now = StateOf(*slot);
+        if (now == wanted)
+            continue;
+        UniteArea(&changed, now);
+        UniteArea(&changed, wanted);
+        slot->m_x = wanted.x;
+        slot->m_y = wanted.y;
+        slot->m_width = wanted.width;
+        slot->m_height = wanted.height;
+        slot->SetStretchMode(wanted.stretchMode);
+        slot->SetMirrorHorizontal(wanted.mirrorHorizontal);
+        slot->SetMirrorVertical(wanted.mirrorVertical);
+    }
+    if (!IsRectEmpty(changed))
+        InflateRect(changed, restoreMargin, restoreMargin);
+
+    CLayerControl* selected =
+        state.selectedLayer >= 0 ? m_layerStrip->GetLayer(state.selectedLayer) : nullptr;
+    if (selected)
+        m_layerStrip->Select(selected);
+    m_layerStrip->UpdateButtons();
+    CButtonControl* mode = state.frame == FrameMode::move   ? m_moveButton
+                           : state.frame == FrameMode::text ? m_textButton
+                                                            : nullptr;
+    if (mode && selected && SelectSlotOfKey(selected->GetContentKey()))
+        mode->SetOn(true);
+    ComposeCanvas(&changed, TRUE, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
+    Draw(nullptr);
+}
