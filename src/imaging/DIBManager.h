@@ -16,8 +16,8 @@ public:
 
     // Takes an image made elsewhere into the collection (one reference); listing it again changes nothing.
     BOOL Add(CDIB* dib);
-    // The shared image of path (compared exactly), loaded with its alpha companion on first use; one more
-    // reference. None when the file cannot be loaded.
+    // The shared image of path (compared exactly), loaded with its alpha companion on first use (none
+    // for a picture of the user's data folder); one more reference. None when the file cannot be loaded.
     CDIB* GetDIB(const std::string& path);
     // Drops one reference; the last one removes and destroys the image. 0 for an image not listed.
     BOOL Release(CDIB* dib);

@@ -7,6 +7,7 @@
 #include "platform/WinTypes.h"
 #include <memory>
 #include <string>
+#include <vector>
 
 class CDC;
 class QWidget;
@@ -108,6 +109,11 @@ public:
     virtual void OnLButtonDblClk(UINT flags, POINT point);
     virtual void OnSize(UINT type, int width, int height);
     virtual void OnGetMinMaxInfo(MINMAXINFO* info);
+
+    // Files dragged from a file manager may be dropped on the window (and its children) once it accepts
+    // them; OnDropFiles hears their local paths and the window under the pointer, this one or a child.
+    void DragAcceptFiles(BOOL accept = TRUE);
+    virtual void OnDropFiles(const std::vector<std::string>& paths, CWnd* target);
 
     // Platform side: the widget of the window, or null. Only src/platform and the framework use it.
     QWidget* GetQWidget() const;
