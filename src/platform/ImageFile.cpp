@@ -41,6 +41,12 @@ std::unique_ptr<BYTE[]> NewBitmap(LONG width, LONG height, WORD bitCount, DWORD 
     return block;
 }
 
+// ".name" in lower case.
+std::string Extension(const QByteArray& name) {
+    std::string extension(".");
+    return extension.append(name.toLower().constData());
+}
+
 // Reads the picture of reader in its upright orientation; a null image when it cannot.
 QImage ReadUpright(QImageReader& reader) {
     reader.setAutoTransform(true);
@@ -103,7 +109,7 @@ const std::vector<std::string>& ImageFileExtensions() {
     static const std::vector<std::string> extensions = [] {
         std::vector<std::string> list;
         for (const QByteArray& format : QImageReader::supportedImageFormats())
-            list.push_back("." + format.toLower().toStdString());
+            list.push_back(Extension(format));
         return list;
     }();
     return extensions;
@@ -123,23 +129,32 @@ bool PrepareImageFile(const std::string& path, int maxSide, std::uint64_t maxFil
     const QFileInfo info(name);
     const QByteArray format = QImageReader::imageFormat(&buffer);
     QImageReader reader(&buffer, info.suffix().toLatin1());
+    // A picture known to be too large is decoded at the reduced size where its reader can (JPEG and SVG
+    // can, much faster than decoding it whole); the others are scaled after reading.
+    const QSize announced = reader.size();
+    const bool tooLarge = announced.isValid() && std::max(announced.width(), announced.height()) > maxSide;
+    if (tooLarge)
+        reader.setScaledSize(announced.scaled(maxSide, maxSide, Qt::KeepAspectRatio));
     QImage image = ReadUpright(reader);
     if (image.isNull())
         return false;
-    if (std::max(image.width(), image.height()) <= maxSide) {
-        const std::string own = "." + info.suffix().toLower().toStdString();
+    if (!tooLarge && std::max(image.width(), image.height()) <= maxSide) {
+        const std::string own = Extension(QFile::encodeName(info.suffix()));
         const auto& known = ImageFileExtensions();
         const bool listed = std::find(known.begin(), known.end(), own) != known.end();
-        out->extension = listed ? own : "." + format.toLower().toStdString();
+        out->extension = listed ? own : Extension(format);
         out->bytes.assign(bytes.constData(), std::size_t(bytes.size()));
         out->reduced = false;
         return true;
     }
-    image = image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (std::max(image.width(), image.height()) > maxSide)
+        image = image.scaled(maxSide, maxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QByteArray encoded;
     QBuffer target(&encoded);
     target.open(QIODevice::WriteOnly);
     QImageWriter writer(&target, "png");
+    // Light compression: the file is written once, but adding should not keep the user waiting.
+    writer.setQuality(80);
     if (image.isNull() || !writer.write(image))
         return false;
     out->bytes.assign(encoded.constData(), std::size_t(encoded.size()));
