@@ -58,6 +58,7 @@ private:
     // the user's folder of the content the thumb strip shows; a drop on the thumb strip adds the
     // dropped files, and one on the picture area also puts the first picture into a layer.
     void AddPictures();
+    bool CanDropFilesOn(CWnd* target) const override;
     void OnDropFiles(const std::vector<std::string>& paths, CWnd* target) override;
     // Adds each file in turn, telling the user of each that cannot be, and shows the last one added in
     // the thumb strip. Returns the path the first one is kept under, or empty.

@@ -39,12 +39,16 @@ void CQuimbleView::AddPictures() {
         AddPictureFiles(dialog.GetPathNames());
 }
 
-void CQuimbleView::OnDropFiles(const std::vector<std::string>& paths, CWnd* target) {
+bool CQuimbleView::CanDropFilesOn(CWnd* target) const {
     const CControl* control = target ? FindControlByWindow(target) : nullptr;
-    if (!control || (control->GetId() != IDC_MIXER && !IsThumbStripPart(control->GetId())))
+    return control && (control->GetId() == IDC_MIXER || IsThumbStripPart(control->GetId()));
+}
+
+void CQuimbleView::OnDropFiles(const std::vector<std::string>& paths, CWnd* target) {
+    if (!CanDropFilesOn(target))
         return;
     const std::string first = AddPictureFiles(paths);
-    if (control->GetId() == IDC_MIXER && !first.empty())
+    if (FindControlByWindow(target)->GetId() == IDC_MIXER && !first.empty())
         PutPictureIntoLayer(first);
 }
 

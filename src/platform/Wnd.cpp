@@ -78,10 +78,17 @@ bool CWnd::Impl::Drop(QEvent* event) {
     const std::vector<std::string> paths = LocalFiles(drop->mimeData());
     if (paths.empty())
         return false;
+    CWnd* target = WindowAt(drop->position().toPoint());
+    // The drag must be welcome on entering, so that its moves follow; a move or drop over a place that
+    // takes no files is refused there.
+    if (event->type() != QEvent::DragEnter && !self->CanDropFilesOn(target)) {
+        drop->ignore();
+        return true;
+    }
     drop->acceptProposedAction();
     // The handler may end the window: nothing of it is touched afterwards.
     if (event->type() == QEvent::Drop)
-        self->OnDropFiles(paths, WindowAt(drop->position().toPoint()));
+        self->OnDropFiles(paths, target);
     return true;
 }
 
@@ -438,6 +445,9 @@ void CWnd::OnLButtonDblClk(UINT flags, POINT point) {
     OnLButtonDown(flags, point);
 }
 void CWnd::OnSize(UINT, int, int) {}
+bool CWnd::CanDropFilesOn(CWnd*) const {
+    return true;
+}
 void CWnd::OnDropFiles(const std::vector<std::string>&, CWnd*) {}
 
 void CWnd::DragAcceptFiles(BOOL accept) {

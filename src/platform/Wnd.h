@@ -111,8 +111,10 @@ public:
     virtual void OnGetMinMaxInfo(MINMAXINFO* info);
 
     // Files dragged from a file manager may be dropped on the window (and its children) once it accepts
-    // them; OnDropFiles hears their local paths and the window under the pointer, this one or a child.
+    // them, where CanDropFilesOn the window under the pointer (this one or a child; the default: anywhere);
+    // OnDropFiles hears their local paths and that window.
     void DragAcceptFiles(BOOL accept = TRUE);
+    virtual bool CanDropFilesOn(CWnd* target) const;
     virtual void OnDropFiles(const std::vector<std::string>& paths, CWnd* target);
 
     // Platform side: the widget of the window, or null. Only src/platform and the framework use it.

@@ -26,21 +26,28 @@ protected:
                                return x < 30 ? 0xFF2080C0u : 0x00000000u;
                            }));
     }
-    // Drops paths from a file manager on the control id, at its centre.
-    void Drop(int id, const std::vector<std::string>& paths) {
+    // Drags paths from a file manager over the control id, to its centre, and drops them there when drop
+    // is set. Returns whether the view took the drag there.
+    bool Drag(int id, const std::vector<std::string>& paths, bool drop = true) {
         QMimeData data;
         QList<QUrl> urls;
         for (const std::string& path : paths)
             urls << QUrl::fromLocalFile(QString::fromStdString(path));
         data.setUrls(urls);
         QWidget* target = view->FindControl(id)->GetWindow()->GetQWidget();
-        const QPointF at = target->mapTo(view->GetQWidget(), target->rect().center());
-        // As a drag does: it enters first, and what takes it there takes the drop.
-        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        const QPoint at = target->mapTo(view->GetQWidget(), target->rect().center());
+        // As a drag does: it enters first, and what takes it there takes the moves and the drop.
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(view->GetQWidget(), &enter);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->GetQWidget(), &drop);
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->GetQWidget(), &move);
+        if (move.isAccepted() && drop) {
+            QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(view->GetQWidget(), &dropped);
+        }
+        return move.isAccepted();
     }
+    void Drop(int id, const std::vector<std::string>& paths) { Drag(id, paths); }
     std::string LayerPicture(int k) const {
         const CDIB* image = Find<CLayerControl>(IDC_LAYER1 + 2 * (k - 1))->GetImage();
         return image ? image->GetName() : "";
@@ -92,6 +99,8 @@ TEST_F(OwnPicturesEditor, ADropOnThePictureAreaAlsoFillsTheSelectedOrTheNearestE
     Drop(IDC_THUMB_CELL2, {Figure("strip.png")});
     EXPECT_EQ(LayerPicture(8), "") << "a drop on the strip only adds";
     EXPECT_EQ(Shown().back(), data.Own("props/strip.png"));
-    Drop(IDC_QUIT, {Figure("elsewhere.png")});
-    EXPECT_EQ(data.home.List("quimble/props").size(), 4u) << "nothing for a drop elsewhere";
+    EXPECT_FALSE(Drag(IDC_QUIT, {Figure("elsewhere.png")})) << "no drop elsewhere";
+    EXPECT_FALSE(Drag(IDC_LAYER3, {Figure("elsewhere.png")}));
+    EXPECT_TRUE(Drag(IDC_THUMB_FORWARD, {Figure("elsewhere.png")}, false));
+    EXPECT_EQ(data.home.List("quimble/props").size(), 4u);
 }
