@@ -155,41 +155,6 @@ TEST(ThumbStrip, ListsBmpFilesButNotTheirAlphaCompanions) {
     EXPECT_NE(t.cell[0]->GetImage()->GetAlpha(), nullptr) << "the companion comes with its picture";
 }
 
-TEST(ThumbStrip, TheUsersPicturesFollowAndShowPictureMovesTheWindowTheLeast) {
-    Thumbs t;
-    const std::string own = t.dir.Mkdir("own");
-    for (const char* name : {"q1.bmp", "q0.bmp"}) {
-        CDIB picture;
-        picture.Create(8, 6, 24);
-        picture.Save(own + "/" + name);
-    }
-    t.strip->SetFolder(t.Folder("six", 6).c_str(), own.c_str());
-    EXPECT_EQ(t.strip->GetDirectory().GetCount(), 8);
-    const struct {
-        int firstBefore;
-        std::string path; // of own, or of the installed folder with "six/"
-        int firstAfter;
-        bool listed;
-    } cases[] = {
-        {0, "q1.bmp", 4, true},     // the last: the window's end moves to it
-        {4, "q0.bmp", 4, true},     // in view already: nothing moves
-        {4, "six/p1.bmp", 1, true}, // before the window: its start moves to it
-        {1, "gone.bmp", 1, false},  // not listed: the window stays
-    };
-    for (const auto& c : cases) {
-        while (t.strip->GetFirstIndex() < c.firstBefore)
-            t.strip->ScrollForward();
-        while (t.strip->GetFirstIndex() > c.firstBefore)
-            t.strip->ScrollBack();
-        const std::string path = c.path.rfind("six/", 0) == 0 ? t.dir.Join(c.path) : own + "/" + c.path;
-        EXPECT_EQ(t.strip->ShowPicture(path), c.listed) << c.path;
-        EXPECT_EQ(t.strip->GetFirstIndex(), c.firstAfter) << c.path;
-    }
-    EXPECT_EQ(t.Shown(), (Names{"p1.bmp", "p2.bmp", "p3.bmp", "p4.bmp"}));
-    t.strip->ShowPicture(own + "/q1.bmp");
-    EXPECT_EQ(t.Shown(), (Names{"p4.bmp", "p5.bmp", "q0.bmp", "q1.bmp"}));
-}
-
 TEST(ThumbStrip, ArrangesTheButtonsAndCellsInARowOrAColumn) {
     const struct {
         std::uint32_t flags;
