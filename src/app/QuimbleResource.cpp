@@ -17,6 +17,8 @@ const struct {
     {ID_NEW_PICTURE, {"&Nieuw...\tCtrl+N", "&Nouveau...\tCtrl+N", "&New...\tCtrl+N", "&Neu...\tStrg+N"}},
     {ID_FILE_OPEN, {"&Openen...\tCtrl+O", "&Ouvrir...\tCtrl+O", "&Open...\tCtrl+O", "Ö&ffnen...\tStrg+O"}},
     {ID_FILE_SAVE, {"Op&slaan\tCtrl+S", "&Enregistrer\tCtrl+S", "&Save\tCtrl+S", "&Speichern\tStrg+S"}},
+    {ID_ADD_PICTURES,
+     {"Afbeeldingen &toevoegen...", "A&jouter des images...", "&Add Pictures...", "Bilder &hinzufügen..."}},
     {SEPARATOR, {}},
     {ID_FILE_PRINT,
      {"Af&drukken...\tCtrl+P", "&Imprimer...\tCtrl+P", "&Print...\tCtrl+P", "&Drucken...\tStrg+P"}},
@@ -59,6 +61,8 @@ const char* const noDataFolder[LANGUAGE_COUNT] = {
     "Quimble cannot find its pictures. Looked in:\n%1",
     "Quimble findet seine Bilder nicht. Gesucht in:\n%1",
 };
+
+const char* const picturesFilterName[LANGUAGE_COUNT] = {"Afbeeldingen", "Images", "Pictures", "Bilder"};
 } // namespace
 
 DOCRESOURCE QuimbleDocResource(int language) {
@@ -94,4 +98,8 @@ const char* DialogCaption(UINT dialog, int language) {
 
 const char* NoDataFolderText(int language) {
     return noDataFolder[LanguageColumn(language)];
+}
+
+const char* PicturesFilterName(int language) {
+    return picturesFilterName[LanguageColumn(language)];
 }

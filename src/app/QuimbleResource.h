@@ -1,17 +1,19 @@
 #pragma once
 // The program's resources in each of its languages: resource 128 (the document string, the main menu and
-// the keyboard shortcuts), the framework's own texts, the captions of the program's dialogs and the
-// message of a missing data folder. Every language number not French, English or German gets the Dutch
-// ones.
+// the keyboard shortcuts), the framework's own texts, the captions of the program's dialogs, the
+// message of a missing data folder and the name of the pictures' filter. Every language number not French,
+// English or German gets the Dutch ones.
 
 #include "platform/FrameworkTexts.h"
 #include "platform/SingleDocTemplate.h"
 
 // File, New: clears the picture.
 constexpr UINT ID_NEW_PICTURE = 32772;
+// File, Add Pictures: copies pictures into the user's folder of the content the thumb strip shows.
+constexpr UINT ID_ADD_PICTURES = 32773;
 // Edit, Undo and Redo: a step back and forth through the changes of the picture.
-constexpr UINT ID_EDIT_UNDO = 32773;
-constexpr UINT ID_EDIT_REDO = 32774;
+constexpr UINT ID_EDIT_UNDO = 32775;
+constexpr UINT ID_EDIT_REDO = 32776;
 
 // The templates of the dialogs with a caption.
 constexpr UINT IDD_TEXT = 130;
@@ -23,3 +25,5 @@ FRAMEWORKTEXTS QuimbleFrameworkTexts(int language);
 const char* DialogCaption(UINT dialog, int language);
 // The message when the data folder is nowhere; %1 stands for the places looked in.
 const char* NoDataFolderText(int language);
+// The name of the pictures' filter in the Add Pictures dialog.
+const char* PicturesFilterName(int language);

@@ -66,6 +66,9 @@ bool CQuimbleView::OnControlEvent(int id, WPARAM data) {
     case ID_NEW_PICTURE:
         NewPicture();
         return true;
+    case ID_ADD_PICTURES:
+        AddPictures();
+        return true;
     case IDC_QUIT:
         Quit();
         return true;
@@ -142,6 +145,7 @@ void CQuimbleView::OnInitialUpdate() {
     SetDrawingEnabled(false);
     BuildEditorScreen();
     SetDrawingEnabled(true);
+    DragAcceptFiles();
 }
 
 BOOL CQuimbleView::BuildEditorScreen() {

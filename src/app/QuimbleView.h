@@ -8,6 +8,7 @@
 #include "controls/ControlView.h"
 #include "platform/View.h"
 #include <string>
+#include <vector>
 
 class CDIBMixer;
 class CQuimbleDoc;
@@ -54,6 +55,19 @@ private:
         COLORREF colour = CTextDialog::defaultColour;
         int centred = 0;
     } m_textSettings;
+
+    // The user's own pictures (QuimbleViewPictures.cpp). Add Pictures asks for pictures and adds them to
+    // the user's folder of the content the thumb strip shows; a drop on the thumb strip adds the
+    // dropped files, and one on the picture area also puts the first picture into a layer.
+    void AddPictures();
+    bool CanDropFilesOn(CWnd* target) const override;
+    void OnDropFiles(const std::vector<std::string>& paths, CWnd* target) override;
+    // Adds each file in turn, telling the user of each that cannot be, and shows the last one added in
+    // the thumb strip. Returns the path the first one is kept under, or empty.
+    std::string AddPictureFiles(const std::vector<std::string>& paths);
+    // Puts the picture at path into the selected layer when it is empty, else into the nearest empty one
+    // (the selected one, asking first, when none is empty).
+    void PutPictureIntoLayer(const std::string& path);
 
     // Makes the control of place and links it to the controls made before it; false to stop the build.
     bool BuildControl(const ScreenPlace& place);

@@ -14,6 +14,7 @@
 #include "controls/ThumbStrip.h"
 #include "platform/FullPath.h"
 #include "platform/Modal.h"
+#include "platform/UserDataFolder.h"
 #include "platform/WinApp.h"
 
 #include <string>
@@ -57,7 +58,8 @@ void CQuimbleView::ShowContentFolder(int id) {
         return;
     for (const ContentFolder& folder : CONTENT_FOLDERS)
         if (folder.id == id)
-            strip->SetFolder(MakeFullPath(folder.folder).c_str());
+            strip->SetFolder(MakeFullPath(folder.folder).c_str(),
+                             (UserDataFolder() + "/" + SplitPath(folder.folder).name).c_str());
 }
 
 void CQuimbleView::MoveModeChanged() {

@@ -31,7 +31,8 @@ inline constexpr char HOLD_OVERLAY[] = "res/hold.bmp";
 inline constexpr char HIDE_TOGGLE_PICTURE[] = "res/bvisib.bmp";
 // The folder the thumb strip shows when the editor opens.
 inline constexpr char FIRST_THUMB_FOLDER[] = "res/bckgnds";
-// The content folder each folder button shows in the thumb strip.
+// The content folder each folder button shows in the thumb strip; the user's own pictures of the same
+// kind live in the folder of the same name in the user's data folder.
 struct ContentFolder {
     int id;
     const char* folder;

@@ -7,9 +7,22 @@
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "platform/Modal.h"
+#include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace {
+// A picture larger than the picture area (width x height design units; a photograph of the user's) comes
+// fitted into it, in its proportions, so that all of it shows; every content picture fits as it is.
+void FitInto(CDIBSlot& slot, LONG width, LONG height) {
+    const double fit = std::min(
+        {1.0, double(width) / std::max(slot.m_width, 1), double(height) / std::max(slot.m_height, 1)});
+    if (fit >= 1 || fit <= 0)
+        return;
+    slot.m_width = std::max<std::int32_t>(1, std::int32_t(std::lround(slot.m_width * fit)));
+    slot.m_height = std::max<std::int32_t>(1, std::int32_t(std::lround(slot.m_height * fit)));
+}
+
 SlotPlacement PlacementOf(const CDIBSlot& slot) {
     return {slot.m_x, slot.m_y, slot.m_width, slot.m_height};
 }
@@ -113,6 +126,7 @@ BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
             slot = MakeDibSlot(*layer);
             if (!slot)
                 continue;
+            FitInto(*slot, m_designRect.Width(), m_designRect.Height());
             Unite(rect, *slot);
         }
         const std::int32_t shown = layer->IsShown() ? 1 : 0;

@@ -15,7 +15,8 @@ enum : int {
     MSG_CLEAR_LAYER = 3,
     MSG_QUIT = 4,
     MSG_SAVE_ERROR = 5,
-    MSG_READ_ERROR = 6
+    MSG_READ_ERROR = 6,
+    MSG_PICTURE_UNREADABLE = 7 // %1 stands for the file's name
 };
 
 class CMessageTable {

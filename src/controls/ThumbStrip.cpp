@@ -14,7 +14,7 @@ CThumbStrip::CThumbStrip(CControlManager* manager, CWnd* parentWnd, int id, cons
     m_flags = flags | CTL_LAYS_OUT_CHILDREN;
     m_directory.SetDefaultPattern(pattern ? pattern : "*.bmp");
     if (folder)
-        m_directory.SetPath(folder);
+        m_directory.SetFolders(folder, "");
     if (manager)
         manager->AddListener(this);
 }
@@ -43,12 +43,22 @@ void CThumbStrip::SetForwardButton(CControl* button) {
     UpdateScrollButtons();
 }
 
-void CThumbStrip::SetFolder(const char* folder) {
+void CThumbStrip::SetFolder(const char* folder, const char* ownFolder) {
     m_firstIndex = 0;
     m_refused.clear();
     if (folder)
-        m_directory.SetPath(folder);
+        m_directory.SetFolders(folder, ownFolder ? ownFolder : "");
     Refresh();
+}
+
+bool CThumbStrip::ShowPicture(const std::string& path) {
+    m_directory.Scan();
+    const int index = m_directory.IndexOf(path);
+    if (index >= 0)
+        m_firstIndex = std::clamp(m_firstIndex, std::max(0, index - GetCount() + 1), index);
+    m_firstIndex = std::min(m_firstIndex, LastFirstIndex());
+    Refresh();
+    return index >= 0;
 }
 
 int CThumbStrip::Refresh() {

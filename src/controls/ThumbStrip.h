@@ -1,11 +1,12 @@
 #pragma once
-// A row (or column) of hold cells showing consecutive pictures of one content folder as thumbnails, with
+// A row (or column) of hold cells showing consecutive pictures of one content folder (and the user's own
+// pictures of the same kind after them) as thumbnails, with
 // a back and a forward button that move the window over the folder one picture at a time. Alpha
 // companions never show: the listing leaves them out. A step passes the cells' pictures along, so only
 // the newly shown picture is loaded and scaled.
 
 #include "controls/ControlStrip.h"
-#include "imaging/ThumbDirectory.h"
+#include "imaging/ContentListing.h"
 #include <cstdint>
 #include <set>
 #include <string>
@@ -26,8 +27,11 @@ public:
     void SetBackButton(CControl* button);
     void SetForwardButton(CControl* button);
 
-    // Shows folder from its first picture on.
-    void SetFolder(const char* folder);
+    // Shows folder, then the user's folder ownFolder (none: no own pictures), from the first picture on.
+    void SetFolder(const char* folder, const char* ownFolder = nullptr);
+    // Lists the folders again and moves the window the least that shows path; false (the window stays)
+    // when path is not listed.
+    bool ShowPicture(const std::string& path);
     // Brings every cell in line with the listing; a cell beyond the last picture is emptied. Returns how
     // many cells show an entry.
     int Refresh();
@@ -44,7 +48,7 @@ public:
     void Rescale() override;
 
     int GetFirstIndex() const { return m_firstIndex; }
-    const CThumbDirectory& GetDirectory() const { return m_directory; }
+    const CContentListing& GetDirectory() const { return m_directory; }
     CControl* GetBackButton() const { return m_backButton; }
     CControl* GetForwardButton() const { return m_forwardButton; }
 
@@ -57,7 +61,7 @@ private:
     // The first index that still fills every cell.
     int LastFirstIndex() const;
 
-    CThumbDirectory m_directory;
+    CContentListing m_directory;
     std::set<std::string> m_refused; // files of the folder the reader refused
     int m_firstIndex = 0;
     CControl* m_backButton = nullptr;    // owned by the manager

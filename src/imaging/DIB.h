@@ -46,8 +46,9 @@ public:
     // they cannot read right; they keep nothing then. Rows stored top-down are turned into bottom-up
     // order, and rows that the file's offset to the pixels places after a gap follow the colour table
     // directly. Files in other layouts are converted on reading (see DIBDecode.h): what an image holds is
-    // always uncompressed 1, 4, 8, 16 (5-5-5), 24 or 32 bits, and writes back as a valid BMP file. A
-    // file's own alpha channel becomes the alpha companion, which Load's companion file replaces.
+    // always uncompressed 1, 4, 8, 16 (5-5-5), 24 or 32 bits, and writes back as a valid BMP file. Load
+    // reads a file that is no BMP file with the platform's image readers (see ImageFile.h). A file's own
+    // alpha channel becomes the alpha companion, which Load's companion file replaces.
     // ReadFrom catches file errors; with a budget, it refuses a picture that would take more memory
     // than *budget says (before taking it) and takes off what the picture takes. WriteTo and WritePngTo
     // pass file errors on as CFileException.

@@ -4,6 +4,7 @@
 #include "platform/Cursor.h"
 #include "platform/File.h"
 #include "platform/FullPath.h"
+#include "platform/ImageFile.h"
 #include "platform/Memory.h"
 #include "platform/Modal.h"
 #include "platform/PngFile.h"
@@ -15,6 +16,32 @@
 namespace {
 constexpr WORD bmpType = 0x4D42; // "BM"
 constexpr DWORD fileHeaderSize = sizeof(BITMAPFILEHEADER);
+
+// Whether the file is one for the platform's readers: it can be read and does not start as a BMP file
+// does (such a file is this reader's to read or refuse).
+bool IsOtherFormat(const std::string& path) {
+    CFile file;
+    BYTE type[2];
+    try {
+        return file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite) && file.Read(type, 2) == 2 &&
+               !(type[0] == BYTE(bmpType) && type[1] == BYTE(bmpType >> 8));
+    } catch (const CFileException&) {
+        return false;
+    }
+}
+
+// A file of another format, through the platform's readers: its alpha channel becomes the companion.
+BOOL ReadOtherFormat(const std::string& path, CDIB* image) {
+    PackedImage packed;
+    if (!ReadImageFile(path, CDIB::maxDimension, CDIB::maxBlockSize, &packed))
+        return FALSE;
+    auto alpha = std::unique_ptr<CDIB>(new (std::nothrow) CDIB);
+    if (!alpha || !alpha->Attach(std::move(packed.coverage), packed.coverageSize) ||
+        !image->Attach(std::move(packed.block), packed.size))
+        return FALSE;
+    image->SetAlpha(std::move(alpha));
+    return TRUE;
+}
 } // namespace
 
 BOOL CDIB::ReadFrom(CFile* file, std::uint64_t* budget) {
@@ -67,7 +94,7 @@ BOOL CDIB::Load(const std::string& path, BOOL withAlpha) {
     if (!file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite))
         return FALSE;
     ShowWaitCursor();
-    const BOOL ok = ReadFrom(&file);
+    const BOOL ok = ReadFrom(&file) || (IsOtherFormat(path) && ReadOtherFormat(path, this));
     ShowArrowCursor();
     file.Abort(); // only read from: nothing to finish
     if (!ok)

@@ -1,6 +1,7 @@
 #include "imaging/DIBManager.h"
 
 #include "platform/Modal.h"
+#include "platform/UserDataFolder.h"
 
 #include <algorithm>
 #include <new>
@@ -45,7 +46,8 @@ CDIBRef CDIBManager::GetDIB(const std::string& path) {
         }
     }
     std::unique_ptr<CDIB> dib(new (std::nothrow) CDIB);
-    if (!dib || !dib->Load(path, TRUE))
+    // The user's own pictures stand alone: any name there is a picture, none another's companion.
+    if (!dib || !dib->Load(path, !IsInUserDataFolder(path)))
         return {};
     return Keep(std::move(dib), true);
 }

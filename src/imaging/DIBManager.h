@@ -21,7 +21,7 @@ public:
     // or when the store cannot grow (the picture goes).
     CDIBRef Adopt(std::unique_ptr<CDIB> dib);
     // The shared picture of the file at path (compared exactly), loaded with its alpha companion on first
-    // use. None when the file cannot be loaded.
+    // use (none for a picture of the user's data folder). None when the file cannot be loaded.
     CDIBRef GetDIB(const std::string& path);
 
     int GetCount() const { return int(m_entries.size()); }

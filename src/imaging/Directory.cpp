@@ -13,9 +13,9 @@ BOOL CDirectory::SetPath(const std::string& path) {
 }
 
 BOOL CDirectory::Scan(const char* pattern) {
+    m_entries.clear();
     if (!(m_flags & pathSet) || m_path.empty())
         return FALSE;
-    m_entries.clear();
     const std::string searchPath = m_path + "/" + (pattern ? pattern : m_pattern);
     WIN32_FIND_DATAA data;
     HANDLE search = FindFirstFileA(searchPath.c_str(), &data);

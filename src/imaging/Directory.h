@@ -13,7 +13,8 @@ public:
 
     // Stores the folder (without a trailing "/") and lists it with the default pattern.
     BOOL SetPath(const std::string& path);
-    // Lists the folder again with pattern, or the default pattern without one; 0 before any folder is set.
+    // Lists the folder again with pattern, or the default pattern without one; 0 (an empty listing)
+    // before any folder is set.
     BOOL Scan(const char* pattern = nullptr);
     // Whether to keep an entry; every entry here.
     virtual BOOL Filter(const CFileInfo& info) const;

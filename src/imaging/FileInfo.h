@@ -13,6 +13,7 @@ public:
 
     // The entry's name without folder.
     const char* GetName() const { return m_data.cFileName; }
+    bool IsFolder() const { return m_data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY; }
 
 private:
     WIN32_FIND_DATAA m_data;

@@ -52,7 +52,9 @@ int CFileDialog::DoModal() {
     if (auto answer = ScriptedAnswer(q)) {
         if (answer->result != IDOK)
             return IDCANCEL;
-        m_path = answer->path;
+        for (const QString& path : QString::fromStdString(answer->path).split('\n', Qt::SkipEmptyParts))
+            m_paths.push_back(path.toStdString());
+        m_path = m_paths.empty() ? std::string() : m_paths.front();
         return IDOK;
     }
     if (!qApp)
@@ -63,8 +65,9 @@ int CFileDialog::DoModal() {
     QFileDialog dialog(owner, QString::fromStdString(title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(m_open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(m_open && (m_ofn.Flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
-                                                                   : QFileDialog::AnyFile);
+    dialog.setFileMode(m_open && (m_ofn.Flags & OFN_ALLOWMULTISELECT) ? QFileDialog::ExistingFiles
+                       : m_open && (m_ofn.Flags & OFN_FILEMUSTEXIST)  ? QFileDialog::ExistingFile
+                                                                      : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !(m_ofn.Flags & OFN_OVERWRITEPROMPT));
     QStringList filters = QtFilters(m_filter);
     if (!filters.isEmpty())
@@ -80,6 +83,8 @@ int CFileDialog::DoModal() {
         dialog.selectFile(initial.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return IDCANCEL;
-    m_path = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    for (const QString& path : dialog.selectedFiles())
+        m_paths.push_back(QFile::encodeName(path).toStdString());
+    m_path = m_paths.front();
     return IDOK;
 }

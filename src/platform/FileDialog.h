@@ -3,12 +3,15 @@
 
 #include "platform/WinTypes.h"
 #include <string>
+#include <vector>
 
 class CWnd;
 
 // File dialog options.
 constexpr DWORD OFN_OVERWRITEPROMPT = 0x2;
 constexpr DWORD OFN_HIDEREADONLY = 0x4;
+// Several existing files may be chosen at once (an open dialog; a scripted answer puts one a line).
+constexpr DWORD OFN_ALLOWMULTISELECT = 0x200;
 constexpr DWORD OFN_PATHMUSTEXIST = 0x800;
 constexpr DWORD OFN_FILEMUSTEXIST = 0x1000;
 constexpr DWORD OFN_EXPLORER = 0x80000;
@@ -33,6 +36,8 @@ public:
     // IDOK with the chosen path, or IDCANCEL.
     int DoModal();
     std::string GetPathName() const { return m_path; }
+    // Every chosen path, the first one first.
+    const std::vector<std::string>& GetPathNames() const { return m_paths; }
 
     OPENFILENAME m_ofn;
 
@@ -43,4 +48,5 @@ private:
     std::string m_filter;
     CWnd* m_parent;
     std::string m_path;
+    std::vector<std::string> m_paths;
 };

@@ -4,13 +4,17 @@
 #include "platform/WndQt.h"
 
 #include <QAbstractButton>
+#include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QUrl>
 
 UINT MouseFlags(const QMouseEvent* event) {
     UINT flags = 0;
@@ -47,9 +51,53 @@ bool WndEventLink::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
         return impl->Mouse(event->type(), static_cast<QMouseEvent*>(event));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return impl->Drop(event);
     default:
         return false;
     }
+}
+
+namespace {
+// The local files among the dragged data, as the file system names them.
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (data)
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    return paths;
+}
+} // namespace
+
+bool CWnd::Impl::Drop(QEvent* event) {
+    // Enter and move events are drop events too, that tell what would be dropped.
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::vector<std::string> paths = LocalFiles(drop->mimeData());
+    if (paths.empty())
+        return false;
+    CWnd* target = WindowAt(drop->position().toPoint());
+    // The drag must be welcome on entering, so that its moves follow; a move or drop over a place that
+    // takes no files is refused there.
+    if (event->type() != QEvent::DragEnter && !self->CanDropFilesOn(target)) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    // The handler may end the window: nothing of it is touched afterwards.
+    if (event->type() == QEvent::Drop)
+        self->OnDropFiles(paths, target);
+    return true;
+}
+
+CWnd* CWnd::Impl::WindowAt(const QPoint& pos) const {
+    for (QWidget* w = widget ? widget->childAt(pos) : nullptr; w && w != widget; w = w->parentWidget())
+        if (auto* link = w->findChild<WndEventLink*>(QString(), Qt::FindDirectChildrenOnly);
+            link && link->impl)
+            return link->impl->self;
+    return self;
 }
 
 CWnd::Impl::~Impl() {
@@ -397,4 +445,13 @@ void CWnd::OnLButtonDblClk(UINT flags, POINT point) {
     OnLButtonDown(flags, point);
 }
 void CWnd::OnSize(UINT, int, int) {}
+bool CWnd::CanDropFilesOn(CWnd*) const {
+    return true;
+}
+void CWnd::OnDropFiles(const std::vector<std::string>&, CWnd*) {}
+
+void CWnd::DragAcceptFiles(BOOL accept) {
+    if (d->widget)
+        d->widget->setAcceptDrops(accept);
+}
 void CWnd::OnGetMinMaxInfo(MINMAXINFO*) {}

@@ -7,6 +7,7 @@
 #include "platform/WinTypes.h"
 #include <memory>
 #include <string>
+#include <vector>
 
 class CDC;
 class QWidget;
@@ -108,6 +109,13 @@ public:
     virtual void OnLButtonDblClk(UINT flags, POINT point);
     virtual void OnSize(UINT type, int width, int height);
     virtual void OnGetMinMaxInfo(MINMAXINFO* info);
+
+    // Files dragged from a file manager may be dropped on the window (and its children) once it accepts
+    // them, where CanDropFilesOn the window under the pointer (this one or a child; the default: anywhere);
+    // OnDropFiles hears their local paths and that window.
+    void DragAcceptFiles(BOOL accept = TRUE);
+    virtual bool CanDropFilesOn(CWnd* target) const;
+    virtual void OnDropFiles(const std::vector<std::string>& paths, CWnd* target);
 
     // Platform side: the widget of the window, or null. Only src/platform and the framework use it.
     QWidget* GetQWidget() const;

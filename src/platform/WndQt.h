@@ -47,6 +47,11 @@ struct CWnd::Impl {
     void Resized(const QSize& size);
     // Returns whether the event is done with (the widget must not see it).
     bool Mouse(QEvent::Type type, QMouseEvent* event);
+    // A drag of local files is welcome; a drop of them goes to OnDropFiles. Returns whether the event
+    // was one.
+    bool Drop(QEvent* event);
+    // The window whose widget is the innermost at pos (widget coordinates): a child's, or this one.
+    CWnd* WindowAt(const QPoint& pos) const;
     // Whether the window of the link a handler started from still exists: handlers may end the window,
     // and the object with it, so nothing of the object is touched after one unless this holds.
     static bool Alive(const QPointer<WndEventLink>& guard);

@@ -52,9 +52,10 @@ TEST(Commands, ShortcutsReachTheSameHandlers) {
 TEST(Commands, TheMenuAsTheProgramShowsIt) {
     ShellApp app;
     ASSERT_TRUE(app.Start());
-    EXPECT_EQ(app.MenuAsShown(), "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|-|"
-                                 "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
-                                 "&Edit|  &Undo\tCtrl+Z|  &Redo\tCtrl+Y|&Help|  &About Quimble...");
+    EXPECT_EQ(app.MenuAsShown(),
+              "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|  &Add Pictures...|-|"
+              "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
+              "&Edit|  &Undo\tCtrl+Z|  &Redo\tCtrl+Y|&Help|  &About Quimble...");
 }
 
 TEST(Commands, PrintButtonPostsThePrintCommand) {

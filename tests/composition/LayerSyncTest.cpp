@@ -28,6 +28,25 @@ TEST_F(LayerScreen, NewContentGetsASlotAtTheTopLeftAtFiveNinthsAndTwoQuietPasses
     EXPECT_FALSE(strip->UniteLayerArea(nullptr, layers[1]));
 }
 
+TEST_F(LayerScreen, APictureLargerThanTheAreaComesFittedIntoItInItsProportions) {
+    // The area is 569 x 421 design units; 5/9 of a picture's pixels are its size there.
+    const struct {
+        int width, height;
+        RECT area;
+    } cases[] = {
+        {2048, 1536, {0, 0, 561, 421}}, // a photograph: its height decides
+        {2048, 400, {0, 0, 569, 111}},  // a panorama: its width decides
+        {1024, 758, {0, 0, 568, 421}},  // a background fits as it is
+        {90, 45, {0, 0, 50, 25}},
+    };
+    for (const auto& c : cases) {
+        Put(2, Picture(c.width, c.height, RGB(200, 0, 0), false));
+        Update();
+        ASSERT_EQ(Slots().size(), 1u);
+        EXPECT_EQ(AreaOf(Slots()[0].get()), c.area) << c.width << " x " << c.height;
+    }
+}
+
 TEST_F(LayerScreen, SlotsKeepTheirPlaceByKeyWhenLayersSwapAndTheirOrderFollows) {
     Put(1, Picture(90, 45, RGB(200, 0, 0), false));
     Put(2, Picture(36, 72, RGB(0, 0, 200), true));

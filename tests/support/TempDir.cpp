@@ -1,6 +1,7 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -54,4 +55,12 @@ ScopedCwd::ScopedCwd(const std::string& dir) : previous(fs::current_path().strin
 }
 ScopedCwd::~ScopedCwd() {
     fs::current_path(previous);
+}
+
+ScopedDataHome::ScopedDataHome()
+    : previous(std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "") {
+    setenv("XDG_DATA_HOME", home.path.c_str(), 1);
+}
+ScopedDataHome::~ScopedDataHome() {
+    setenv("XDG_DATA_HOME", previous.c_str(), 1);
 }

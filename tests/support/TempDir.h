@@ -27,3 +27,14 @@ struct ScopedCwd {
     ~ScopedCwd();
     std::string previous;
 };
+
+// Runs with the user's data folder ($XDG_DATA_HOME) in a fresh folder of its own, and goes back at the
+// end; the quimble folder in it is made by whatever writes there first.
+struct ScopedDataHome {
+    ScopedDataHome();
+    ~ScopedDataHome();
+    // The user's folder of one kind of content, as the program names it.
+    std::string Own(const std::string& folder) const { return home.Join("quimble/" + folder); }
+    TempDir home;
+    std::string previous;
+};

@@ -3,7 +3,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-// Every test program runs headless, with its own settings folder, whatever the caller's environment holds.
+// Every test program runs headless, with its own settings and data folders, whatever the caller's environment
+// holds.
 int main(int argc, char** argv) {
     if (!std::getenv("QUIMBLE_TEST_ON_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
     setenv("LANGUAGE", "nl", 1);
     QTemporaryDir config;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
+    // Nor does a test add to the caller's own pictures.
+    QTemporaryDir data;
+    setenv("XDG_DATA_HOME", data.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
