@@ -54,9 +54,9 @@ void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT id) {
-    if (id != ID_NEW_PICTURE)
+    if (id != ID_NEW_PICTURE && id != ID_FILE_EXPORT)
         return CFrameWnd::OnCmdMsg(id);
     if (CQuimbleView* view = GetQuimbleView())
-        view->OnControlEvent(int(ID_NEW_PICTURE), 0);
+        view->OnControlEvent(int(id), 0);
     return TRUE;
 }

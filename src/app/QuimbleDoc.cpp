@@ -2,11 +2,22 @@
 
 #include "app/QuimbleView.h"
 
+BOOL CQuimbleDoc::OnNewDocument() {
+    if (auto* view = dynamic_cast<CQuimbleView*>(GetFirstView()))
+        view->ClearPicture();
+    return CDocument::OnNewDocument();
+}
+
 BOOL CQuimbleDoc::OnSaveDocument(const char* path) {
     auto* view = dynamic_cast<CQuimbleView*>(GetFirstView());
-    if (!view)
-        return FALSE;
-    BOOL saved = view->SavePicture(path);
+    return view && view->SaveLayeredPicture(path);
+}
+
+void CQuimbleDoc::OnPictureChanged() {
     SetModifiedFlag(TRUE);
-    return saved;
+}
+
+void CQuimbleDoc::PictureIsFile(const std::string& path) {
+    SetPathName(path, TRUE);
+    SetModifiedFlag(FALSE);
 }

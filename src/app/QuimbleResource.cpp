@@ -17,6 +17,9 @@ const struct {
     {ID_NEW_PICTURE, {"&Nieuw...\tCtrl+N", "&Nouveau...\tCtrl+N", "&New...\tCtrl+N", "&Neu...\tStrg+N"}},
     {ID_FILE_OPEN, {"&Openen...\tCtrl+O", "&Ouvrir...\tCtrl+O", "&Open...\tCtrl+O", "Ö&ffnen...\tStrg+O"}},
     {ID_FILE_SAVE, {"Op&slaan\tCtrl+S", "&Enregistrer\tCtrl+S", "&Save\tCtrl+S", "&Speichern\tStrg+S"}},
+    {ID_FILE_SAVE_AS, {"Opslaan a&ls...", "Enregistrer &sous...", "Save &As...", "Speichern &unter..."}},
+    {ID_FILE_EXPORT,
+     {"&Exporteren...\tCtrl+E", "E&xporter...\tCtrl+E", "&Export...\tCtrl+E", "E&xportieren...\tStrg+E"}},
     {SEPARATOR, {}},
     {ID_FILE_PRINT,
      {"Af&drukken...\tCtrl+P", "&Imprimer...\tCtrl+P", "&Print...\tCtrl+P", "&Drucken...\tStrg+P"}},
@@ -33,11 +36,14 @@ const struct {
 };
 
 const FRAMEWORKTEXTS frameworkTexts[LANGUAGE_COUNT] = {
-    {"nl", "Wijzigingen in %1 opslaan?", "Naamloos", "Openen", "Opslaan als", "Alle bestanden (*.*)"},
+    {"nl", "Wijzigingen in %1 opslaan?", "Naamloos", "Openen", "Opslaan als", "Alle bestanden (*.*)",
+     "Niet opslaan", "Herstellen", "Weggooien"},
     {"fr", "Enregistrer les modifications de %1\u00a0?", "Sans titre", "Ouvrir", "Enregistrer sous",
-     "Tous les fichiers (*.*)"},
-    {"en", "Save changes to %1?", "Untitled", "Open", "Save As", "All Files (*.*)"},
-    {"de", "Änderungen in %1 speichern?", "Unbenannt", "Öffnen", "Speichern unter", "Alle Dateien (*.*)"},
+     "Tous les fichiers (*.*)", "Ne pas enregistrer", "Restaurer", "Supprimer"},
+    {"en", "Save changes to %1?", "Untitled", "Open", "Save As", "All Files (*.*)", "Don't Save", "Restore",
+     "Discard"},
+    {"de", "Änderungen in %1 speichern?", "Unbenannt", "Öffnen", "Speichern unter", "Alle Dateien (*.*)",
+     "Nicht speichern", "Wiederherstellen", "Verwerfen"},
 };
 
 const struct {
@@ -73,6 +79,7 @@ DOCRESOURCE QuimbleDocResource(int language) {
     r.accelerators = {{FCONTROL, 'N', ID_NEW_PICTURE},
                       {FCONTROL, 'O', ID_FILE_OPEN},
                       {FCONTROL, 'S', ID_FILE_SAVE},
+                      {FCONTROL, 'E', ID_FILE_EXPORT},
                       {FCONTROL, 'P', ID_FILE_PRINT}};
     return r;
 }

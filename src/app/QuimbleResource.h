@@ -9,6 +9,8 @@
 
 // File, New: clears the picture.
 constexpr UINT ID_NEW_PICTURE = 32772;
+// File, Export: writes the picture as a flat PNG or BMP file.
+constexpr UINT ID_FILE_EXPORT = 32773;
 
 // The templates of the dialogs with a caption.
 constexpr UINT IDD_TEXT = 130;

@@ -66,6 +66,9 @@ bool CQuimbleView::OnControlEvent(int id, WPARAM data) {
     case ID_NEW_PICTURE:
         NewPicture();
         return true;
+    case ID_FILE_EXPORT:
+        ExportPicture(nullptr);
+        return true;
     case IDC_QUIT:
         Quit();
         return true;
@@ -169,6 +172,7 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
         mixer->SetButtons(Button(*this, IDC_MOVE), Button(*this, IDC_TEXT),
                           Button(*this, IDC_INTERACTIVE_UPDATE), Button(*this, IDC_HELP));
         mixer->SetHelpPrefix(HelpPrefix(GetLanguage()));
+        mixer->SetChangeListener(GetDocument());
         return true;
     }
     case ScreenKind::HoldCell: {

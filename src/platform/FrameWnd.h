@@ -50,7 +50,8 @@ public:
     // Offers the command to the active view, its document, this frame and the application, and returns
     // whether one of them handled it.
     BOOL RouteCommand(UINT id);
-    // "<document title> - <title>", or the title alone without a document.
+    // "<document title> - <title>", the title marked while the document has changes to save, or the
+    // title alone without a document.
     virtual void OnUpdateFrameTitle();
 
     // The window is asked to close (its close box, or Exit): when the document agrees, the window goes;
