@@ -61,6 +61,27 @@ const char* const noDataFolder[LANGUAGE_COUNT] = {
     "Quimble cannot find its pictures. Looked in:\n%1",
     "Quimble findet seine Bilder nicht. Gesucht in:\n%1",
 };
+
+const struct {
+    ProgramText text;
+    const char* words[LANGUAGE_COUNT];
+} programTexts[] = {
+    {ProgramText::replaceFile,
+     {"%1 bestaat al.\nWil je het vervangen?", "%1 existe déjà.\nVoulez-vous le remplacer\u00a0?",
+      "%1 already exists.\nDo you want to replace it?",
+      "%1 ist bereits vorhanden.\nMöchten Sie es ersetzen?"}},
+    {ProgramText::fileNotWritten,
+     {"%1 kon niet worden opgeslagen.", "Impossible d'enregistrer %1.", "%1 could not be saved.",
+      "%1 konnte nicht gespeichert werden."}},
+    {ProgramText::restoreAutosave,
+     {"Quimble is onverwacht gestopt en heeft een afbeelding bewaard die nog niet was opgeslagen.\n"
+      "Wil je die herstellen?",
+      "Quimble s'est arrêté inopinément et a conservé une image qui n'avait pas été enregistrée.\n"
+      "Voulez-vous la restaurer\u00a0?",
+      "Quimble ended unexpectedly and kept a picture that had not been saved.\nDo you want to restore it?",
+      "Quimble wurde unerwartet beendet und hat ein Bild aufbewahrt, das noch nicht gespeichert war.\n"
+      "Möchten Sie es wiederherstellen?"}},
+};
 } // namespace
 
 DOCRESOURCE QuimbleDocResource(int language) {
@@ -97,4 +118,14 @@ const char* DialogCaption(UINT dialog, int language) {
 
 const char* NoDataFolderText(int language) {
     return noDataFolder[LanguageColumn(language)];
+}
+
+std::string ProgramTextOf(ProgramText text, int language, const std::string& detail) {
+    std::string said;
+    for (const auto& row : programTexts)
+        if (row.text == text)
+            said = row.words[LanguageColumn(language)];
+    if (std::size_t at = said.find("%1"); at != std::string::npos)
+        said.replace(at, 2, detail);
+    return said;
 }

@@ -6,6 +6,7 @@
 
 #include "platform/FrameworkTexts.h"
 #include "platform/SingleDocTemplate.h"
+#include <string>
 
 // File, New: clears the picture.
 constexpr UINT ID_NEW_PICTURE = 32772;
@@ -22,3 +23,12 @@ FRAMEWORKTEXTS QuimbleFrameworkTexts(int language);
 const char* DialogCaption(UINT dialog, int language);
 // The message when the data folder is nowhere; %1 stands for the places looked in.
 const char* NoDataFolderText(int language);
+
+// The program's own questions and messages beyond the editor's message table.
+enum class ProgramText {
+    replaceFile,     // before a file is replaced; %1 stands for its name
+    fileNotWritten,  // %1 stands for the file's path
+    restoreAutosave, // at start, for a picture an earlier run left unsaved
+};
+// The text in the language, its %1 replaced by detail.
+std::string ProgramTextOf(ProgramText text, int language, const std::string& detail = {});
