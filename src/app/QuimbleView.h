@@ -70,9 +70,9 @@ public:
     // The picture area, or none when the screen has not got it.
     CDIBMixer* GetPictureArea() const;
     // Load: once the document's changes are saved or given up, reads the layered picture file path
-    // (null: asks for one) into the layers. TRUE when it was read; then the document takes its path, else
-    // the user is told.
-    BOOL LoadPicture(const char* path = nullptr);
+    // (null: asks for one) into the layers. TRUE when it was read; then, with takePath, the document takes
+    // its path; else the user is told.
+    BOOL LoadPicture(const char* path = nullptr, BOOL takePath = TRUE);
     // The Save button: writes the picture under path (null: asks for a name) as a layered picture file
     // (".qmf"), which the document takes as its path, or exports it as a flat picture (".bmp" or ".png"),
     // which leaves the document as it was. TRUE when it was written, else the user is told and what the

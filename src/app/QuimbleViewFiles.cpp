@@ -23,26 +23,28 @@ CDIBMixer* CQuimbleView::GetPictureArea() const {
     return FindControlAs<CDIBMixer>(IDC_MIXER);
 }
 
-BOOL CQuimbleView::LoadPicture(const char* path) {
+BOOL CQuimbleView::LoadPicture(const char* path, BOOL takePath) {
     CQuimbleDoc* doc = GetDocument();
     if (doc && !doc->SaveModified())
         return FALSE;
-    if (path)
-        m_loadPath = path;
-    else if (!PromptForFileName(&m_loadPath, TRUE, nullptr, 0, loadFilter))
+    std::string chosen = path ? path : m_loadPath;
+    if (!path && !PromptForFileName(&chosen, TRUE, nullptr, 0, loadFilter))
         return FALSE;
-    if (m_loadPath.empty())
+    if (chosen.empty())
         return FALSE;
+    // A file that does not become the document's is not offered in the open dialog either.
+    if (takePath)
+        m_loadPath = chosen;
     CDIBMixer* mixer = GetPictureArea();
     if (!mixer)
         return FALSE;
     ShowWaitCursor();
-    const BOOL loaded = mixer->LoadFromLayeredFile(m_loadPath.c_str());
+    const BOOL loaded = mixer->LoadFromLayeredFile(chosen.c_str());
     ShowArrowCursor();
     if (!Report(loaded, MSG_READ_ERROR))
         return FALSE;
-    if (doc)
-        doc->PictureIsFile(m_loadPath);
+    if (doc && takePath)
+        doc->PictureIsFile(chosen);
     return TRUE;
 }
 

@@ -144,9 +144,11 @@ TEST(InfoDialog, SaveAsksBeforeReplacingEachFileItWritesAndSaysWhenItCannot) {
             continue;
         }
         EXPECT_EQ(asked, c.asked);
-        for (const std::string& name : c.there)
-            if (std::find(c.replaced.begin(), c.replaced.end(), name) == c.replaced.end())
+        for (const std::string& name : c.there) {
+            if (std::find(c.replaced.begin(), c.replaced.end(), name) == c.replaced.end()) {
                 EXPECT_EQ(dir.Read(name), "old") << name << " stays";
+            }
+        }
         for (const std::string& name : c.replaced)
             EXPECT_NE(dir.Read(name), "old") << name << " is written";
     }
