@@ -21,12 +21,13 @@ public:
     // The view's Load command.
     void OnFileOpen();
 
-private:
-    // Answers a command line that shows no window; returns the exit status.
-    int RunWithoutWindow(const CQuimbleCommandLineInfo& cmdInfo);
     // Offers each autosave that an earlier run left behind (it crashed) until one is restored; those
     // discarded are removed.
     void OfferLeftAutosaves();
+
+private:
+    // Answers a command line that shows no window; returns the exit status.
+    int RunWithoutWindow(const CQuimbleCommandLineInfo& cmdInfo);
     // True when the data folder is there. Else it names the places it looked in, on standard error and in
     // a message box in the program's language, and posts the quit message with a failure code.
     bool CheckDataFolder();

@@ -26,7 +26,7 @@ public:
     // Brings back the picture of the autosave at path that an earlier run left: untitled, changed, and
     // kept in this run's own autosave at once. False, after telling the user, when it cannot be read.
     bool RestoreAutosave(const std::string& path);
-    const CAutosave& GetAutosave() const { return m_autosave; }
+    CAutosave& GetAutosave() { return m_autosave; }
 
 private:
     CAutosave m_autosave;
