@@ -74,12 +74,12 @@ const struct {
      {"%1 kon niet worden opgeslagen.", "Impossible d'enregistrer %1.", "%1 could not be saved.",
       "%1 konnte nicht gespeichert werden."}},
     {ProgramText::restoreAutosave,
-     {"Quimble is onverwacht gestopt en heeft een afbeelding bewaard die nog niet was opgeslagen.\n"
-      "Wil je die herstellen?",
-      "Quimble s'est arrêté inopinément et a conservé une image qui n'avait pas été enregistrée.\n"
+     {"Quimble is onverwacht gestopt en heeft een niet-opgeslagen afbeelding bewaard.\nWil je die "
+      "herstellen?",
+      "Quimble s'est arrêté inopinément et a conservé une image non enregistrée.\n"
       "Voulez-vous la restaurer\u00a0?",
-      "Quimble ended unexpectedly and kept a picture that had not been saved.\nDo you want to restore it?",
-      "Quimble wurde unerwartet beendet und hat ein Bild aufbewahrt, das noch nicht gespeichert war.\n"
+      "Quimble ended unexpectedly and kept an unsaved picture.\nDo you want to restore it?",
+      "Quimble wurde unerwartet beendet und hat ein nicht gespeichertes Bild aufbewahrt.\n"
       "Möchten Sie es wiederherstellen?"}},
 };
 } // namespace
