@@ -4,11 +4,38 @@
 #include "app/PromptForFileName.h"
 #include "app/QuimbleResource.h"
 #include "imaging/DIB.h"
+#include "platform/FileDialog.h"
 #include "platform/FrameWnd.h"
+#include "platform/FullPath.h"
+#include "platform/Modal.h"
 #include "platform/WinApp.h"
+
+#include <filesystem>
 
 namespace {
 const char saveFilter[] = "Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
+// The name typed is never written itself, so the dialog does not ask about it: the names written are
+// asked about one by one instead.
+constexpr DWORD saveFlags = DEFAULT_FILE_DIALOG_FLAGS & ~OFN_OVERWRITEPROMPT;
+
+// Whether path may be written: yes where there is no file yet, else when the user says so.
+bool MayReplace(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error)
+        return true;
+    const PathParts parts = SplitPath(path);
+    const std::string question =
+        ProgramTextOf(ProgramText::replaceFile, GetLanguage(), parts.name + parts.extension);
+    return AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+// Writes image to path, or tells the user that it could not.
+bool Written(CDIB& image, const std::string& path) {
+    if (image.Save(path, CDIB::callerReportsFailure))
+        return true;
+    AfxMessageBox(ProgramTextOf(ProgramText::fileNotWritten, GetLanguage(), path).c_str(), MB_ICONERROR);
+    return false;
+}
 
 DialogTemplate InfoTemplate() {
     DialogTemplate t;
@@ -50,14 +77,16 @@ void CInfoDialog::OnCancel() {
     if (!m_image)
         return;
     std::string path;
-    if (!PromptForFileName(&path, FALSE, nullptr, 0, saveFilter))
+    if (!PromptForFileName(&path, FALSE, nullptr, saveFlags, saveFilter))
         return;
     std::string imageName, alphaName;
     if (!CDIB::MakeCompanionNames(path, CDIB::companionEnsurePrefix, &imageName, &alphaName))
         return;
-    // A failed write has been reported; a companion without its image would be of no use.
-    if (!m_image->Save(imageName))
+    // The two belong together: either is written only when both may be.
+    CDIB* alpha = m_image->GetAlpha();
+    if (!MayReplace(imageName) || (alpha && !MayReplace(alphaName)))
         return;
-    if (CDIB* alpha = m_image->GetAlpha())
-        alpha->Save(alphaName);
+    // A companion without its image would be of no use.
+    if (Written(*m_image, imageName) && alpha)
+        Written(*alpha, alphaName);
 }

@@ -19,7 +19,8 @@ public:
     int Run(const std::string& text, CDIB* image);
 
     BOOL OnInitDialog() override;
-    // Save (also Esc): asks for a name and writes the image as i<name> and its alpha as a<name>.
+    // Save (also Esc): asks for a name and writes the image as i<name> and its alpha as a<name>, after
+    // asking before either replaces a file; a file that cannot be written is named to the user.
     void OnCancel() override;
 
 private:

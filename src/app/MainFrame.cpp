@@ -55,7 +55,8 @@ void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* info) {
 
 BOOL CMainFrame::OnCmdMsg(UINT id) {
     // The commands on the picture are the view's.
-    if (id != ID_NEW_PICTURE && id != ID_ADD_PICTURES && id != ID_EDIT_UNDO && id != ID_EDIT_REDO)
+    if (id != ID_NEW_PICTURE && id != ID_FILE_EXPORT && id != ID_ADD_PICTURES && id != ID_EDIT_UNDO &&
+        id != ID_EDIT_REDO)
         return CFrameWnd::OnCmdMsg(id);
     if (CQuimbleView* view = GetQuimbleView())
         view->OnControlEvent(int(id), 0);

@@ -15,7 +15,7 @@ public:
     void OnSysColorChange() override;
     void OnActivate(UINT state, CWnd* other, BOOL minimized) override;
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
-    // File, New: the view clears the picture.
+    // File, New and File, Export go to the view's dispatcher.
     BOOL OnCmdMsg(UINT id) override;
 
 private:

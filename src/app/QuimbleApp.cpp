@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/ControlIds.h"
+#include "app/LeftAutosave.h"
 #include "app/LocaleLanguage.h"
 #include "app/MainFrame.h"
 #include "app/QuimbleCommandLineInfo.h"
@@ -45,7 +46,26 @@ BOOL CQuimbleApp::InitInstance() {
     if (!cmdInfo.m_strFileName.empty() && m_pMainWnd)
         if (auto* view = dynamic_cast<CQuimbleView*>(m_pMainWnd->GetActiveView()))
             view->LoadPicture(cmdInfo.m_strFileName.c_str());
+    OfferLeftAutosaves();
     return TRUE;
+}
+
+void CQuimbleApp::OfferLeftAutosaves() {
+    auto* doc = dynamic_cast<CQuimbleDoc*>(m_pMainWnd ? m_pMainWnd->GetActiveDocument() : nullptr);
+    if (!doc)
+        return;
+    const std::string question = ProgramTextOf(ProgramText::restoreAutosave, GetLanguage());
+    for (const auto& left : CLeftAutosave::Find(CAutosave::Folder())) {
+        if (AfxMessageBox(question.c_str(), MB_RESTOREDISCARD | MB_ICONQUESTION) == IDYES &&
+            doc->RestoreAutosave(left->GetPath())) {
+            // The picture is safe in this run's autosave, or else the file left stays for the next start.
+            if (doc->GetAutosave().IsWritten())
+                left->Remove();
+            return;
+        }
+        // Discarded, or of no use as it cannot be read.
+        left->Remove();
+    }
 }
 
 bool CQuimbleApp::ShowsWindows() const {

@@ -1,8 +1,9 @@
 #pragma once
 // The application object: starts the editor in the language the command line names, else the desktop's
 // (or ends at once when the program's pictures are nowhere), loads the layered picture the command line
-// names, and handles About and Open. A command line that asks for help, the version, a render or a
-// thumbnail, or that is not understood, is answered without any window instead.
+// names, offers to restore a picture that a crash left unsaved, and handles About and Open. A command line
+// that asks for help, the version, a render or a thumbnail, or that is not understood, is answered without
+// any window instead.
 
 #include "platform/WinApp.h"
 
@@ -19,6 +20,10 @@ public:
     void OnAppAbout();
     // The view's Load command.
     void OnFileOpen();
+
+    // Offers each autosave that an earlier run left behind (it crashed) until one is restored; those
+    // discarded are removed.
+    void OfferLeftAutosaves();
 
 private:
     // Answers a command line that shows no window; returns the exit status.

@@ -1,12 +1,48 @@
 #include "app/QuimbleDoc.h"
 
 #include "app/QuimbleView.h"
+#include "composition/DIBMixer.h"
+
+CQuimbleDoc::CQuimbleDoc()
+    : m_autosave([this](const char* path) {
+          auto* view = dynamic_cast<CQuimbleView*>(GetFirstView());
+          CDIBMixer* mixer = view ? view->GetPictureArea() : nullptr;
+          return mixer && mixer->SaveToLayeredFile(path);
+      }) {}
+
+BOOL CQuimbleDoc::OnNewDocument() {
+    if (auto* view = dynamic_cast<CQuimbleView*>(GetFirstView()))
+        view->ClearPicture();
+    m_autosave.Discard();
+    return CDocument::OnNewDocument();
+}
 
 BOOL CQuimbleDoc::OnSaveDocument(const char* path) {
     auto* view = dynamic_cast<CQuimbleView*>(GetFirstView());
-    if (!view)
+    if (!view || !view->SaveLayeredPicture(path))
         return FALSE;
-    BOOL saved = view->SavePicture(path);
+    m_autosave.Discard();
+    return TRUE;
+}
+
+void CQuimbleDoc::OnPictureChanged() {
     SetModifiedFlag(TRUE);
-    return saved;
+    m_autosave.Schedule();
+}
+
+void CQuimbleDoc::PictureIsFile(const std::string& path) {
+    SetPathName(path, TRUE);
+    SetModifiedFlag(FALSE);
+    m_autosave.Discard();
+}
+
+bool CQuimbleDoc::RestoreAutosave(const std::string& path) {
+    auto* view = dynamic_cast<CQuimbleView*>(GetFirstView());
+    if (!view || !view->LoadPicture(path.c_str(), FALSE))
+        return false;
+    // The picture was never saved under a name of its own, and nowhere but in the autosave.
+    CDocument::OnNewDocument();
+    SetModifiedFlag(TRUE);
+    m_autosave.WriteNow();
+    return true;
 }

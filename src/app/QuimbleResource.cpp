@@ -17,8 +17,11 @@ const struct {
     {ID_NEW_PICTURE, {"&Nieuw...\tCtrl+N", "&Nouveau...\tCtrl+N", "&New...\tCtrl+N", "&Neu...\tStrg+N"}},
     {ID_FILE_OPEN, {"&Openen...\tCtrl+O", "&Ouvrir...\tCtrl+O", "&Open...\tCtrl+O", "Ö&ffnen...\tStrg+O"}},
     {ID_FILE_SAVE, {"Op&slaan\tCtrl+S", "&Enregistrer\tCtrl+S", "&Save\tCtrl+S", "&Speichern\tStrg+S"}},
+    {ID_FILE_SAVE_AS, {"Opslaan a&ls...", "Enregistrer &sous...", "Save &As...", "Speichern &unter..."}},
+    {ID_FILE_EXPORT,
+     {"&Exporteren...\tCtrl+E", "E&xporter...\tCtrl+E", "&Export...\tCtrl+E", "E&xportieren...\tStrg+E"}},
     {ID_ADD_PICTURES,
-     {"Afbeeldingen &toevoegen...", "A&jouter des images...", "&Add Pictures...", "Bilder &hinzufügen..."}},
+     {"Afbeeldingen &toevoegen...", "A&jouter des images...", "A&dd Pictures...", "Bilder &hinzufügen..."}},
     {SEPARATOR, {}},
     {ID_FILE_PRINT,
      {"Af&drukken...\tCtrl+P", "&Imprimer...\tCtrl+P", "&Print...\tCtrl+P", "&Drucken...\tStrg+P"}},
@@ -39,11 +42,14 @@ const struct {
 };
 
 const FRAMEWORKTEXTS frameworkTexts[LANGUAGE_COUNT] = {
-    {"nl", "Wijzigingen in %1 opslaan?", "Naamloos", "Openen", "Opslaan als", "Alle bestanden (*.*)"},
+    {"nl", "Wijzigingen in %1 opslaan?", "Naamloos", "Openen", "Opslaan als", "Alle bestanden (*.*)",
+     "Niet opslaan", "Herstellen", "Weggooien"},
     {"fr", "Enregistrer les modifications de %1\u00a0?", "Sans titre", "Ouvrir", "Enregistrer sous",
-     "Tous les fichiers (*.*)"},
-    {"en", "Save changes to %1?", "Untitled", "Open", "Save As", "All Files (*.*)"},
-    {"de", "Änderungen in %1 speichern?", "Unbenannt", "Öffnen", "Speichern unter", "Alle Dateien (*.*)"},
+     "Tous les fichiers (*.*)", "Ne pas enregistrer", "Restaurer", "Supprimer"},
+    {"en", "Save changes to %1?", "Untitled", "Open", "Save As", "All Files (*.*)", "Don't Save", "Restore",
+     "Discard"},
+    {"de", "Änderungen in %1 speichern?", "Unbenannt", "Öffnen", "Speichern unter", "Alle Dateien (*.*)",
+     "Nicht speichern", "Wiederherstellen", "Verwerfen"},
 };
 
 const struct {
@@ -63,6 +69,26 @@ const char* const noDataFolder[LANGUAGE_COUNT] = {
 };
 
 const char* const picturesFilterName[LANGUAGE_COUNT] = {"Afbeeldingen", "Images", "Pictures", "Bilder"};
+const struct {
+    ProgramText text;
+    const char* words[LANGUAGE_COUNT];
+} programTexts[] = {
+    {ProgramText::replaceFile,
+     {"%1 bestaat al.\nWil je het vervangen?", "%1 existe déjà.\nVoulez-vous le remplacer\u00a0?",
+      "%1 already exists.\nDo you want to replace it?",
+      "%1 ist bereits vorhanden.\nMöchten Sie es ersetzen?"}},
+    {ProgramText::fileNotWritten,
+     {"%1 kon niet worden opgeslagen.", "Impossible d'enregistrer %1.", "%1 could not be saved.",
+      "%1 konnte nicht gespeichert werden."}},
+    {ProgramText::restoreAutosave,
+     {"Quimble is onverwacht gestopt en heeft een niet-opgeslagen afbeelding bewaard.\nWil je die "
+      "herstellen?",
+      "Quimble s'est arrêté inopinément et a conservé une image non enregistrée.\n"
+      "Voulez-vous la restaurer\u00a0?",
+      "Quimble ended unexpectedly and kept an unsaved picture.\nDo you want to restore it?",
+      "Quimble wurde unerwartet beendet und hat ein nicht gespeichertes Bild aufbewahrt.\n"
+      "Möchten Sie es wiederherstellen?"}},
+};
 } // namespace
 
 DOCRESOURCE QuimbleDocResource(int language) {
@@ -78,10 +104,10 @@ DOCRESOURCE QuimbleDocResource(int language) {
         else
             r.menu.AddItem(row.text[column], row.command);
     }
-    r.accelerators = {{FCONTROL, 'N', ID_NEW_PICTURE}, {FCONTROL, 'O', ID_FILE_OPEN},
-                      {FCONTROL, 'S', ID_FILE_SAVE},   {FCONTROL, 'P', ID_FILE_PRINT},
-                      {FCONTROL, 'Z', ID_EDIT_UNDO},   {FCONTROL | FSHIFT, 'Z', ID_EDIT_REDO},
-                      {FCONTROL, 'Y', ID_EDIT_REDO}};
+    r.accelerators = {{FCONTROL, 'N', ID_NEW_PICTURE},        {FCONTROL, 'O', ID_FILE_OPEN},
+                      {FCONTROL, 'S', ID_FILE_SAVE},          {FCONTROL, 'E', ID_FILE_EXPORT},
+                      {FCONTROL, 'P', ID_FILE_PRINT},         {FCONTROL, 'Z', ID_EDIT_UNDO},
+                      {FCONTROL | FSHIFT, 'Z', ID_EDIT_REDO}, {FCONTROL, 'Y', ID_EDIT_REDO}};
     return r;
 }
 
@@ -102,4 +128,14 @@ const char* NoDataFolderText(int language) {
 
 const char* PicturesFilterName(int language) {
     return picturesFilterName[LanguageColumn(language)];
+}
+
+std::string ProgramTextOf(ProgramText text, int language, const std::string& detail) {
+    std::string said;
+    for (const auto& row : programTexts)
+        if (row.text == text)
+            said = row.words[LanguageColumn(language)];
+    if (std::size_t at = said.find("%1"); at != std::string::npos)
+        said.replace(at, 2, detail);
+    return said;
 }

@@ -6,11 +6,14 @@
 
 #include "platform/FrameworkTexts.h"
 #include "platform/SingleDocTemplate.h"
+#include <string>
 
 // File, New: clears the picture.
 constexpr UINT ID_NEW_PICTURE = 32772;
+// File, Export: writes the picture as a flat PNG or BMP file.
+constexpr UINT ID_FILE_EXPORT = 32773;
 // File, Add Pictures: copies pictures into the user's folder of the content the thumb strip shows.
-constexpr UINT ID_ADD_PICTURES = 32773;
+constexpr UINT ID_ADD_PICTURES = 32777;
 // Edit, Undo and Redo: a step back and forth through the changes of the picture.
 constexpr UINT ID_EDIT_UNDO = 32775;
 constexpr UINT ID_EDIT_REDO = 32776;
@@ -27,3 +30,12 @@ const char* DialogCaption(UINT dialog, int language);
 const char* NoDataFolderText(int language);
 // The name of the pictures' filter in the Add Pictures dialog.
 const char* PicturesFilterName(int language);
+
+// The program's own questions and messages beyond the editor's message table.
+enum class ProgramText {
+    replaceFile,     // before a file is replaced; %1 stands for its name
+    fileNotWritten,  // %1 stands for the file's path
+    restoreAutosave, // at start, for a picture an earlier run left unsaved
+};
+// The text in the language, its %1 replaced by detail.
+std::string ProgramTextOf(ProgramText text, int language, const std::string& detail = {});

@@ -69,6 +69,9 @@ bool CQuimbleView::OnControlEvent(int id, WPARAM data) {
     case ID_ADD_PICTURES:
         AddPictures();
         return true;
+    case ID_FILE_EXPORT:
+        ExportPicture(nullptr);
+        return true;
     case IDC_QUIT:
         Quit();
         return true;
@@ -181,6 +184,7 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
         mixer->SetButtons(Button(*this, IDC_MOVE), Button(*this, IDC_TEXT),
                           Button(*this, IDC_INTERACTIVE_UPDATE), Button(*this, IDC_HELP));
         mixer->SetHelpPrefix(HelpPrefix(GetLanguage()));
+        mixer->SetChangeListener(GetDocument());
         return true;
     }
     case ScreenKind::HoldCell: {

@@ -40,6 +40,12 @@ public:
 private:
     // The commands that compose the picture (QuimbleViewCommands.cpp). Each looks up the controls it
     // needs and does nothing when one is missing.
+public:
+    // Empties every layer.
+    void ClearPicture();
+
+private:
+    // New and Quit go on only once the document's changes are saved or given up.
     void NewPicture();
     void Quit();
     void ShowContentFolder(int id);
@@ -98,13 +104,21 @@ private:
 public:
     // The picture area, or none when the screen has not got it.
     CDIBMixer* GetPictureArea() const;
-    // Load: reads the layered picture file path (null: asks for one) into the layers. TRUE when it was
-    // read; then the document takes its path, else the user is told.
-    BOOL LoadPicture(const char* path = nullptr);
-    // Save: writes the picture under path (null: asks for a name) as a layered picture file (".qmf") or a
-    // flat picture (".bmp" or ".png"). TRUE when it was written; then the document takes the path, else
-    // the user is told and what the path held stays as it was.
+    // Load: once the document's changes are saved or given up, reads the layered picture file path
+    // (null: asks for one) into the layers. TRUE when it was read; then, with takePath, the document takes
+    // its path; else the user is told.
+    BOOL LoadPicture(const char* path = nullptr, BOOL takePath = TRUE);
+    // The Save button: writes the picture under path (null: asks for a name) as a layered picture file
+    // (".qmf"), which the document takes as its path, or exports it as a flat picture (".bmp" or ".png"),
+    // which leaves the document as it was. TRUE when it was written, else the user is told and what the
+    // path held stays as it was.
     BOOL SavePicture(const char* path);
+    // Writes the picture under path as a layered picture file; only a name ending in ".qmf" takes one.
+    // TRUE when it was written, else the user is told. The document is left to the caller.
+    BOOL SaveLayeredPicture(const char* path);
+    // Export: writes the picture under path (null: asks for a name) as a flat picture (".png" or ".bmp"),
+    // leaving the document as it was. TRUE when it was written, else the user is told.
+    BOOL ExportPicture(const char* path);
     // The printed page: the picture across the printable width, or, for a picture relatively taller than
     // the printable area, across its height, in the picture's proportions.
     void PrintPicture(CDC* dc);
@@ -113,10 +127,11 @@ public:
     static RECT PrintDestination(int width, int height, int pageWidth, int pageHeight, int dpiX, int dpiY);
 
 private:
-    // Ends a load or save: the document takes the path when done, else the message of failureKey shows.
-    BOOL FinishFileCommand(BOOL done, const std::string& path, int failureKey);
+    // done, after the message of failureKey when it is FALSE.
+    BOOL Report(BOOL done, int failureKey);
 
-    // The names last chosen in the open and save dialogs, offered there again.
+    // The names last chosen in the open, save and export dialogs, offered there again.
     std::string m_loadPath;
     std::string m_savePath;
+    std::string m_exportPath;
 };

@@ -3,6 +3,7 @@
 
 #include "app/ControlIds.h"
 #include "app/InfoDialog.h"
+#include "app/QuimbleDoc.h"
 #include "app/QuimbleView.h"
 #include "app/ScreenLayout.h"
 #include "composition/DIBMixer.h"
@@ -38,7 +39,7 @@ std::string DescribeLayer(const CDIB& image, const CDIBSlot& slot) {
 }
 } // namespace
 
-void CQuimbleView::NewPicture() {
+void CQuimbleView::ClearPicture() {
     auto* strip = FindControlAs<CLayerStrip>(IDC_LAYER_STRIP);
     if (!strip)
         return;
@@ -46,9 +47,19 @@ void CQuimbleView::NewPicture() {
     strip->Refresh(0, TRUE);
 }
 
+void CQuimbleView::NewPicture() {
+    CQuimbleDoc* doc = GetDocument();
+    if (!doc)
+        ClearPicture();
+    else if (doc->SaveModified())
+        doc->OnNewDocument();
+}
+
 void CQuimbleView::Quit() {
-    // The quit message ends the loop without the main window's close handling, so nothing asks to save.
-    if (Ask(*this, MSG_QUIT))
+    // As the window's close box: the document asks about its changes, then the program ends.
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd)
+        app->OnAppExit();
+    else
         PostQuitMessage(0);
 }
 

@@ -1,13 +1,13 @@
-// The editor's file and print commands: Load and Save of the picture, and the printed page.
+// The editor's file and print commands: Load, Save and Export of the picture, and the printed page.
 
 #include "app/QuimbleView.h"
 
 #include "app/ControlIds.h"
 #include "app/PromptForFileName.h"
+#include "app/QuimbleDoc.h"
 #include "composition/DIBMixer.h"
 #include "platform/Cursor.h"
 #include "platform/DC.h"
-#include "platform/Document.h"
 #include "platform/FullPath.h"
 #include "platform/Modal.h"
 #include "platform/PrintInfo.h"
@@ -16,26 +16,36 @@ namespace {
 const char loadFilter[] = "Quimble file (*.qmf)|*.qmf|All Files (*.*)|*.*||";
 const char saveFilter[] =
     "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|PNG file (*.png)|*.png|All Files (*.*)|*.*||";
+const char exportFilter[] = "PNG file (*.png)|*.png|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
 } // namespace
 
 CDIBMixer* CQuimbleView::GetPictureArea() const {
     return FindControlAs<CDIBMixer>(IDC_MIXER);
 }
 
-BOOL CQuimbleView::LoadPicture(const char* path) {
-    if (path)
-        m_loadPath = path;
-    else if (!PromptForFileName(&m_loadPath, TRUE, nullptr, 0, loadFilter))
+BOOL CQuimbleView::LoadPicture(const char* path, BOOL takePath) {
+    CQuimbleDoc* doc = GetDocument();
+    if (doc && !doc->SaveModified())
         return FALSE;
-    if (m_loadPath.empty())
+    std::string chosen = path ? path : m_loadPath;
+    if (!path && !PromptForFileName(&chosen, TRUE, nullptr, 0, loadFilter))
         return FALSE;
+    if (chosen.empty())
+        return FALSE;
+    // A file that does not become the document's is not offered in the open dialog either.
+    if (takePath)
+        m_loadPath = chosen;
     CDIBMixer* mixer = GetPictureArea();
     if (!mixer)
         return FALSE;
     ShowWaitCursor();
-    const BOOL loaded = mixer->LoadFromLayeredFile(m_loadPath.c_str());
+    const BOOL loaded = mixer->LoadFromLayeredFile(chosen.c_str());
     ShowArrowCursor();
-    return FinishFileCommand(loaded, m_loadPath, MSG_READ_ERROR);
+    if (!Report(loaded, MSG_READ_ERROR))
+        return FALSE;
+    if (doc && takePath)
+        doc->PictureIsFile(chosen);
+    return TRUE;
 }
 
 BOOL CQuimbleView::SavePicture(const char* path) {
@@ -45,32 +55,53 @@ BOOL CQuimbleView::SavePicture(const char* path) {
         return FALSE;
     if (m_savePath.empty())
         return FALSE;
-    CDIBMixer* mixer = GetPictureArea();
-    if (!mixer)
-        return FALSE;
-    // No extension is added to a typed name, and none but these three, exactly so, says what to write.
-    ShowWaitCursor();
-    BOOL saved = FALSE;
     CDIB::FileFormat format = CDIB::bmpFile;
-    if (CDIBMixer::FlatFormatOf(m_savePath, &format)) {
-        const RECT target = mixer->GetLargestSlotTarget();
-        saved = mixer->ExportBitmap(m_savePath.c_str(), &target, format);
-    } else if (SplitPath(m_savePath).extension == ".qmf") {
-        saved = mixer->SaveToLayeredFile(m_savePath.c_str());
-    }
-    ShowArrowCursor();
-    return FinishFileCommand(saved, m_savePath, MSG_SAVE_ERROR);
+    if (CDIBMixer::FlatFormatOf(m_savePath, &format))
+        return ExportPicture(m_savePath.c_str());
+    if (!SaveLayeredPicture(m_savePath.c_str()))
+        return FALSE;
+    if (CQuimbleDoc* doc = GetDocument())
+        doc->PictureIsFile(m_savePath);
+    return TRUE;
 }
 
-BOOL CQuimbleView::FinishFileCommand(BOOL done, const std::string& path, int failureKey) {
-    if (!done) {
-        ShowMessage(GetMessageTable().FindMessage(failureKey), MB_OK);
+BOOL CQuimbleView::SaveLayeredPicture(const char* path) {
+    CDIBMixer* mixer = GetPictureArea();
+    if (!path || !mixer)
         return FALSE;
+    // No extension is added to a typed name, and only this one, exactly so, says to write layers.
+    BOOL saved = FALSE;
+    if (SplitPath(path).extension == ".qmf") {
+        ShowWaitCursor();
+        saved = mixer->SaveToLayeredFile(path);
+        ShowArrowCursor();
     }
-    // The window title and the recent files follow the document's path.
-    if (CDocument* doc = CView::GetDocument())
-        doc->SetPathName(path, TRUE);
-    return TRUE;
+    return Report(saved, MSG_SAVE_ERROR);
+}
+
+BOOL CQuimbleView::ExportPicture(const char* path) {
+    if (path)
+        m_exportPath = path;
+    else if (!PromptForFileName(&m_exportPath, FALSE, nullptr, 0, exportFilter))
+        return FALSE;
+    CDIBMixer* mixer = GetPictureArea();
+    if (m_exportPath.empty() || !mixer)
+        return FALSE;
+    BOOL saved = FALSE;
+    CDIB::FileFormat format = CDIB::bmpFile;
+    if (CDIBMixer::FlatFormatOf(m_exportPath, &format)) {
+        ShowWaitCursor();
+        const RECT target = mixer->GetLargestSlotTarget();
+        saved = mixer->ExportBitmap(m_exportPath.c_str(), &target, format);
+        ShowArrowCursor();
+    }
+    return Report(saved, MSG_SAVE_ERROR);
+}
+
+BOOL CQuimbleView::Report(BOOL done, int failureKey) {
+    if (!done)
+        ShowMessage(GetMessageTable().FindMessage(failureKey), MB_OK);
+    return done;
 }
 
 BOOL CQuimbleView::OnPreparePrinting(CPrintInfo* info) {

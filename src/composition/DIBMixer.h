@@ -9,6 +9,7 @@
 #include "composition/BlendTable.h"
 #include "composition/CanvasComposer.h"
 #include "composition/DIBSlot.h"
+#include "composition/PictureChangeListener.h"
 #include "composition/PictureObserver.h"
 #include "composition/PictureState.h"
 #include "controls/LayerCompositor.h"
@@ -60,8 +61,10 @@ public:
     void Recompose(BOOL blend) override;
     // Brings the slots in line with the layer strip: one per layer with content, in the strip's order,
     // new content at 0, 0, content gone without its slot. Grows rect (design units) by every area whose
-    // look may have changed. 0 without a strip.
+    // look may have changed, and tells the change listener when there was any. 0 without a strip.
     BOOL UpdateFromLayerStrip(RECT* rect);
+    // Who hears of every change of the picture from now on (none: nobody); not owned.
+    void SetChangeListener(CPictureChangeListener* listener) { m_changeListener = listener; }
 
     // The picture as a value, and the picture made that value again (composed, painted, unheard by the
     // observer).
@@ -187,6 +190,7 @@ private:
     CButtonControl* m_textButton = nullptr;
     CButtonControl* m_interactiveUpdateButton = nullptr;
     CButtonControl* m_helpButton = nullptr;
+    CPictureChangeListener* m_changeListener = nullptr;
     CBlendTable m_blendTable;
     CCanvasComposer m_composer;
     bool m_interactiveUpdate = false;

@@ -110,13 +110,19 @@ BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
     RECT ignored{};
     if (!rect)
         rect = &ignored;
+    // Every area united below shows something else now: that is a change of the picture.
+    bool changed = false;
+    const auto unite = [rect, &changed](const CDIBSlot& slot) {
+        Unite(rect, slot);
+        changed = true;
+    };
     std::vector<std::unique_ptr<CDIBSlot>> kept;
     for (int i = 0; i < m_layerStrip->GetCount(); ++i) {
         CLayerControl* layer = m_layerStrip->GetLayer(i);
         if (!layer)
             continue;
         if (layer->IsChanged()) {
-            m_layerStrip->UniteLayerArea(rect, layer);
+            changed |= m_layerStrip->UniteLayerArea(rect, layer);
             layer->ClearChanged();
         }
         if (layer->GetContentKey() == 0)
@@ -127,16 +133,17 @@ BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
             if (!slot)
                 continue;
             FitInto(*slot, m_designRect.Width(), m_designRect.Height());
-            Unite(rect, *slot);
+            unite(*slot);
         }
         const std::int32_t shown = layer->IsShown() ? 1 : 0;
         if (slot->m_visible != shown) {
-            Unite(rect, *slot);
+            unite(*slot);
             slot->m_visible = shown;
         }
         if (slot->m_changed) {
             RECT area = slot->m_changedArea;
             NormalizeRect(area);
+            changed = true;
             if (IsRectEmpty(area)) {
                 Unite(rect, *slot);
             } else {
@@ -160,12 +167,14 @@ BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
     for (const auto& slot : m_slots) {
         if (!slot)
             continue;
-        Unite(rect, *slot);
+        unite(*slot);
         if (slot.get() == m_selectedSlot)
             ForgetSelectedSlot();
     }
     // The slots were all taken out or dropped, so the kept ones become the slots as they are, in order.
     m_slots = std::move(kept);
+    if (changed && m_changeListener)
+        m_changeListener->OnPictureChanged();
     return TRUE;
 }
 

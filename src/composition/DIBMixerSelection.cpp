@@ -157,6 +157,9 @@ void CDIBMixer::OnMouseOver(UINT keyFlags, int, int) {
         return;
     POINT delta{};
     GetMoveDelta(&delta);
+    // A step that moves nothing changes nothing, so a click on the frame leaves the picture unchanged.
+    if (delta.x == 0 && delta.y == 0)
+        return;
     CDIBSlot& slot = *m_selectedSlot;
     const RECT before = AreaOf(slot);
     const HandleStep& step =
@@ -187,7 +190,7 @@ void CDIBMixer::OnMouseOver(UINT keyFlags, int, int) {
 }
 
 void CDIBMixer::OnLeftButtonUp(UINT, int, int) {
-    if (!m_interactiveUpdate && m_selectedSlot)
+    if (!m_interactiveUpdate && m_selectedSlot && !IsRectEmpty(m_selectedSlot->m_changedArea))
         m_selectedSlot->m_changed = 1;
     m_hotHandle = -1;
     Recompose(TRUE);

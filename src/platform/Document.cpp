@@ -30,9 +30,17 @@ void CDocument::SetTitle(const std::string& title) {
     UpdateFrameTitles();
 }
 
+void CDocument::SetModifiedFlag(BOOL modified) {
+    if (m_bModified == modified)
+        return;
+    m_bModified = modified;
+    UpdateFrameTitles();
+}
+
 BOOL CDocument::OnNewDocument() {
     m_strPathName.clear();
-    SetModifiedFlag(FALSE);
+    m_bModified = FALSE;
+    SetDefaultTitle();
     return TRUE;
 }
 
@@ -65,8 +73,10 @@ BOOL CDocument::DoSave(const char* path, BOOL replace) {
     }
     if (!OnSaveDocument(newName.c_str()))
         return FALSE;
-    if (replace)
+    if (replace) {
         SetPathName(newName);
+        SetModifiedFlag(FALSE);
+    }
     return TRUE;
 }
 
@@ -76,7 +86,7 @@ BOOL CDocument::SaveModified() {
     std::string prompt = AfxGetFrameworkTexts().saveChanges;
     if (std::size_t at = prompt.find("%1"); at != std::string::npos)
         prompt.replace(at, 2, m_strTitle);
-    switch (AfxMessageBox(prompt.c_str(), MB_YESNOCANCEL)) {
+    switch (AfxMessageBox(prompt.c_str(), MB_SAVEDISCARDCANCEL | MB_ICONQUESTION)) {
     case IDYES:
         return DoFileSave();
     case IDNO:
@@ -105,8 +115,14 @@ void CDocument::UpdateFrameTitles() {
 }
 
 BOOL CDocument::OnCmdMsg(UINT id) {
-    if (id != ID_FILE_SAVE)
+    switch (id) {
+    case ID_FILE_SAVE:
+        DoFileSave();
+        return TRUE;
+    case ID_FILE_SAVE_AS:
+        DoSave(nullptr);
+        return TRUE;
+    default:
         return FALSE;
-    DoFileSave();
-    return TRUE;
+    }
 }

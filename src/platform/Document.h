@@ -1,7 +1,7 @@
 #pragma once
 // A document: what the user saves and names. It keeps its path and title (the file name, or the
 // template's default name before it has one), its views, and whether it has changes to save. The
-// framework's Save and the question before closing go through here.
+// framework's Save, Save As and the question before closing go through here.
 
 #include "platform/CmdTarget.h"
 #include <string>
@@ -25,9 +25,10 @@ public:
     void SetDefaultTitle();
 
     BOOL IsModified() const { return m_bModified; }
-    void SetModifiedFlag(BOOL modified = TRUE) { m_bModified = modified; }
+    // The frames' title bars show whether there are changes to save.
+    void SetModifiedFlag(BOOL modified = TRUE);
 
-    // A fresh document: no path, nothing to save.
+    // A fresh document: no path, the default title, nothing to save.
     virtual BOOL OnNewDocument();
     // Writes the document to path; TRUE only when it was written.
     virtual BOOL OnSaveDocument(const char* path) = 0;
@@ -35,10 +36,12 @@ public:
     // Save: to the document's path, or, when it has none or no file can be written there (the file or
     // its folder is read-only), under a name asked with the Save As dialog.
     BOOL DoFileSave();
-    // Saves under path (null: ask for a name) and, when replace is set and it worked, takes that path.
+    // Saves under path (null: ask for a name) and, when replace is set and it worked, takes that path
+    // and has nothing left to save.
     virtual BOOL DoSave(const char* path, BOOL replace = TRUE);
-    // Before closing: TRUE to go on. With changes it asks whether to save them ("Save changes to
-    // <title>?" in English): Yes saves (and goes on only when that worked), No goes on, Cancel stops.
+    // Before anything that would lose the changes: TRUE to go on. With changes it asks whether to save
+    // them ("Save changes to <title>?" in English): Save saves (and goes on only when that worked),
+    // Don't Save goes on, Cancel stops.
     virtual BOOL SaveModified();
 
     CView* GetFirstView() const { return m_views.empty() ? nullptr : m_views.front(); }

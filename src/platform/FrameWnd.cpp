@@ -180,7 +180,17 @@ BOOL CFrameWnd::RouteCommand(UINT id) {
 
 void CFrameWnd::OnUpdateFrameTitle() {
     CDocument* doc = GetActiveDocument();
-    SetWindowText(doc ? doc->GetTitle() + " - " + m_strTitle : m_strTitle);
+    if (!doc) {
+        SetWindowText(m_strTitle);
+        return;
+    }
+    // Qt shows "[*]" as a mark while the window is modified; a title's own "[*]" is written doubled.
+    std::string title = doc->GetTitle();
+    for (std::size_t at = 0; (at = title.find("[*]", at)) != std::string::npos; at += 6)
+        title.insert(at, "[*]");
+    SetWindowText(title + "[*] - " + m_strTitle);
+    if (m_impl->window)
+        m_impl->window->setWindowModified(doc->IsModified());
 }
 
 void CFrameWnd::OnClose() {

@@ -52,7 +52,8 @@ public:
     BOOL RouteCommand(UINT id);
     // Enables or greys the menu items of command, and lets its shortcuts work or not.
     void EnableCommand(UINT id, bool enable);
-    // "<document title> - <title>", or the title alone without a document.
+    // "<document title> - <title>", the title marked while the document has changes to save, or the
+    // title alone without a document.
     virtual void OnUpdateFrameTitle();
 
     // The window is asked to close (its close box, or Exit): when the document agrees, the window goes;

@@ -1,5 +1,7 @@
 #include "platform/Modal.h"
 
+#include "platform/WinApp.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -39,7 +41,7 @@ const std::string& GetAppTitle() {
 int AfxMessageBox(const char* text, UINT style) {
     if ((style & iconMask) == 0) {
         UINT type = style & typeMask;
-        style |= (type == MB_YESNO || type == MB_YESNOCANCEL) ? MB_ICONQUESTION : MB_ICONWARNING;
+        style |= (type == MB_OK || type == MB_OKCANCEL) ? MB_ICONWARNING : MB_ICONQUESTION;
     }
     ModalQuestion q;
     q.kind = ModalKind::MessageBox;
@@ -71,8 +73,12 @@ int AfxMessageBox(const char* text, UINT style) {
     struct Choice {
         QMessageBox::StandardButton button;
         int id;
+        const std::string* text = nullptr; // none: Qt's own, in Qt's translation
     };
+    const FRAMEWORKTEXTS& texts = AfxGetFrameworkTexts();
     std::vector<Choice> choices;
+    // The box closes by its escape button; without one (a question that must be answered) not at all.
+    bool escapes = true;
     switch (style & typeMask) {
     case MB_OKCANCEL:
         choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
@@ -83,6 +89,15 @@ int AfxMessageBox(const char* text, UINT style) {
     case MB_YESNO:
         choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
         break;
+    case MB_SAVEDISCARDCANCEL:
+        choices = {{QMessageBox::Save, IDYES},
+                   {QMessageBox::Discard, IDNO, &texts.dontSave},
+                   {QMessageBox::Cancel, IDCANCEL}};
+        break;
+    case MB_RESTOREDISCARD:
+        choices = {{QMessageBox::Yes, IDYES, &texts.restore}, {QMessageBox::Discard, IDNO, &texts.discard}};
+        escapes = false;
+        break;
     default:
         choices = {{QMessageBox::Ok, IDOK}};
         break;
@@ -91,9 +106,13 @@ int AfxMessageBox(const char* text, UINT style) {
     for (const Choice& c : choices)
         buttons |= c.button;
     box.setStandardButtons(buttons);
+    for (const Choice& c : choices)
+        if (c.text)
+            box.button(c.button)->setText(QString::fromStdString(*c.text));
     box.setDefaultButton(choices.front().button);
     // Closing the box counts as Cancel where there is one, else as the only button.
-    box.setEscapeButton(choices.back().button);
+    if (escapes)
+        box.setEscapeButton(choices.back().button);
     auto pressed = QMessageBox::StandardButton(box.exec());
     for (const Choice& c : choices)
         if (c.button == pressed)

@@ -16,6 +16,10 @@ constexpr UINT MB_OK = 0x0;
 constexpr UINT MB_OKCANCEL = 0x1;
 constexpr UINT MB_YESNOCANCEL = 0x3;
 constexpr UINT MB_YESNO = 0x4;
+// Save, Don't Save and Cancel, answered IDYES, IDNO and IDCANCEL.
+constexpr UINT MB_SAVEDISCARDCANCEL = 0x7;
+// Restore and Discard, answered IDYES and IDNO; nothing else closes the box.
+constexpr UINT MB_RESTOREDISCARD = 0x8;
 constexpr UINT MB_ICONERROR = 0x10;
 constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONWARNING = 0x30;
@@ -68,5 +72,6 @@ void SetAppTitle(const std::string& title);
 const std::string& GetAppTitle();
 
 // Message box with the application title as caption. Without an icon in the style, OK and OK/Cancel
-// boxes get the warning icon and Yes/No boxes the question icon. Returns the button pressed.
+// boxes get the warning icon and the others the question icon. Returns the button pressed. Buttons that
+// Qt has no fitting text for (Don't Save, Restore, Discard) take the framework's texts.
 int AfxMessageBox(const char* text, UINT style = MB_OK);

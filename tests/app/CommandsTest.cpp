@@ -16,6 +16,9 @@ TEST(Commands, EveryMenuItemReachesItsHandler) {
     EXPECT_EQ(events, (std::vector<int>{int(ID_NEW_PICTURE), IDC_LOAD}));
 
     app.MenuItem("&Save\tCtrl+S")->trigger();
+    app.MenuItem("Save &As...")->trigger();
+    app.MenuItem("&Export...\tCtrl+E")->trigger();
+    EXPECT_EQ(events, (std::vector<int>{int(ID_NEW_PICTURE), IDC_LOAD, int(ID_FILE_EXPORT)}));
     app.MenuItem("&Print...\tCtrl+P")->trigger();
     app.MenuItem("Print Pre&view")->trigger();
     app.MenuItem("P&rint Setup...")->trigger();
@@ -23,9 +26,9 @@ TEST(Commands, EveryMenuItemReachesItsHandler) {
     std::vector<ModalKind> kinds;
     for (const ModalQuestion& q : answers.asked)
         kinds.push_back(q.kind);
-    EXPECT_EQ(kinds,
-              (std::vector<ModalKind>{ModalKind::OpenFile, ModalKind::SaveFile, ModalKind::Print,
-                                      ModalKind::PrintPreview, ModalKind::PrintSetup, ModalKind::Dialog}));
+    EXPECT_EQ(kinds, (std::vector<ModalKind>{ModalKind::OpenFile, ModalKind::SaveFile, ModalKind::SaveFile,
+                                             ModalKind::SaveFile, ModalKind::Print, ModalKind::PrintPreview,
+                                             ModalKind::PrintSetup, ModalKind::Dialog}));
 
     app.MenuItem("E&xit")->trigger();
     EXPECT_FALSE(app.Window()->isVisible());
@@ -42,20 +45,26 @@ TEST(Commands, ShortcutsReachTheSameHandlers) {
     QTest::keyClick(window, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(app.View()->events, (std::vector<int>{int(ID_NEW_PICTURE), IDC_LOAD}));
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
     QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(answers.asked.size(), 3u);
+    EXPECT_EQ(app.View()->events, (std::vector<int>{int(ID_NEW_PICTURE), IDC_LOAD, int(ID_FILE_EXPORT)}));
+    ASSERT_EQ(answers.asked.size(), 4u);
     EXPECT_EQ(answers.asked[0].kind, ModalKind::OpenFile);
     EXPECT_EQ(answers.asked[1].kind, ModalKind::SaveFile);
-    EXPECT_EQ(answers.asked[2].kind, ModalKind::Print);
+    EXPECT_EQ(answers.asked[1].text, "Save As") << "Save of an untitled picture asks for a name";
+    EXPECT_EQ(answers.asked[2].kind, ModalKind::SaveFile);
+    EXPECT_EQ(answers.asked[2].filter,
+              "PNG file (*.png)|*.png|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||");
+    EXPECT_EQ(answers.asked[3].kind, ModalKind::Print);
 }
 
 TEST(Commands, TheMenuAsTheProgramShowsIt) {
     ShellApp app;
     ASSERT_TRUE(app.Start());
-    EXPECT_EQ(app.MenuAsShown(),
-              "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|  &Add Pictures...|-|"
-              "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
-              "&Edit|  &Undo\tCtrl+Z|  &Redo\tCtrl+Y|&Help|  &About Quimble...");
+    EXPECT_EQ(app.MenuAsShown(), "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|  Save &As...|"
+                                 "  &Export...\tCtrl+E|  A&dd Pictures...|-|"
+                                 "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
+                                 "&Edit|  &Undo\tCtrl+Z|  &Redo\tCtrl+Y|&Help|  &About Quimble...");
 }
 
 TEST(Commands, PrintButtonPostsThePrintCommand) {

@@ -165,15 +165,18 @@ TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
     EXPECT_NE(Layer(9)->GetContentKey(), key);
     EXPECT_EQ(Strip()->GetSelected(), Layer(9));
 
-    // New empties every layer and the picture, and asks nothing.
+    // New asks about the changes; Don't Save empties every layer and the picture.
     Click(IDC_THUMB_CELL1); // the new picture leaves the picked picture alone
+    answers.Then(IDNO);
     view->OnControlEvent(int(ID_NEW_PICTURE), 0);
     for (int k = 1; k <= LAYER_COUNT; ++k) {
         EXPECT_EQ(Layer(k)->GetImage(), nullptr) << k;
         EXPECT_EQ(Layer(k)->GetContentKey(), 0u) << k;
     }
     EXPECT_TRUE(Mixer()->GetSlots().empty());
-    EXPECT_EQ(answers.asked.size(), 1u);
+    ASSERT_EQ(answers.asked.size(), 2u);
+    EXPECT_EQ(answers.asked[1].text, "Save changes to Untitled?");
+    EXPECT_FALSE(app.Doc()->IsModified());
     EXPECT_NE(Find<CHoldControl>(IDC_PICKED)->GetImage(), nullptr);
 }
 
@@ -220,33 +223,48 @@ TEST_F(EditorCommands, InfoDescribesTheSelectedLayerInItsFormat) {
 }
 
 namespace {
-// Asks the Quit question before the loop starts; a program still running after it is ended with 7.
+// Quits before the loop starts, the picture changed or not; a program still running after it is ended
+// with 7.
 struct QuitApp : ShellApp {
+    explicit QuitApp(bool changed) : changed(changed) {}
     BOOL InitInstance() override {
         if (!Start())
             return FALSE;
-        Doc()->SetModifiedFlag(TRUE);
+        Doc()->SetModifiedFlag(changed);
         View()->OnControlEvent(IDC_QUIT, 0);
         QTimer::singleShot(0, Window(), [] { PostQuitMessage(7); });
         return TRUE;
     }
+    bool changed;
 };
 } // namespace
 
-TEST(QuitCommand, OkEndsTheProgramWithoutAskingToSaveAndCancelKeepsItRunning) {
+TEST(QuitCommand, AsksToSaveOnlyAChangedPictureAndCancelKeepsItRunning) {
     TempDir dir; // no data folder: the screen stops at its background, the texts are there
     ScopedCwd cwd(dir.path);
-    for (const auto& [answer, code] : {std::pair{IDOK, 0}, std::pair{IDCANCEL, 7}}) {
+    const struct {
+        bool changed;
+        int answer;
+        int questions, code;
+    } cases[] = {
+        {false, IDCANCEL, 0, 0}, // nothing to lose: no question at all
+        {true, IDNO, 1, 0},
+        {true, IDCANCEL, 1, 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.changed << " " << c.answer);
         ScriptedAnswers answers;
-        answers.Then(answer);
-        QuitApp app;
+        answers.Then(c.answer);
+        QuitApp app(c.changed);
         char name[] = "quimble";
         char* argv[] = {name, nullptr};
         testing::internal::CaptureStderr();
-        EXPECT_EQ(app.Run(1, argv), code) << answer;
+        EXPECT_EQ(app.Run(1, argv), c.code);
         testing::internal::GetCapturedStderr();
-        ASSERT_EQ(answers.asked.size(), 1u) << answer;
-        EXPECT_EQ(answers.asked[0].text, *app.View()->GetMessageTable().FindMessage(MSG_QUIT));
-        EXPECT_EQ(answers.asked[0].style, MB_OKCANCEL | MB_ICONQUESTION);
+        ASSERT_EQ(int(answers.asked.size()), c.questions);
+        if (c.questions) {
+            EXPECT_EQ(answers.asked[0].text, "Save changes to Untitled?");
+            EXPECT_EQ(answers.asked[0].style, MB_SAVEDISCARDCANCEL | MB_ICONQUESTION);
+        }
     }
 }

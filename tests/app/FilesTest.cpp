@@ -3,6 +3,7 @@
 #include "PictureScreen.h"
 #include "platform/RecentFileList.h"
 #include "support/ScriptedAnswers.h"
+#include "support/ShownTitle.h"
 
 #include <QMainWindow>
 #include <algorithm>
@@ -25,7 +26,7 @@ protected:
         return told;
     }
     std::vector<std::string> Recent() const { return app.GetRecentFileList()->Entries(); }
-    std::string Title() const { return app.Window()->windowTitle().toStdString(); }
+    std::string Title() const { return ShownTitle(app.Window()); }
     // Saves with the Save button, choosing path in the dialog.
     BOOL SaveAs(const std::string& path) {
         ScriptedAnswers answers;
@@ -63,18 +64,19 @@ TEST_F(FileCommands, SaveWritesTheFormatItsExactExtensionAsksAndOnFailureSaysSoO
     };
     for (const auto& c : cases) {
         const std::string path = dir.Join(c.name);
-        const std::string pathBefore = app.Doc()->GetPathName();
         EXPECT_EQ(SaveAs(path), c.written) << c.name;
         EXPECT_EQ(std::filesystem::exists(path), c.written) << c.name;
         EXPECT_EQ(told, c.written ? std::vector<std::string>{} : std::vector<std::string>{saveError})
             << c.name;
-        EXPECT_EQ(app.Doc()->GetPathName(), c.written ? path : pathBefore) << c.name;
+        // Only the layered file is the document: a flat picture is an export, which changes nothing.
+        const bool layered = c.written && std::string(c.name) == "picture.qmf";
+        EXPECT_EQ(app.Doc()->GetPathName(), layered ? path : "") << c.name;
+        EXPECT_EQ(app.Doc()->IsModified(), !layered) << c.name;
+        EXPECT_EQ(Title(), layered ? "picture.qmf - Quimble" : "Untitled* - Quimble") << c.name;
     }
     EXPECT_EQ(dir.List(), (std::vector<std::string>{"picture.bmp", "picture.png", "picture.qmf"}))
         << "nothing left beside";
-    EXPECT_EQ(Title(), "picture.qmf - Quimble");
-    EXPECT_EQ(Recent(), (std::vector<std::string>{dir.Join("picture.qmf"), dir.Join("picture.png"),
-                                                  dir.Join("picture.bmp")}));
+    EXPECT_EQ(Recent(), std::vector<std::string>{dir.Join("picture.qmf")});
 
     // The flat bitmap has the size of the largest layer picture, whatever the window's.
     CDIB flat;
@@ -130,15 +132,16 @@ TEST_F(FileCommands, ALayeredFileLoadsBackIntoTheSamePictureAndNamesTheDocument)
     strip->ClearAllLayers();
     strip->Refresh(0, TRUE);
     ASSERT_NE(Canvas(), saved);
-    app.Doc()->SetPathName("", FALSE);
 
     ScriptedAnswers answers;
-    answers.Then(IDOK, path);
+    answers.Then(IDNO).Then(IDOK, path);
     EXPECT_TRUE(view->OnControlEvent(IDC_LOAD, 0));
-    ASSERT_EQ(answers.asked.size(), 1u);
-    EXPECT_EQ(answers.asked[0].kind, ModalKind::OpenFile);
-    EXPECT_EQ(answers.asked[0].filter, loadFilter);
-    EXPECT_EQ(answers.asked[0].style & 0x1800u, 0x1800u) << "the file must exist";
+    ASSERT_EQ(answers.asked.size(), 2u);
+    EXPECT_EQ(answers.asked[0].text, "Save changes to two layers.qmf?") << "the cleared picture";
+    EXPECT_EQ(answers.asked[1].kind, ModalKind::OpenFile);
+    EXPECT_EQ(answers.asked[1].filter, loadFilter);
+    EXPECT_EQ(answers.asked[1].style & 0x1800u, 0x1800u) << "the file must exist";
+    EXPECT_FALSE(app.Doc()->IsModified());
     EXPECT_EQ(Canvas(), saved);
     EXPECT_EQ(mixer->GetSlots().size(), 2u);
     EXPECT_EQ(app.Doc()->GetPathName(), path);
@@ -188,10 +191,10 @@ TEST_F(FileCommands, CancellingTheOpenDialogAfterALoadLoadsNothing) {
     const std::string cleared = Canvas();
 
     ScriptedAnswers answers;
-    answers.Then(IDCANCEL);
+    answers.Then(IDNO).Then(IDCANCEL);
     EXPECT_FALSE(view->LoadPicture());
-    ASSERT_EQ(answers.asked.size(), 1u);
-    EXPECT_EQ(answers.asked[0].fileName, path) << "the name loaded last is offered";
+    ASSERT_EQ(answers.asked.size(), 2u);
+    EXPECT_EQ(answers.asked[1].fileName, path) << "the name loaded last is offered";
     EXPECT_EQ(Canvas(), cleared);
     EXPECT_TRUE(mixer->GetSlots().empty());
 }
@@ -210,10 +213,14 @@ TEST_F(FileCommands, CtrlSAsksForANameOnceThenSavesThereAndClosingAsksAfterwards
 
     strip->ClearAllLayers();
     strip->Refresh(0, TRUE);
+    EXPECT_EQ(Title(), "beach.qmf* - Quimble");
     app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
     EXPECT_EQ(answers.asked.size(), 1u) << "no second question";
     EXPECT_EQ(dir.Read("beach.qmf"), std::string("QMF\0\0\0\0\0", 8)) << "the empty picture, same place";
+    EXPECT_EQ(Title(), "beach.qmf - Quimble");
 
+    // Saved, it closes without a question; changed again, it asks.
+    PutTwoLayers();
     answers.Then(IDNO);
     app.m_pMainWnd->RouteCommand(ID_APP_EXIT);
     ASSERT_EQ(answers.asked.size(), 2u);
@@ -229,6 +236,6 @@ TEST_F(FileCommands, AFrameworkSaveThatCannotWriteNamesNothingAndSaysTheSaveErro
     app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
     EXPECT_EQ(Told(answers), std::vector<std::string>{Message(MSG_SAVE_ERROR)});
     EXPECT_EQ(app.Doc()->GetPathName(), "");
-    EXPECT_EQ(Title(), "Untitled - Quimble");
+    EXPECT_EQ(Title(), "Untitled* - Quimble");
     EXPECT_TRUE(dir.List().empty());
 }

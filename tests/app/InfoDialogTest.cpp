@@ -1,4 +1,6 @@
 #include "app/InfoDialog.h"
+#include "app/AppState.h"
+#include "app/QuimbleResource.h"
 #include "imaging/DIB.h"
 #include "support/ScriptedAnswers.h"
 #include "support/TempDir.h"
@@ -6,6 +8,7 @@
 #include <QAbstractButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
@@ -86,12 +89,68 @@ TEST(InfoDialog, SaveWritesTheImageAndItsCompanionUnderPrefixedNames) {
         const ModalQuestion& q = answers.asked[1];
         EXPECT_EQ(q.kind, ModalKind::SaveFile);
         EXPECT_EQ(q.filter, "Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||");
-        EXPECT_EQ(q.style, 0x880006u);
+        EXPECT_EQ(q.style, 0x880004u) << "the typed name is not written, so nothing asks about it";
         EXPECT_EQ(q.fileName, "");
         if (c.written.size() == 2) {
             EXPECT_TRUE(SameBitmap(*image, dir.Join(c.written[1])));
             EXPECT_TRUE(SameBitmap(*image->GetAlpha(), dir.Join(c.written[0])));
         }
+    }
+}
+
+TEST(InfoDialog, SaveAsksBeforeReplacingEachFileItWritesAndSaysWhenItCannot) {
+    const auto replace = [](const char* name) {
+        return ProgramTextOf(ProgramText::replaceFile, GetLanguage(), name);
+    };
+    struct Case {
+        const char* chosen;
+        std::vector<std::string> there; // files there before, holding "old"
+        std::vector<int> answers;       // to the questions after the save dialog
+        std::vector<std::string> asked;
+        std::vector<std::string> replaced;
+    };
+    const Case cases[] = {
+        {"dog.bmp", {"dog.bmp"}, {}, {}, {"adog.bmp", "idog.bmp"}},
+        {"dog.bmp", {"idog.bmp"}, {IDYES}, {replace("idog.bmp")}, {"adog.bmp", "idog.bmp"}},
+        {"dog.bmp", {"adog.bmp"}, {IDNO}, {replace("adog.bmp")}, {}},
+        {"dog.bmp", {"idog.bmp", "adog.bmp"}, {IDYES, IDNO}, {replace("idog.bmp"), replace("adog.bmp")}, {}},
+        {"dog.bmp", {"idog.bmp", "adog.bmp"}, {IDNO}, {replace("idog.bmp")}, {}},
+        {"gone/dog.bmp", {}, {}, {"gone/idog.bmp"}, {}}, // a folder that is not there
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.chosen << " " << c.there.size() << " " << c.answers.size());
+        TempDir dir;
+        for (const std::string& name : c.there)
+            dir.Write(name, "old");
+        std::unique_ptr<CDIB> image = MakeImage(true);
+        ScriptedAnswers answers;
+        answers.answers.push_back(Chosen(dir.Join(c.chosen)));
+        for (int answer : c.answers)
+            answers.Then(answer);
+        answers.onDialog = [&](CDialog* d) {
+            ClickSave(d);
+            d->OnCommand(IDOK);
+        };
+        CInfoDialog dialog;
+        EXPECT_EQ(dialog.Run("info", image.get()), 1);
+        std::vector<std::string> asked;
+        for (std::size_t i = 2; i < answers.asked.size(); ++i)
+            asked.push_back(answers.asked[i].text);
+        if (std::string(c.chosen).rfind("gone/", 0) == 0) {
+            ASSERT_EQ(asked.size(), 1u);
+            EXPECT_EQ(asked[0],
+                      ProgramTextOf(ProgramText::fileNotWritten, GetLanguage(), dir.Join(c.asked[0])));
+            EXPECT_EQ(answers.asked.back().style & 0xF0, MB_ICONERROR);
+            continue;
+        }
+        EXPECT_EQ(asked, c.asked);
+        for (const std::string& name : c.there) {
+            if (std::find(c.replaced.begin(), c.replaced.end(), name) == c.replaced.end()) {
+                EXPECT_EQ(dir.Read(name), "old") << name << " stays";
+            }
+        }
+        for (const std::string& name : c.replaced)
+            EXPECT_NE(dir.Read(name), "old") << name << " is written";
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/TextDialog.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
+#include "support/ShownTitle.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -51,7 +52,7 @@ TEST(Languages, MenuFrameworkQuestionsAndCaptionsSpeakTheLanguageOfTheCommandLin
             ScriptedAnswers answers; // Cancel to everything
             ASSERT_TRUE(app.InitInstance());
             EXPECT_EQ(app.MenuAsShown(), TableMenu(c.table));
-            EXPECT_EQ(app.Window()->windowTitle().toStdString(), texts.untitled + " - Quimble");
+            EXPECT_EQ(ShownTitle(app.Window()), texts.untitled + " - Quimble");
 
             app.Doc()->DoFileSave();
             app.Doc()->SetModifiedFlag();

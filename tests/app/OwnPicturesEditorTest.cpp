@@ -70,7 +70,7 @@ TEST_F(OwnPicturesEditor, AddPicturesCopiesIntoTheShownContentAndSaysWhichFileIt
     Find<CButtonControl>(IDC_CHARACTERS)->Clicked();
     ScriptedAnswers answers;
     answers.Then(IDOK, Figure("cat.png") + "\n" + files.Write("notes.png", "no picture"));
-    app.MenuItem("&Add Pictures...")->trigger();
+    app.MenuItem("A&dd Pictures...")->trigger();
     ASSERT_EQ(answers.Count(ModalKind::OpenFile), 1);
     EXPECT_NE(answers.Last(ModalKind::OpenFile)->filter.find("*.png"), std::string::npos);
     ASSERT_EQ(answers.Count(ModalKind::MessageBox), 1);

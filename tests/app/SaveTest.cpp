@@ -1,6 +1,7 @@
 #include "app/ControlIds.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
+#include "support/ShownTitle.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,21 +21,23 @@ TEST(Save, FrameworkSaveWithoutAPathAsksSaveAsAndKeepsNoPathThatHoldsNothing) {
     EXPECT_EQ(app.View()->events, std::vector<int>{}); // the document calls the save itself
     // Nothing could be written (there is no picture area), so the document keeps no path.
     EXPECT_EQ(app.Doc()->GetPathName(), "");
-    EXPECT_EQ(app.Window()->windowTitle(), "Untitled - Quimble");
-    EXPECT_TRUE(app.Doc()->IsModified());
+    EXPECT_EQ(ShownTitle(app.Window()), "Untitled - Quimble");
+    EXPECT_FALSE(app.Doc()->IsModified());
 }
 
-TEST(Save, FrameworkSaveWithAPathAsksNothingAndMarksTheDocumentModified) {
+TEST(Save, TheTitleMarksAChangedPictureUntilItIsSaved) {
     ShellApp app;
     ASSERT_TRUE(app.Start());
-    ScriptedAnswers answers;
     TempDir dir;
     app.Doc()->SetPathName(dir.Join("picture.qmf"), FALSE);
-    EXPECT_EQ(app.Window()->windowTitle(), "picture.qmf - Quimble");
-    app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
-    EXPECT_TRUE(answers.asked.empty());
-    EXPECT_TRUE(app.Doc()->IsModified());
-    EXPECT_EQ(app.Doc()->GetPathName(), dir.Join("picture.qmf"));
+    EXPECT_EQ(ShownTitle(app.Window()), "picture.qmf - Quimble");
+    app.Doc()->OnPictureChanged();
+    EXPECT_EQ(ShownTitle(app.Window()), "picture.qmf* - Quimble");
+    app.Doc()->PictureIsFile(dir.Join("other.qmf"));
+    EXPECT_EQ(ShownTitle(app.Window()), "other.qmf - Quimble");
+    // A name of its own with Qt's mark in it shows as it is.
+    app.Doc()->SetPathName(dir.Join("a[*].qmf"), FALSE);
+    EXPECT_EQ(ShownTitle(app.Window()), "a[*].qmf - Quimble");
 }
 
 TEST(Save, ExitBeforeAnySaveAsksNothing) {
@@ -46,13 +49,13 @@ TEST(Save, ExitBeforeAnySaveAsksNothing) {
     EXPECT_FALSE(app.Window()->isVisible());
 }
 
-TEST(Save, ExitAfterASaveAsksSaveChanges) {
+TEST(Save, ExitAfterAChangeAsksSaveChanges) {
     ShellApp app;
     ASSERT_TRUE(app.Start());
     ScriptedAnswers answers;
     TempDir dir;
     app.Doc()->SetPathName(dir.Join("picture.qmf"), FALSE);
-    app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    app.Doc()->OnPictureChanged();
     answers.Then(IDCANCEL).Then(IDNO);
     app.m_pMainWnd->RouteCommand(ID_APP_EXIT);
     ASSERT_EQ(answers.asked.size(), 1u);

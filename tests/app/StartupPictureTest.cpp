@@ -11,6 +11,7 @@
 #include "platform/Modal.h"
 #include "platform/RecentFileList.h"
 #include "support/Pictures.h"
+#include "support/ShownTitle.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -73,7 +74,7 @@ TEST(StartupPicture, APictureOnTheCommandLineIsLoadedAsOpenWouldOrTheReadErrorIs
         EXPECT_EQ(told, c.loaded ? std::vector<std::string>{} : std::vector<std::string>{readError})
             << c.name;
         EXPECT_EQ(app.m_pMainWnd->GetActiveDocument()->GetPathName(), c.loaded ? path : "") << c.name;
-        EXPECT_EQ(app.m_pMainWnd->GetQWidget()->windowTitle().toStdString(),
+        EXPECT_EQ(ShownTitle(app.m_pMainWnd->GetQWidget()),
                   std::string(c.loaded ? c.name : "Untitled") + " - Quimble");
         if (c.loaded) {
             EXPECT_EQ(app.GetRecentFileList()->Entries(), std::vector<std::string>{path});

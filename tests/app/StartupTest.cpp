@@ -5,6 +5,7 @@
 #include "platform/Modal.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
+#include "support/ShownTitle.h"
 
 #include <QSettings>
 #include <QWidget>
@@ -83,7 +84,7 @@ TEST(Startup, InitInstanceSetsTheLanguageMakesTheWindowThenShowsTheStartupPictur
               (std::vector<int>{350, 198, 39, 16}));
 
     QWidget* window = app.m_pMainWnd->GetQWidget();
-    EXPECT_EQ(window->windowTitle(), "Untitled - Quimble");
+    EXPECT_EQ(ShownTitle(window), "Untitled - Quimble");
     EXPECT_EQ(window->frameGeometry(), QRect(112, 84, 800, 600));
     EXPECT_EQ(app.m_pszRegistryKey, "Quimble");
     // The view was made after the language was known, and its messages speak it.

@@ -1,5 +1,6 @@
 #include "support/FrameworkFixture.h"
 #include "support/ScriptedAnswers.h"
+#include "support/ShownTitle.h"
 
 #include <QMainWindow>
 #include <gtest/gtest.h>
@@ -19,14 +20,14 @@ TEST(Frame, NewDocumentMakesAShownFrameWithItsViewAndTitle) {
     EXPECT_EQ(app.View()->GetDocument(), app.Doc());
     EXPECT_EQ(app.Doc()->GetFirstView(), app.View());
     EXPECT_EQ(app.View()->initialUpdates, 1);
-    EXPECT_EQ(window->windowTitle(), "Untitled - Quimble");
+    EXPECT_EQ(ShownTitle(window), "Untitled - Quimble");
     // The asked size and the minimum size are the outer frame's.
     EXPECT_EQ(window->frameGeometry(), QRect(30, 40, 500, 400));
     EXPECT_EQ(window->minimumSize() + window->frameGeometry().size() - window->geometry().size(),
               QSize(210, 220));
 
     app.Doc()->SetPathName("/pictures/beach.qmf", FALSE);
-    EXPECT_EQ(window->windowTitle(), "beach.qmf - Quimble");
+    EXPECT_EQ(ShownTitle(window), "beach.qmf - Quimble");
 }
 
 TEST(Frame, CommandsGoToViewDocumentFrameAndApplicationInTurn) {
@@ -61,10 +62,11 @@ TEST(Frame, ClosingAsksOnlyWhenModifiedAndCancelKeepsTheWindow) {
     app.Frame()->RouteCommand(ID_APP_EXIT);
     ASSERT_EQ(answers.asked.size(), 1u);
     EXPECT_EQ(answers.asked[0].text, "Save changes to Untitled?");
-    EXPECT_EQ(answers.asked[0].style & 0xF, MB_YESNOCANCEL);
+    EXPECT_EQ(answers.asked[0].style & 0xF, MB_SAVEDISCARDCANCEL);
+    EXPECT_EQ(ShownTitle(window), "Untitled* - Quimble");
     EXPECT_TRUE(window->isVisible());
 
-    window->close(); // the close box: No lets it go
+    window->close(); // the close box: Don't Save lets it go
     EXPECT_EQ(answers.asked.size(), 2u);
     EXPECT_FALSE(window->isVisible());
 }
