@@ -39,7 +39,7 @@ public:
     CControl* GetControl(int index) const;
 
 protected:
-    int m_m; // pixels left and right of the cells, and between cells side by side
-    int m_g; // pixels above and below the cells, and between cells one over another
+    int m_m;                           // pixels left and right of the cells, and between cells side by side
+    int m_g;                           // pixels above and below the cells, and between cells one over another
     std::vector<CControl*> m_controls; // layout order; not owned; entries may be empty
 };
