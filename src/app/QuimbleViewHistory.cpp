@@ -3,7 +3,6 @@
 #include "app/QuimbleView.h"
 
 #include "app/ControlIds.h"
-#include "app/QuimbleDoc.h"
 #include "app/QuimbleResource.h"
 #include "composition/DIBMixer.h"
 #include "controls/ButtonControl.h"
@@ -11,11 +10,9 @@
 
 void CQuimbleView::OnPictureComposed() {
     CDIBMixer* mixer = GetPictureArea();
-    if (!mixer || !m_history.Commit(mixer->CaptureState()))
-        return;
-    if (CQuimbleDoc* doc = GetDocument())
-        doc->SetModifiedFlag(TRUE);
-    UpdateHistoryCommands();
+    // The document hears of the change itself; here it becomes a step.
+    if (mixer && m_history.Commit(mixer->CaptureState()))
+        UpdateHistoryCommands();
 }
 
 void CQuimbleView::ResetHistory() {
@@ -37,8 +34,6 @@ void CQuimbleView::Redo() {
 void CQuimbleView::Restore(const CPictureState& state) {
     if (CDIBMixer* mixer = GetPictureArea())
         mixer->RestoreState(state);
-    if (CQuimbleDoc* doc = GetDocument())
-        doc->SetModifiedFlag(TRUE);
     UpdateHistoryCommands();
 }
 
