@@ -56,9 +56,18 @@ xd_start() {
     ./quimble 3 >"${1:-/dev/null}" 2>&1 &
     XD_PROGRAM=$!
     XD_WINDOW=$(xd_poll xd_main_window) || xd_fail "the program's window did not appear"
-    xd_wait_dialog "the start-up picture" >/dev/null
-    xdotool key Return
-    xd_wait_no_dialog "the start-up picture"
+    local dialog
+    dialog=$(xd_wait_dialog "the start-up picture")
+    # On a busy machine the key may come before the picture has the keyboard: it is pressed again then.
+    for _ in $(seq 10); do
+        xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+        xdotool key Return
+        for _ in $(seq 10); do
+            [ -z "$(xd_other_windows)" ] && return 0
+            sleep 0.1
+        done
+    done
+    xd_fail "a dialog stayed open (the start-up picture)"
 }
 
 # Where everything lies on the screen, as the probe lays out a window of the same size. Fills XD_RECT[id]

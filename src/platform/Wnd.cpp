@@ -93,10 +93,11 @@ bool CWnd::Impl::Drop(QEvent* event) {
 }
 
 CWnd* CWnd::Impl::WindowAt(const QPoint& pos) const {
+    // The link has no meta-object of its own, so findChild would take any child for it.
     for (QWidget* w = widget ? widget->childAt(pos) : nullptr; w && w != widget; w = w->parentWidget())
-        if (auto* link = w->findChild<WndEventLink*>(QString(), Qt::FindDirectChildrenOnly);
-            link && link->impl)
-            return link->impl->self;
+        for (QObject* child : w->children())
+            if (auto* link = dynamic_cast<WndEventLink*>(child); link && link->impl)
+                return link->impl->self;
     return self;
 }
 
