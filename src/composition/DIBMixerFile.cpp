@@ -70,14 +70,9 @@ std::unique_ptr<CDIBSlot> SlotOf(CLayerControl& layer, std::uint32_t key, const 
             "Error: CDIBMixer::LoadFromLayeredFile() could not add create a dibslot from a layer's dib");
         return nullptr;
     }
-    slot->m_x = record.x;
-    slot->m_y = record.y;
-    slot->m_width = record.width;
-    slot->m_height = record.height;
+    slot->SetPlace({key, record.x, record.y, record.width, record.height, record.stretchMode,
+                    record.mirrorHorizontal, record.mirrorVertical});
     slot->m_visible = record.visible;
-    slot->SetStretchMode(record.stretchMode);
-    slot->SetMirrorHorizontal(record.mirrorHorizontal);
-    slot->SetMirrorVertical(record.mirrorVertical);
     return slot;
 }
 } // namespace

@@ -10,17 +10,6 @@ namespace {
 // How far beyond a slot's area a restored place is composed: its scaled edges round either way.
 constexpr int restoreMargin = 2;
 
-SlotState StateOf(const CDIBSlot& slot) {
-    return {slot.m_key,
-            slot.m_x,
-            slot.m_y,
-            slot.m_width,
-            slot.m_height,
-            slot.GetStretchMode(),
-            slot.GetMirrorHorizontal() != 0,
-            slot.GetMirrorVertical() != 0};
-}
-
 bool IsOn(const CButtonControl* button) {
     return button && button->IsOn();
 }
@@ -45,7 +34,7 @@ CPictureState CDIBMixer::CaptureState() const {
     }
     for (const auto& slot : m_slots)
         if (slot)
-            state.slots.push_back(StateOf(*slot));
+            state.slots.push_back(slot->GetPlace());
     if (HasSelectedSlot())
         state.frame = IsOn(m_textButton)   ? FrameMode::text
                       : IsOn(m_moveButton) ? FrameMode::move
@@ -82,18 +71,12 @@ void CDIBMixer::RestoreState(const CPictureState& state) {
         CDIBSlot* slot = FindDibSlot(wanted.key);
         if (!slot)
             continue;
-        const SlotState now = StateOf(*slot);
+        const SlotState now = slot->GetPlace();
         if (now == wanted)
             continue;
         UniteArea(&changed, now);
         UniteArea(&changed, wanted);
-        slot->m_x = wanted.x;
-        slot->m_y = wanted.y;
-        slot->m_width = wanted.width;
-        slot->m_height = wanted.height;
-        slot->SetStretchMode(wanted.stretchMode);
-        slot->SetMirrorHorizontal(wanted.mirrorHorizontal);
-        slot->SetMirrorVertical(wanted.mirrorVertical);
+        slot->SetPlace(wanted);
     }
     if (!IsRectEmpty(changed))
         InflateRect(changed, restoreMargin, restoreMargin);

@@ -48,3 +48,24 @@ BOOL CDIBSlot::CopyAs24Bit(const CDIB& source) {
         source.CopyRowAs24Bit(row, GetBits() + std::size_t(row) * GetStride());
     return TRUE;
 }
+
+SlotState CDIBSlot::GetPlace() const {
+    return {m_key,
+            m_x,
+            m_y,
+            m_width,
+            m_height,
+            GetStretchMode(),
+            GetMirrorHorizontal() != 0,
+            GetMirrorVertical() != 0};
+}
+
+void CDIBSlot::SetPlace(const SlotState& place) {
+    m_x = place.x;
+    m_y = place.y;
+    m_width = place.width;
+    m_height = place.height;
+    SetStretchMode(place.stretchMode);
+    SetMirrorHorizontal(place.mirrorHorizontal);
+    SetMirrorVertical(place.mirrorVertical);
+}

@@ -3,6 +3,7 @@
 // placed and sized in design units. A negative width or height means an edge was dragged past the
 // opposite one; the picture's mirror flags then follow the signs.
 
+#include "composition/PictureState.h"
 #include "imaging/DIB.h"
 #include <cstdint>
 
@@ -18,6 +19,10 @@ public:
     BOOL CreateFromLayerDib(CDIB* source, std::uint32_t key);
     // The bytes that copy of source takes.
     static std::uint64_t CopySize(const CDIB& source);
+    // Key, place, size, stretch mode and mirror flags, as a value; and the slot placed as one says (its
+    // key stays).
+    SlotState GetPlace() const;
+    void SetPlace(const SlotState& place);
 
     CDIB* m_source = nullptr; // the layer's content picture; its alpha companion blends this slot
     std::uint32_t m_key = 0;
