@@ -5,11 +5,8 @@
 // can do without. The last line gives the median and the ratio against the baseline.
 
 #include "MedianReporter.h"
-#include "controls/ControlManager.h"
-#include "controls/HoldControl.h"
-#include "controls/ThumbStrip.h"
+#include "ThumbStripScreen.h"
 #include "imaging/OwnPictures.h"
-#include "platform/Wnd.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -25,12 +22,6 @@
 namespace {
 constexpr int width = 4000, height = 3000;
 
-struct View : CWnd, CControlManager {
-    View() : CControlManager(this) {
-        Create("", WS_VISIBLE, {0, 0, DESIGN_WIDTH, DESIGN_HEIGHT}, nullptr, 0);
-    }
-};
-
 // A photograph-like JPEG, the editor's strip and cells, and a user's folder that is empty between runs.
 struct Fixture {
     Fixture() {
@@ -41,29 +32,18 @@ struct Fixture {
                 line[x] = qRgb((x * 255) / width, (y * 255) / height, (x ^ y) & 0xFF);
         }
         photo.save(QString::fromStdString(jpeg), "jpg", 90);
-        strip = new CThumbStrip(&view, &view, 100024, {160, 470, 496, 528}, 0, nullptr, nullptr, 2, 3);
-        for (int i = 0; i < 4; ++i) {
-            cells[i] = new CHoldControl(&view, &view, 100017 + i, {}, nullptr, CTL_KEEP_ASPECT, 0, 2, 2);
-            view.AddControl(cells[i]);
-            strip->AddControl(cells[i]);
-        }
-        view.AddControl(strip);
-        view.SetBackground(nullptr);
-        view.PaintBackground(nullptr);
     }
     // The strip over an empty installed folder and an empty user's folder, its cells given back.
     void Empty() {
         std::filesystem::remove_all(own);
-        strip->SetFolder(installed.c_str(), own.c_str());
+        screen.strip->SetFolder(installed.c_str(), own.c_str());
     }
 
     QTemporaryDir dir;
     std::string jpeg = dir.filePath("photo.jpg").toStdString();
     std::string installed = dir.filePath("installed").toStdString();
     std::string own = dir.filePath("own/chars").toStdString();
-    View view;
-    CHoldControl* cells[4];
-    CThumbStrip* strip;
+    bench::ThumbStripScreen screen;
 };
 
 std::unique_ptr<Fixture> fixture;
@@ -76,7 +56,8 @@ void AddAndShow(benchmark::State& state) {
         f.Empty();
         state.ResumeTiming();
         std::string added;
-        if (pictures.Add(f.jpeg, &added) != COwnPictures::Result::added || !f.strip->ShowPicture(added))
+        if (pictures.Add(f.jpeg, &added) != COwnPictures::Result::added ||
+            !f.screen.strip->ShowPicture(added))
             state.SkipWithError("the photograph was not added");
     }
 }

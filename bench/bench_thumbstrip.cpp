@@ -5,11 +5,8 @@
 // the ratio against the baseline.
 
 #include "MedianReporter.h"
-#include "controls/ControlManager.h"
-#include "controls/HoldControl.h"
-#include "controls/ThumbStrip.h"
+#include "ThumbStripScreen.h"
 #include "imaging/DIB.h"
-#include "platform/Wnd.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -21,12 +18,6 @@
 
 namespace {
 constexpr int width = 1024, height = 768, pictures = 8;
-
-struct View : CWnd, CControlManager {
-    View() : CControlManager(this) {
-        Create("", WS_VISIBLE, {0, 0, DESIGN_WIDTH, DESIGN_HEIGHT}, nullptr, 0);
-    }
-};
 
 // The editor's strip and cells over a folder of pictures, each of its own colours.
 struct Fixture {
@@ -47,22 +38,11 @@ struct Fixture {
             picture.Save(dir.filePath(QString::fromStdString("i" + name)).toStdString());
             alpha.Save(dir.filePath(QString::fromStdString("a" + name)).toStdString());
         }
-        strip = new CThumbStrip(&view, &view, 100024, {160, 470, 496, 528}, 0, nullptr, nullptr, 2, 3);
-        for (int i = 0; i < 4; ++i) {
-            cells[i] = new CHoldControl(&view, &view, 100017 + i, {}, nullptr, CTL_KEEP_ASPECT, 0, 2, 2);
-            view.AddControl(cells[i]);
-            strip->AddControl(cells[i]);
-        }
-        view.AddControl(strip);
-        view.SetBackground(nullptr);
-        view.PaintBackground(nullptr);
-        strip->SetFolder(dir.path().toStdString().c_str());
+        screen.strip->SetFolder(dir.path().toStdString().c_str());
     }
 
     QTemporaryDir dir;
-    View view;
-    CHoldControl* cells[4];
-    CThumbStrip* strip;
+    bench::ThumbStripScreen screen;
 };
 
 // Made once the application exists, and gone before it: the fixture holds windows.
@@ -76,7 +56,7 @@ Fixture& Data() {
 void Step(benchmark::State& state) {
     bool forward = true;
     for (auto _ : state) {
-        forward ? Data().strip->ScrollForward() : Data().strip->ScrollBack();
+        forward ? Data().screen.strip->ScrollForward() : Data().screen.strip->ScrollBack();
         forward = !forward;
     }
 }
@@ -88,8 +68,8 @@ void EveryCellSetAnew(benchmark::State& state) {
     int first = 1;
     for (auto _ : state) {
         for (int i = 0; i < 4; ++i) {
-            Data().strip->GetDirectory().GetFilePath(first + i, &path);
-            Data().cells[i]->SetImageFromFile(path.c_str());
+            Data().screen.strip->GetDirectory().GetFilePath(first + i, &path);
+            Data().screen.cells[i]->SetImageFromFile(path.c_str());
         }
         first = 1 - first;
     }
