@@ -16,7 +16,9 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStyle>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
 
 namespace {
@@ -94,6 +96,33 @@ TEST(Languages, MenuFrameworkQuestionsAndCaptionsSpeakTheLanguageOfTheCommandLin
     }
 }
 
+// The desktop's language counts only where the command line names none.
+TEST(Languages, ANumberWinsOverTheDesktopsLanguage) {
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* name : names) {
+        const char* value = std::getenv(name);
+        saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+        unsetenv(name);
+    }
+    setenv("LANG", "de_DE.UTF-8", 1);
+    const struct {
+        std::vector<std::string> arguments;
+        int language;
+    } cases[] = {{{"2"}, LANG_FRENCH}, {{"3"}, LANG_ENGLISH}, {{}, LANG_GERMAN}};
+    for (const auto& c : cases) {
+        EmptyDataFolder here;
+        ShellApp app;
+        app.m_arguments = c.arguments;
+        ScriptedAnswers answers;
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(GetLanguage(), c.language) << c.arguments.size();
+        SetLanguage(LANG_NONE);
+    }
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
+}
+
 // The shortcuts are the same in every language and each item shows its own; within the menu bar and
 // within each menu no two mnemonics are the same letter.
 TEST(Languages, EveryLanguageKeepsTheShortcutsAndDistinctMnemonics) {
@@ -154,8 +183,9 @@ TEST(Languages, EveryProgramTextIsSaidInEachLanguage) {
             const std::string words = ProgramWords(row.text, language);
             EXPECT_FALSE(words.empty());
             EXPECT_EQ(placeholders(words.c_str()), placeholders(english));
-            if (language != LANG_ENGLISH && row.text != ProgramText::okButton)
+            if (language != LANG_ENGLISH && row.text != ProgramText::okButton) {
                 EXPECT_NE(words, english);
+            }
         }
     }
     EXPECT_EQ(
