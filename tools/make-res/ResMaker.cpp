@@ -49,6 +49,8 @@ bool CResMaker::MakeScreen() {
 }
 
 bool CResMaker::MakeDialogs() {
+    // Earlier runs wrote one start-up picture for every language; it would be installed with the rest.
+    QFile::remove(m_options.out + QStringLiteral("/startup.bmp"));
     bool ok = true;
     for (int language = LANG_DUTCH; language <= LANG_GERMAN; ++language) {
         const QString name = QString::fromLatin1(StartupPicturePath(language)).section('/', -1);
