@@ -104,8 +104,11 @@ public:
     // with the picture as it was, for a file that cannot be opened, is no layered file, or is damaged.
     BOOL SaveToLayeredFile(const char* path);
     BOOL LoadFromLayeredFile(const char* path);
-    // Shows help page n over the picture until a click. 0 when it could not be shown.
-    BOOL ShowHelpPage(int n);
+    // How a help page went: not shown (missing), turned by a click on it, or left by Escape or a click
+    // beside the picture (the help button among them).
+    enum class HelpPage { missing, turned, left };
+    // Shows help page n over the picture until a click or Escape.
+    HelpPage ShowHelpPage(int n);
     // Where the help pages of the user's language lie: page n is the prefix, n and ".bmp", relative to
     // the working directory. The Dutch pages until the application says otherwise.
     void SetHelpPrefix(std::string prefix) { m_helpPrefix = std::move(prefix); }
