@@ -106,40 +106,25 @@ TEST(SelectionFrame, HandlesSitOnTheirEdgesAtEveryScaleAndMirrored) {
             const auto edgeY = [&](bool nearEdge) {
                 return nearEdge == (place.height > 0) ? o.top : o.bottom - 1;
             };
-            const struct {
-                int i;
-                LONG x, y; // -1: the middle
-                StandardCursor unmirrored;
-            } rows[] = {
-                {0, edgeX(true), -1, StandardCursor::sizeWE},
-                {1, -1, edgeY(true), StandardCursor::sizeNS},
-                {2, edgeX(false), -1, StandardCursor::sizeWE},
-                {3, -1, edgeY(false), StandardCursor::sizeNS},
-                {4, edgeX(true), edgeY(true), StandardCursor::sizeNWSE},
-                {5, edgeX(false), edgeY(true), StandardCursor::sizeNESW},
-                {6, edgeX(false), edgeY(false), StandardCursor::sizeNWSE},
-                {7, edgeX(true), edgeY(false), StandardCursor::sizeNESW},
-            };
-            const bool turned = (place.width < 0) != (place.height < 0);
-            for (const auto& row : rows) {
-                const RECT& h = frame.GetHandle(row.i);
-                EXPECT_EQ(h.Width(), frame.GetHandleSize());
-                const POINT c = Centre(h);
-                if (row.x >= 0) {
-                    EXPECT_EQ(c.x, row.x) << row.i;
-                } else {
-                    EXPECT_NEAR(c.x, (o.left + o.right) / 2.0, 1) << row.i;
-                }
-                if (row.y >= 0) {
-                    EXPECT_EQ(c.y, row.y) << row.i;
-                }
-                EXPECT_EQ(frame.HandleAt(c), row.i);
-                StandardCursor expected = row.unmirrored;
-                if (turned && row.i >= 4)
-                    expected = expected == StandardCursor::sizeNWSE ? StandardCursor::sizeNESW
-                                                                    : StandardCursor::sizeNWSE;
-                EXPECT_EQ(frame.CursorOf(row.i), expected) << row.i;
+            // Each handle's centre: on the edge it moves, or in the middle (-1) along it.
+            const LONG rows[8][2] = {{edgeX(true), -1},
+                                     {-1, edgeY(true)},
+                                     {edgeX(false), -1},
+                                     {-1, edgeY(false)},
+                                     {edgeX(true), edgeY(true)},
+                                     {edgeX(false), edgeY(true)},
+                                     {edgeX(false), edgeY(false)},
+                                     {edgeX(true), edgeY(false)}};
+            for (int i = 0; i < CSelectionFrame::handleCount; ++i) {
+                const POINT c = Centre(frame.GetHandle(i));
+                EXPECT_EQ(frame.GetHandle(i).Width(), frame.GetHandleSize());
+                EXPECT_EQ(c.x, rows[i][0] >= 0 ? rows[i][0] : (o.left + o.right - 1) / 2) << i;
+                EXPECT_EQ(c.y, rows[i][1] >= 0 ? rows[i][1] : (o.top + o.bottom - 1) / 2) << i;
+                EXPECT_EQ(frame.HandleAt(c), i);
             }
+            // The top-left corner of the layer leans the other way when one axis is mirrored.
+            const bool turned = (place.width < 0) != (place.height < 0);
+            EXPECT_EQ(frame.CursorOf(4), turned ? StandardCursor::sizeNESW : StandardCursor::sizeNWSE);
             EXPECT_EQ(frame.HandleAt(Centre(o)), -1) << "the middle moves the layer";
         }
     }
