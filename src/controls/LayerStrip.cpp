@@ -114,7 +114,12 @@ void CLayerStrip::UpdateButtons() {
     SetEnabled(m_glueButton, content);
     if (!m_compositor)
         return;
-    SetEnabled(m_compositor->GetMoveButton(), content);
+    // With Move on, a click on the picture takes the sticker under it: Move needs a picture, not a filled
+    // selected layer.
+    bool anyContent = false;
+    for (int i = 0; i < GetCount() && !anyContent; ++i)
+        anyContent = HasContent(GetLayer(i));
+    SetEnabled(m_compositor->GetMoveButton(), anyContent);
     if (!content && FollowsSelection(*m_compositor))
         m_compositor->ClearSlotSelection();
 }

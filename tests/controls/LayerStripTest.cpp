@@ -209,6 +209,9 @@ TEST(LayerStrip, SelectsTheLastAddedAndKeepsItsButtonsToWhatCanBeDone) {
         EXPECT_FALSE(s.Enabled(id)) << id << " without content";
 
     s.Fill(0, "A");
+    s.strip->Refresh(0, FALSE);
+    EXPECT_TRUE(s.Enabled(moveId)) << "with Move on a click on the picture takes A";
+    EXPECT_FALSE(s.Enabled(deleteId)) << "the selected layer is still empty";
     QTest::mouseClick(WidgetOf(s.layers[0]), Qt::LeftButton, {}, QPoint(100, 13));
     Settle();
     EXPECT_EQ(s.strip->GetSelected(), s.layers[0]);
