@@ -130,6 +130,7 @@ void CDIBMixer::HighlightHotHandle(CDC* dc) const {
 }
 
 void CDIBMixer::OnLeftButtonDown(UINT, int x, int y) {
+    EndAttachedMove();
     m_hotHandle = -1;
     if (m_frameShown) {
         for (int i = 0; i < handleCount; ++i) {
@@ -161,6 +162,7 @@ void CDIBMixer::OnMouseOver(UINT keyFlags, int, int) {
     if (delta.x == 0 && delta.y == 0)
         return;
     CDIBSlot& slot = *m_selectedSlot;
+    const SlotState was = slot.GetPlace();
     const RECT before = AreaOf(slot);
     const HandleStep& step =
         m_hotHandle >= 0 && m_hotHandle < handleCount ? handleSteps[m_hotHandle] : bodyStep;
@@ -170,6 +172,7 @@ void CDIBMixer::OnMouseOver(UINT keyFlags, int, int) {
     slot.m_height = Moved(slot.m_height, std::int64_t(step.height) * delta.y);
     RECT swept;
     UnionRect(swept, before, AreaOf(slot));
+    MoveAttachedTexts(was, slot, &swept);
     InflateRect(swept, stepMargin, stepMargin);
     // The flags follow the signs before this step is composed: an edge dragged past the opposite one would
     // otherwise be drawn unmirrored on the wrong side once, and leave pixels the next steps do not reach.
@@ -192,6 +195,7 @@ void CDIBMixer::OnMouseOver(UINT keyFlags, int, int) {
 void CDIBMixer::OnLeftButtonUp(UINT, int, int) {
     if (!m_interactiveUpdate && m_selectedSlot && !IsRectEmpty(m_selectedSlot->m_changedArea))
         m_selectedSlot->m_changed = 1;
+    EndAttachedMove();
     m_hotHandle = -1;
     Recompose(TRUE);
 }

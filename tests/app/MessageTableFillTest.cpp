@@ -37,9 +37,11 @@ const std::string texts[4][7] = {
 TEST(MessageTableFill, EveryTextOfEveryLanguageByteForByte) {
     CMessageTable table;
     FillMessageTable(table);
-    EXPECT_EQ(table.GetCount(), 28);
+    EXPECT_EQ(table.GetCount(), 4 * MSG_LAST);
     for (int language = LANG_DUTCH; language <= LANG_GERMAN; ++language) {
         table.SetGroup(language);
+        for (int key = MSG_PICTURE_UNREADABLE + 1; key <= MSG_LAST; ++key)
+            EXPECT_NE(table.FindMessage(key), nullptr) << language << "/" << key;
         for (int key = MSG_REPLACE_LAYER; key <= MSG_PICTURE_UNREADABLE; ++key) {
             const std::string* text = table.FindMessage(key);
             ASSERT_NE(text, nullptr) << language << "/" << key;
@@ -59,6 +61,6 @@ TEST(MessageTableFill, DutchGoesInFirstSoThatNoLanguageFindsIt) {
     }
     // A language the table does not know finds nothing, so no question is ever asked.
     table.SetGroup(7);
-    for (int key = MSG_REPLACE_LAYER; key <= MSG_PICTURE_UNREADABLE; ++key)
+    for (int key = MSG_REPLACE_LAYER; key <= MSG_LAST; ++key)
         EXPECT_EQ(table.FindMessage(key), nullptr) << key;
 }
