@@ -139,7 +139,8 @@ BOOL CDIBMixer::SetTextLayer(const std::string& text, const LOGFONT* font, COLOR
         colour = 0xFEFEFE;
     int width = areaWidth, height = areaHeight;
     GetLargestSlotSize(&width, &height);
-    // A changed text stays where it was, at its scale; a text on a picture is wrapped to fit it.
+    // A changed text stays where it was, at its scale; a text on a picture is wrapped to fit it, or, when
+    // changed, at least as wide as it was, so that a mended word keeps the lines the user saw.
     const CDIBSlot* old =
         target.kind == TextTargetKind::changeText ? FindDibSlot(layer->GetContentKey()) : nullptr;
     const std::uint32_t onKey = target.picture ? target.picture->GetContentKey()
@@ -151,7 +152,9 @@ BOOL CDIBMixer::SetTextLayer(const std::string& text, const LOGFONT* font, COLOR
         covered = CoveredBy(*under);
         const double scale = old ? std::abs(double(old->m_width)) / std::max(1, old->GetWidth())
                                  : CTextPlacement::defaultScale;
-        width = std::min<int>(width, CTextPlacement::WrapWidth(*covered, scale));
+        const LONG wrap =
+            std::max<LONG>(old ? old->GetWidth() : 0, CTextPlacement::WrapWidth(*covered, scale));
+        width = std::min<int>(width, wrap);
     }
     LOGFONT record = settings.font;
     if (record.lfHeight == 0)

@@ -25,8 +25,6 @@ public:
 
     void SetButtons(CButtonControl* info, CButtonControl* glue, CButtonControl* layUp,
                     CButtonControl* layDown, CButtonControl* remove);
-    // The button that clears the selected layer, or none.
-    CButtonControl* GetDeleteButton() const { return m_deleteButton; }
     // Joins the picture area (none: parts from it), which then recomposes.
     void SetCompositor(CLayerCompositor* compositor);
     CLayerCompositor* GetCompositor() const { return m_compositor; }

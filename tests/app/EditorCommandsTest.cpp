@@ -128,33 +128,18 @@ TEST_F(EditorCommands, CancelEmptiesTheRememberedTextWhileFontColourAndCentringS
     EXPECT_GE(heights[2], 60);
 }
 
-// Text on a picture says that the text goes on it; on the front-most picture, with no layer free in front,
-// it says so and opens nothing.
-TEST_F(EditorCommands, TextOnAPictureSaysWhereTheTextGoesOrThatNoLayerIsFree) {
+// Text on the front-most picture, with no layer free in front of it, says so and opens nothing.
+TEST_F(EditorCommands, TextOnAPictureWithNoLayerFreeInFrontSaysSo) {
     TempDir dir;
     PickFile(dir);
-    Click(IDC_PICKED);
-    Strip()->Select(Layer(10));
-    {
-        ScriptedAnswers answers;
-        answers.onDialog = [&](CDialog* d) {
-            EXPECT_EQ(d->GetDlgItemText(CTextDialog::IDC_PROMPT),
-                      *view->GetMessageTable().FindMessage(MSG_TEXT_PROMPT_ON_PICTURE));
-            d->OnCommand(IDCANCEL);
-        };
-        Click(IDC_TEXT);
-        EXPECT_EQ(answers.Count(ModalKind::Dialog), 1);
-    }
     Strip()->Select(Layer(1));
     Click(IDC_PICKED);
-    ASSERT_EQ(Strip()->GetSelected(), Layer(1));
     ScriptedAnswers answers;
     Click(IDC_TEXT);
     EXPECT_EQ(answers.Count(ModalKind::Dialog), 0);
     ASSERT_EQ(answers.Count(ModalKind::MessageBox), 1);
     EXPECT_EQ(answers.Last(ModalKind::MessageBox)->text,
               *view->GetMessageTable().FindMessage(MSG_NO_FREE_LAYER));
-    EXPECT_EQ(Layer(2)->GetImage(), nullptr);
 }
 
 TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
