@@ -1,6 +1,6 @@
 // Writes the seed corpus of the fuzz targets: BMP files of each kind the reader takes (a gap before the
 // pixels, run-length rows and bit fields among them), and layered files as the program writes them, with
-// several pictures. Usage: fuzz_seeds <folder>; fills
+// several pictures, one of them a text lying on another. Usage: fuzz_seeds <folder>; fills
 // <folder>/bmp and <folder>/qmf.
 #include "composition/LayeredFile.h"
 #include "platform/File.h"
@@ -18,7 +18,8 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
 }
 
 bool WriteQmf(const fs::path& path, std::int32_t count,
-              const std::vector<std::pair<LayeredRecord, CDIB*>>& entries) {
+              const std::vector<std::pair<LayeredRecord, CDIB*>>& entries,
+              const std::vector<LayeredExtras>& extras = {}) {
     CFile file;
     if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite))
         return false;
@@ -26,6 +27,7 @@ bool WriteQmf(const fs::path& path, std::int32_t count,
     for (const auto& [record, image] : entries)
         if (!CLayeredFile::WriteEntry(&file, record, image))
             return false;
+    CLayeredExtensions::Write(&file, extras);
     file.Close();
     return true;
 }
@@ -91,6 +93,8 @@ int main(int argc, char** argv) {
         WriteQmf(root / "qmf/three.qmf", 3, {{back, &other}, {none, nullptr}, {front, &picture}}) &&
         WriteQmf(root / "qmf/four.qmf", 4,
                  {{back, &other}, {back, &grown}, {front, &picture}, {back, &grown}}) &&
-        WriteQmf(root / "qmf/empty.qmf", 0, {});
+        WriteQmf(root / "qmf/empty.qmf", 0, {}) &&
+        WriteQmf(root / "qmf/text.qmf", 2, {{back, &other}, {front, &picture}},
+                 {{}, {LayerText{"Hello\nthere", {}, 0x123456, 1}, 0}});
     return written ? 0 : 1;
 }

@@ -2,5 +2,6 @@
 
 class CMessageTable;
 
-// Adds the editor's texts in all four languages: Dutch keys 1 to 6 first, then French, English, German.
+// Adds the editor's texts in all four languages: Dutch keys 1 to MSG_LAST first, then French, English,
+// German.
 void FillMessageTable(CMessageTable& table);

@@ -6,6 +6,7 @@
 #include "composition/PictureObserver.h"
 #include "composition/UndoHistory.h"
 #include "controls/ControlView.h"
+#include "controls/LayerText.h"
 #include "platform/View.h"
 #include <string>
 #include <vector>
@@ -54,13 +55,8 @@ private:
     void ShowInfo();
     void PickThumbnail(int id);
     void PutPickedIntoLayer();
-    // What the Text dialog showed last, offered again the next time it opens.
-    struct TextSettings {
-        std::string text;
-        LOGFONT font;
-        COLORREF colour = CTextDialog::defaultColour;
-        int centred = 0;
-    } m_textSettings;
+    // What the Text dialog showed last, offered again the next time it opens on a layer without text.
+    LayerText m_textSettings;
 
     // The user's own pictures (QuimbleViewPictures.cpp). Add Pictures asks for pictures and adds them to
     // the user's folder of the content the thumb strip shows; a drop on the thumb strip adds the

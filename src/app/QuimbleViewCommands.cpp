@@ -13,6 +13,7 @@
 #include "controls/ContentKey.h"
 #include "controls/HoldControl.h"
 #include "controls/LayerControl.h"
+#include "controls/LayerLabel.h"
 #include "controls/LayerStrip.h"
 #include "controls/ThumbStrip.h"
 #include "platform/FullPath.h"
@@ -92,17 +93,26 @@ void CQuimbleView::TextModeChanged() {
         return;
     if (text->IsOn())
         move->SwitchOff();
-    // The dialog opens whichever way the button went: switching it off is also a way to ask for a text.
-    TextSettings& s = m_textSettings;
-    CTextDialog dialog;
-    if (!dialog.Run(GetMessageTable().FindMessage(MSG_REPLACE_PROMPT), &s.text, &s.centred, &s.colour,
-                    s.font))
-        return;
     auto* mixer = GetPictureArea();
     if (!mixer) {
         AfxMessageBox("Error: could not get the DIBMixer\n", 0);
         return;
     }
+    // The dialog opens whichever way the button went: switching it off is also a way to ask for a text.
+    using Kind = CDIBMixer::TextTargetKind;
+    const CDIBMixer::TextTarget target = mixer->FindTextTarget();
+    if (target.kind == Kind::noFreeLayer) {
+        ShowMessage(GetMessageTable().FindMessage(MSG_NO_FREE_LAYER), MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const int prompt = target.kind == Kind::changeText  ? MSG_REPLACE_PROMPT
+                       : target.kind == Kind::onPicture ? MSG_TEXT_PROMPT_ON_PICTURE
+                                                        : MSG_TEXT_PROMPT_NEW;
+    LayerText s = target.kind == Kind::changeText ? *target.layer->GetText() : m_textSettings;
+    CTextDialog dialog;
+    if (!dialog.Run(GetMessageTable().FindMessage(prompt), &s.text, &s.centred, &s.colour, s.font))
+        return;
+    m_textSettings = s;
     // After Cancel the text is empty, which leaves the picture as it is.
     mixer->SetTextLayer(s.text, &s.font, s.colour, s.centred);
 }
@@ -136,7 +146,8 @@ void CQuimbleView::PutPickedIntoLayer() {
         mixer->SelectDibSlot(nullptr);
     if (layer->GetImage() && !Ask(*this, MSG_REPLACE_LAYER))
         return;
-    layer->PutContent(picked, NewContentKey(), SplitPath(picked->GetImage()->GetName()).name);
+    const std::string& name = picked->GetImage()->GetName();
+    layer->PutContent(picked, NewContentKey(), PictureLabel(name, IsInUserDataFolder(name)));
     // Clicks one after another fill the layers from the back towards the front.
     CLayerControl* previous = strip->GetPreviousLayer(layer);
     if (previous && !previous->GetImage())

@@ -3,6 +3,7 @@
 // centring. The caller's settings go in and come back out, whichever button closed it; Cancel empties
 // the text.
 
+#include "controls/LayerText.h"
 #include "platform/Dialog.h"
 #include <string>
 
@@ -14,7 +15,7 @@ public:
     static constexpr UINT IDC_COLOUR = 1006;
     static constexpr UINT IDC_CENTER = 1007;
     // The colour of a text before the user picks one, and again after a cancelled colour dialog.
-    static constexpr COLORREF defaultColour = 0x1E0032;
+    static constexpr COLORREF defaultColour = LayerText::defaultColour;
 
     // Owned by the main window.
     CTextDialog();

@@ -9,6 +9,7 @@
 #include "composition/BlendTable.h"
 #include "composition/CanvasComposer.h"
 #include "composition/DIBSlot.h"
+#include "composition/LayeredExtensions.h"
 #include "composition/PictureChangeListener.h"
 #include "composition/PictureObserver.h"
 #include "composition/PictureState.h"
@@ -116,12 +117,25 @@ public:
     // the working directory. The Dutch pages until the application says otherwise.
     void SetHelpPrefix(std::string prefix) { m_helpPrefix = std::move(prefix); }
 
-    // The text layer (DIBMixerText.cpp). Draws text word-wrapped within 800 x 600 pixels (or the largest
-    // slot picture), centred or left-aligned, in colour (white becomes 0xFEFEFE, or it would not show)
-    // with font (none, or a record without a height: the default face at a size that reads well in a
-    // balloon) on white, into a picture just the size of the text, and makes it the content of the
-    // selected layer under a new key; what the layer held is cleared without a question. 0, and nothing
-    // changes, for an empty text, without a manager or a selected layer, or when no picture can be made.
+    // The text layer (DIBMixerText.cpp). Where Text puts its text, from the selected layer: an empty one
+    // takes it (newText); a text layer has it replaced where it lies, at the size it has (changeText);
+    // for a layer with a picture it goes into the nearest empty layer in front, onto that picture
+    // (onPicture), or nowhere when there is none (noFreeLayer); without a selected layer, nowhere (none).
+    enum class TextTargetKind { none, newText, changeText, onPicture, noFreeLayer };
+    struct TextTarget {
+        TextTargetKind kind = TextTargetKind::none;
+        CLayerControl* layer = nullptr;   // the layer that gets the text
+        CLayerControl* picture = nullptr; // for onPicture, the layer the text lies on
+    };
+    TextTarget FindTextTarget() const;
+    // Draws text word-wrapped within 800 x 600 pixels (or the largest slot picture, or, onto a picture,
+    // that picture's width), centred or left-aligned, in colour (white becomes 0xFEFEFE, or it would not
+    // show) with font (none, or a record without a height: the default face at a size that reads well in a
+    // balloon) on white, into a picture just the size of the text, and makes it the content of the text
+    // target under a new key, remembering the text, font, colour and centring. A new text in an empty
+    // layer lies at the top left; one onto a picture is centred on it, fitted inside, lies on it (moves
+    // with it) and its layer is selected. 0, and nothing changes, for an empty text, without a manager or
+    // a target, or when no picture can be made.
     BOOL SetTextLayer(const std::string& text, const LOGFONT* font, COLORREF colour, int centred);
 
     // The four mode buttons, linked by the view after creation.
@@ -186,6 +200,12 @@ private:
     void ForgetSelectedSlot();
     // Takes the front-most slot of key out of the slots, leaving its place empty.
     std::unique_ptr<CDIBSlot> TakeDibSlot(std::uint32_t key);
+    // Puts the slot of layer's new content at place at once, rather than where new slots go.
+    void PlaceNewSlot(const CLayerControl& layer, const SlotPlacement& place);
+    // The layer whose content key is key, or none.
+    CLayerControl* FindLayerOfKey(std::uint32_t key) const;
+    // What the layers of the slots written, in the file's order, keep beyond their entries.
+    std::vector<LayeredExtras> ExtrasOf(const std::vector<const CDIBSlot*>& written) const;
     // A new slot for the layer's content; none (after an error box) when it cannot be made.
     static std::unique_ptr<CDIBSlot> MakeDibSlot(const CLayerControl& layer);
 
@@ -199,6 +219,12 @@ private:
     void DropFrame();
     static void ClickIfEnabled(CButtonControl* button);
     void SelectNextFilledLayer(int direction);
+    // Moves the texts that lie on slot as the drag step from was moved it, and grows swept by where they
+    // were and are (DIBMixerAttached.cpp). The drag's end forgets where they started.
+    void MoveAttachedTexts(const SlotState& was, const CDIBSlot& slot, RECT* swept);
+    void EndAttachedMove();
+    std::optional<SlotState> m_dragStart;
+    std::vector<SlotState> m_attachedStarts;
     int m_hotHandle = -1;
     bool m_frameShown = false;
     // The drag since the last press, of the slot with that key, and where the press was.

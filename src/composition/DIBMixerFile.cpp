@@ -7,11 +7,13 @@
 #include "controls/ButtonControl.h"
 #include "controls/ContentKey.h"
 #include "controls/LayerControl.h"
+#include "controls/LayerLabel.h"
 #include "controls/LayerStrip.h"
 #include "platform/Cursor.h"
 #include "platform/File.h"
 #include "platform/FullPath.h"
 #include "platform/Modal.h"
+#include "platform/UserDataFolder.h"
 
 #include <cstdio>
 #include <cstring>
@@ -52,7 +54,8 @@ LayeredRecord RecordOf(const CDIBSlot& slot) {
 // the picture's name. False (the picture is dropped) when the layer cannot take it.
 bool FillLayer(CLayerControl& layer, std::unique_ptr<CDIB> image, std::uint32_t key,
                const LayeredRecord& record) {
-    if (!layer.PutContent(std::move(image), key, SplitPath(record.imageName).name))
+    if (!layer.PutContent(std::move(image), key,
+                          PictureLabel(record.imageName, IsInUserDataFolder(record.imageName))))
         return false;
     layer.SetHidden(!record.visible);
     return true;
@@ -77,6 +80,27 @@ std::unique_ptr<CDIBSlot> SlotOf(CLayerControl& layer, std::uint32_t key, const 
 }
 } // namespace
 
+CLayerControl* CDIBMixer::FindLayerOfKey(std::uint32_t key) const {
+    for (int i = 0; key && m_layerStrip && i < m_layerStrip->GetCount(); ++i)
+        if (CLayerControl* layer = m_layerStrip->GetLayer(i); layer && layer->GetContentKey() == key)
+            return layer;
+    return nullptr;
+}
+
+std::vector<LayeredExtras> CDIBMixer::ExtrasOf(const std::vector<const CDIBSlot*>& written) const {
+    std::vector<LayeredExtras> extras(written.size());
+    for (std::size_t f = 0; f < written.size(); ++f) {
+        const CLayerControl* layer = FindLayerOfKey(written[f]->m_key);
+        if (!layer || !layer->GetText())
+            continue;
+        extras[f].text = layer->GetText();
+        for (std::size_t under = 0; under < written.size(); ++under)
+            if (layer->GetAttachedTo() && written[under]->m_key == layer->GetAttachedTo())
+                extras[f].attachedTo = int(under);
+    }
+    return extras;
+}
+
 BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
     if (!path || !*path || !m_manager || m_canvas.IsEmpty())
         return FALSE;
@@ -87,16 +111,18 @@ BOOL CDIBMixer::SaveToLayeredFile(const char* path) {
         return FALSE;
     }
     try {
-        std::int32_t count = 0;
-        for (const auto& slot : m_slots)
-            count += slot != nullptr;
-        CLayeredFile::WriteHeader(&file, count);
-        for (auto slot = m_slots.rbegin(); slot != m_slots.rend(); ++slot) {
-            if (*slot && !CLayeredFile::WriteEntry(&file, RecordOf(**slot), (*slot)->m_source)) {
+        std::vector<const CDIBSlot*> written;
+        for (auto slot = m_slots.rbegin(); slot != m_slots.rend(); ++slot)
+            if (*slot)
+                written.push_back(slot->get());
+        CLayeredFile::WriteHeader(&file, std::int32_t(written.size()));
+        for (const CDIBSlot* slot : written) {
+            if (!CLayeredFile::WriteEntry(&file, RecordOf(*slot), slot->m_source)) {
                 file.Abort();
                 return FALSE;
             }
         }
+        CLayeredExtensions::Write(&file, ExtrasOf(written));
         file.Close();
         return TRUE;
     } catch (const CFileException& e) {
@@ -129,6 +155,7 @@ BOOL CDIBMixer::LoadFromLayeredFile(const char* path) {
     m_slots.clear();
     m_layerStrip->ClearAllLayers();
     std::vector<LayeredEntry>& entries = layered.GetEntries();
+    std::vector<std::uint32_t> keys(entries.size(), 0);
     for (std::size_t f = 0; f < entries.size(); ++f) {
         LayeredEntry& entry = entries[f];
         if (entry.record.noImage)
@@ -139,6 +166,7 @@ BOOL CDIBMixer::LoadFromLayeredFile(const char* path) {
         const std::uint32_t key = NewContentKey();
         if (!FillLayer(*layer, std::move(entry.image), key, entry.record))
             continue;
+        keys[f] = key;
         std::unique_ptr<CDIBSlot> slot = SlotOf(*layer, key, entry.record);
         if (!slot)
             continue;
@@ -147,6 +175,13 @@ BOOL CDIBMixer::LoadFromLayeredFile(const char* path) {
         } catch (const std::bad_alloc&) {
             AfxMessageBox("Error: CDIBMixer::LoadFromLayeredFile() could not add a dibslot to the dibslots");
         }
+    }
+    // Texts once every entry has its key, for the pictures they lie on.
+    for (std::size_t f = 0; f < entries.size(); ++f) {
+        const LayeredExtras& extras = entries[f].extras;
+        CLayerControl* layer = keys[f] ? FindLayerOfKey(keys[f]) : nullptr;
+        if (layer && extras.text)
+            layer->SetText(extras.text, extras.attachedTo >= 0 ? keys[std::size_t(extras.attachedTo)] : 0);
     }
     m_layerStrip->UpdateButtons();
     // Whatever the old picture showed is gone, so all of it is composed anew.

@@ -125,6 +125,7 @@ void CDIBMixer::DrawSelectionFrame(CDC* dc) {
 void CDIBMixer::OnLeftButtonDown(UINT, int x, int y) {
     // The keys work on the picture from the first click on it.
     SetFocus();
+    EndAttachedMove();
     m_drag.reset();
     const POINT p{x, y};
     const std::optional<CSelectionFrame> frame = GetFrame();
@@ -187,10 +188,12 @@ void CDIBMixer::PlaceSelectedSlot(const SlotPlacement& to, bool composeNow) {
     const SlotPlacement now = PlacementOf(slot);
     if (to.x == now.x && to.y == now.y && to.width == now.width && to.height == now.height)
         return;
+    const SlotState was = slot.GetPlace();
     const RECT before = AreaOf(slot);
     slot.m_x = to.x, slot.m_y = to.y, slot.m_width = to.width, slot.m_height = to.height;
     RECT swept;
     UnionRect(swept, before, AreaOf(slot));
+    MoveAttachedTexts(was, slot, &swept);
     InflateRect(swept, stepMargin, stepMargin);
     // The flags follow the signs before this step is composed: an edge dragged past the opposite one would
     // otherwise be drawn unmirrored on the wrong side once, and leave pixels the next steps do not reach.
@@ -209,6 +212,7 @@ void CDIBMixer::PlaceSelectedSlot(const SlotPlacement& to, bool composeNow) {
 void CDIBMixer::OnLeftButtonUp(UINT, int x, int y) {
     if (!m_interactiveUpdate && m_selectedSlot && !IsRectEmpty(m_selectedSlot->m_changedArea))
         m_selectedSlot->m_changed = 1;
+    EndAttachedMove();
     m_hotHandle = -1;
     m_drag.reset();
     Recompose(TRUE);
@@ -244,6 +248,8 @@ void CDIBMixer::OnKeyDown(UINT key, UINT repeat, UINT) {
             SlotPlacement to = PlacementOf(*m_selectedSlot);
             to = CSlotDrag(to, -1).PlaceFor({dx, dy}, 1, 1);
             PlaceSelectedSlot(to, true);
+            // Each key is a move of its own: the texts on the layer start from where it left them.
+            EndAttachedMove();
         }
         break;
     case VK_DELETE:

@@ -27,8 +27,8 @@ CPictureState CDIBMixer::CaptureState() const {
         const CLayerControl* layer = m_layerStrip->GetLayer(i);
         if (!layer)
             continue;
-        state.layers.push_back(
-            {layer->GetImageRef(), layer->GetContentKey(), layer->GetLabel(), layer->IsHidden()});
+        state.layers.push_back({layer->GetImageRef(), layer->GetContentKey(), layer->GetLabel(),
+                                layer->IsHidden(), layer->GetText(), layer->GetAttachedTo()});
         if (layer == m_layerStrip->GetSelected())
             state.selectedLayer = int(state.layers.size()) - 1;
     }
@@ -60,6 +60,8 @@ void CDIBMixer::RestoreState(const CPictureState& state) {
         }
         if (layer->GetContentKey() != wanted->key || !(layer->GetImageRef() == wanted->picture))
             layer->PutContent(wanted->picture, wanted->key, wanted->label);
+        if (layer->GetText() != wanted->text || layer->GetAttachedTo() != wanted->attachedTo)
+            layer->SetText(wanted->text, wanted->attachedTo);
         if (layer->IsHidden() != wanted->hidden)
             layer->SetHidden(wanted->hidden);
     }

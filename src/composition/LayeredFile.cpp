@@ -113,7 +113,8 @@ CLayeredFile::ReadResult CLayeredFile::Read(CFile* file, int maxEntries, std::ui
             return ReadResult::notLayered;
         if (file->Read(head + 4, 4) < 4)
             return ReadResult::damaged;
-        const int count = std::clamp(std::int32_t(Get(head, 4)), 0, std::max(maxEntries, 0));
+        const std::int32_t stored = std::int32_t(Get(head, 4));
+        const int count = std::clamp(stored, 0, std::max(maxEntries, 0));
         std::vector<LayeredEntry> entries;
         entries.reserve(std::size_t(count));
         for (int f = 0; f < count; ++f) {
@@ -132,6 +133,17 @@ CLayeredFile::ReadResult CLayeredFile::Read(CFile* file, int maxEntries, std::ui
                 if (!alpha)
                     return ReadResult::damaged;
                 entry.image->SetAlpha(std::move(alpha));
+            }
+        }
+        if (count == stored) {
+            std::vector<LayeredExtras> extras(entries.size());
+            // Whatever stops the block leaves the entries as they are.
+            try {
+                if (CLayeredExtensions::Read(file, &extras))
+                    for (std::size_t f = 0; f < entries.size(); ++f)
+                        entries[f].extras = std::move(extras[f]);
+            } catch (const CFileException&) {
+            } catch (const std::bad_alloc&) {
             }
         }
         m_entries = std::move(entries);

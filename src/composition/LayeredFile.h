@@ -3,10 +3,11 @@
 // entry count, then one entry per slot of the picture, back-most first. An entry is a 564-byte record of
 // the slot's placement, flags and the names of its pictures, followed (unless it has no image) by the
 // layer picture and, when flagged, its alpha companion, each as a BMP file image. Numbers are 32-bit
-// little-endian.
+// little-endian. What the entries have no room for follows them in one block (LayeredExtensions.h).
 //
 // Reading checks the whole file before anyone uses what it holds, so that a damaged file changes nothing.
 
+#include "composition/LayeredExtensions.h"
 #include "imaging/DIB.h"
 #include <cstdint>
 #include <memory>
@@ -33,6 +34,7 @@ struct LayeredEntry {
     LayeredRecord record;
     // The layer picture named by the record, its alpha companion chained to it; none for no image.
     std::unique_ptr<CDIB> image;
+    LayeredExtras extras;
 };
 
 class CLayeredFile {
@@ -47,10 +49,11 @@ public:
     static std::uint64_t DefaultBudget();
 
     // Reads the magic, the count and up to maxEntries entries (a negative count reads none; entries
-    // beyond maxEntries are left unread). Only when all of them read in full are they kept, and the
-    // result is read. A file that does not start with the magic is notLayered. One whose pictures, with
-    // the 24-bit copies the picture area makes of them, would take more than budget bytes is damaged as
-    // far as the user is concerned: that is found out before the picture that goes beyond it is made.
+    // beyond maxEntries are left unread, and so is the block after them). Only when all of them read in
+    // full are they kept, and the result is read; a damaged block after them is passed over. A file that does
+    // not start with the magic is notLayered. One whose pictures, with the 24-bit copies the picture area
+    // makes of them, would take more than budget bytes is damaged as far as the user is concerned: that is
+    // found out before the picture that goes beyond it is made.
     ReadResult Read(CFile* file, int maxEntries, std::uint64_t budget = DefaultBudget());
     std::vector<LayeredEntry>& GetEntries() { return m_entries; }
 

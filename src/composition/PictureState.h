@@ -1,10 +1,13 @@
 #pragma once
 // Everything a user can change of the picture, as a value: per layer its picture (a share, never a copy),
-// content key, label and hidden state; per slot its place, size, mirror flags and stretch mode; the
-// selected layer and which frame shows. Two states show the same picture when all but the selection agree.
+// content key, label, hidden state and, for a text layer, what it was drawn from and the picture it lies
+// on; per slot its place, size, mirror flags and stretch mode; the selected layer and which frame shows. Two
+// states show the same picture when all but the selection agree.
 
+#include "controls/LayerText.h"
 #include "imaging/DIBRef.h"
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,8 @@ struct LayerState {
     std::uint32_t key = 0;
     std::string label;
     bool hidden = false;
+    std::optional<LayerText> text;
+    std::uint32_t attachedTo = 0; // the content key of the picture a text lies on
     bool operator==(const LayerState&) const = default;
 };
 

@@ -1,6 +1,7 @@
 #include "controls/LayerControl.h"
 
 #include "controls/ControlManager.h"
+#include "controls/LayerLabel.h"
 #include "imaging/DIB.h"
 #include "imaging/DIBManager.h"
 #include "platform/DC.h"
@@ -77,8 +78,18 @@ bool CLayerControl::PutContent(std::unique_ptr<CDIB> picture, std::uint32_t key,
 void CLayerControl::ContentPut(std::uint32_t key, std::string label) {
     m_contentKey = key;
     m_label = std::move(label);
+    m_text.reset();
+    m_attachedTo = 0;
     m_changed = true;
     // The label shows from here.
+    Draw(nullptr);
+}
+
+void CLayerControl::SetText(std::optional<LayerText> text, std::uint32_t attachedTo) {
+    m_text = std::move(text);
+    m_attachedTo = m_text ? attachedTo : 0;
+    if (m_text)
+        m_label = TextLabel(m_text->text);
     Draw(nullptr);
 }
 
@@ -90,6 +101,8 @@ bool CLayerControl::SwapLayerWith(CLayerControl* other) {
     other->m_toggle->SetOn(hidden);
     std::swap(m_contentKey, other->m_contentKey);
     std::swap(m_label, other->m_label);
+    std::swap(m_text, other->m_text);
+    std::swap(m_attachedTo, other->m_attachedTo);
     m_changed = other->m_changed = true;
     return SwapImagesWith(other);
 }
@@ -99,6 +112,8 @@ void CLayerControl::ClearImage() {
         m_toggle->SetOn(false);
     m_contentKey = 0;
     m_label.clear();
+    m_text.reset();
+    m_attachedTo = 0;
     m_changed = true;
     CHoldControl::ClearImage();
 }

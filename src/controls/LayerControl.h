@@ -6,8 +6,10 @@
 // anything changed since the picture area looked.
 
 #include "controls/HoldControl.h"
+#include "controls/LayerText.h"
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CLayerControl : public CHoldControl {
@@ -25,7 +27,12 @@ public:
     bool PutContent(CDIBRef picture, std::uint32_t key, std::string label);
     // The same with a picture made elsewhere, which the manager's store takes.
     bool PutContent(std::unique_ptr<CDIB> picture, std::uint32_t key, std::string label);
-    // Exchanges content key, label, picture, thumbnail, the flags and whether the layer is hidden with
+    // What a text layer was drawn from, and the content key of the picture it lies on (0: none); a layer
+    // that gets other content forgets both. The label becomes the start of the text.
+    void SetText(std::optional<LayerText> text, std::uint32_t attachedTo);
+    const std::optional<LayerText>& GetText() const { return m_text; }
+    std::uint32_t GetAttachedTo() const { return m_attachedTo; }
+    // Exchanges content key, label, text, picture, thumbnail, the flags and whether the layer is hidden with
     // other; positions and ids stay. False unless both have a hide toggle.
     virtual bool SwapLayerWith(CLayerControl* other);
     // Also shows the layer again and forgets key and label.
@@ -58,6 +65,8 @@ private:
 
     std::uint32_t m_contentKey = 0; // 0: no content
     std::string m_label;
+    std::optional<LayerText> m_text;
+    std::uint32_t m_attachedTo = 0;
     bool m_changed = true;
     CButtonControl* m_toggle = nullptr; // owned by the manager
 };

@@ -16,7 +16,11 @@ enum : int {
     MSG_QUIT = 4,
     MSG_SAVE_ERROR = 5,
     MSG_READ_ERROR = 6,
-    MSG_PICTURE_UNREADABLE = 7 // %1 stands for the file's name
+    MSG_PICTURE_UNREADABLE = 7,     // %1 stands for the file's name
+    MSG_TEXT_PROMPT_NEW = 8,        // the Text dialog's hint on an empty layer
+    MSG_TEXT_PROMPT_ON_PICTURE = 9, // on a layer with a picture
+    MSG_NO_FREE_LAYER = 10,         // Text on a picture with no empty layer in front of it
+    MSG_LAST = MSG_NO_FREE_LAYER
 };
 
 class CMessageTable {

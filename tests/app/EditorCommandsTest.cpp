@@ -7,6 +7,7 @@
 #include "composition/DIBMixer.h"
 #include "controls/HoldControl.h"
 #include "controls/LayerControl.h"
+#include "controls/LayerLabel.h"
 #include "controls/LayerStrip.h"
 #include "controls/ThumbStrip.h"
 #include "platform/FullPath.h"
@@ -81,7 +82,7 @@ TEST_F(EditorCommands, CancelEmptiesTheRememberedTextWhileFontColourAndCentringS
     std::vector<std::function<void(CDialog*)>> uses = {
         [&](CDialog* d) {
             EXPECT_EQ(d->GetDlgItemText(CTextDialog::IDC_PROMPT),
-                      *view->GetMessageTable().FindMessage(MSG_REPLACE_PROMPT));
+                      *view->GetMessageTable().FindMessage(MSG_TEXT_PROMPT_NEW));
             d->SetDlgItemText(CTextDialog::IDC_TEXT, "Hello");
             ModalAnswer font;
             font.result = IDOK;
@@ -95,7 +96,9 @@ TEST_F(EditorCommands, CancelEmptiesTheRememberedTextWhileFontColourAndCentringS
             d->OnCommand(CTextDialog::IDC_CENTER);
             d->OnCommand(IDOK);
         },
-        [&](CDialog* d) {
+        [&](CDialog* d) { // on the text layer: its own text, to change
+            EXPECT_EQ(d->GetDlgItemText(CTextDialog::IDC_PROMPT),
+                      *view->GetMessageTable().FindMessage(MSG_REPLACE_PROMPT));
             EXPECT_EQ(d->GetDlgItemText(CTextDialog::IDC_TEXT), "Hello");
             d->OnCommand(IDCANCEL);
         },
@@ -110,8 +113,11 @@ TEST_F(EditorCommands, CancelEmptiesTheRememberedTextWhileFontColourAndCentringS
         },
     };
     std::vector<int> heights;
-    for (auto& use : uses) {
-        answers.onDialog = use;
+    for (std::size_t i = 0; i < uses.size(); ++i) {
+        answers.onDialog = uses[i];
+        // The last goes on an empty layer, which starts from what the dialog showed last.
+        if (i == 2)
+            Strip()->Select(Layer(9));
         Click(IDC_TEXT);
         const CDIB* image = Strip()->GetSelected()->GetImage();
         heights.push_back(image ? image->GetHeight() : 0);
@@ -121,6 +127,20 @@ TEST_F(EditorCommands, CancelEmptiesTheRememberedTextWhileFontColourAndCentringS
     EXPECT_GE(heights[0], 60);
     EXPECT_EQ(heights[1], heights[0]);
     EXPECT_GE(heights[2], 60);
+}
+
+// Text on the front-most picture, with no layer free in front of it, says so and opens nothing.
+TEST_F(EditorCommands, TextOnAPictureWithNoLayerFreeInFrontSaysSo) {
+    TempDir dir;
+    PickFile(dir);
+    Strip()->Select(Layer(1));
+    Click(IDC_PICKED);
+    ScriptedAnswers answers;
+    Click(IDC_TEXT);
+    EXPECT_EQ(answers.Count(ModalKind::Dialog), 0);
+    ASSERT_EQ(answers.Count(ModalKind::MessageBox), 1);
+    EXPECT_EQ(answers.Last(ModalKind::MessageBox)->text,
+              *view->GetMessageTable().FindMessage(MSG_NO_FREE_LAYER));
 }
 
 TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
@@ -146,7 +166,7 @@ TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
         const CLayerControl* layer = Layer(10 - k);
         ASSERT_NE(layer->GetImage(), nullptr) << k;
         EXPECT_EQ(layer->GetImage()->GetName(), names[k]);
-        EXPECT_EQ(layer->GetLabel(), SplitPath(names[k]).name);
+        EXPECT_EQ(layer->GetLabel(), PictureLabel(names[k], false));
         EXPECT_NE(Mixer()->FindDibSlot(layer->GetContentKey()), nullptr) << "the picture shows it";
     }
     EXPECT_EQ(Layer(7)->GetImage(), nullptr);
@@ -199,7 +219,7 @@ TEST_F(EditorCommands, ReplaceAnsweredCancelKeepsTheLayerAndItsKeyAndClearsTheSe
     EXPECT_EQ(answers.Count(ModalKind::MessageBox), 1);
     EXPECT_EQ(Layer(10)->GetImage(), image);
     EXPECT_EQ(Layer(10)->GetContentKey(), key);
-    EXPECT_EQ(Layer(10)->GetLabel(), "iDog");
+    EXPECT_EQ(Layer(10)->GetLabel(), "Dog");
     EXPECT_EQ(image->GetName(), path);
     EXPECT_FALSE(Mixer()->HasSelectedSlot());
     EXPECT_FALSE(IsOn(IDC_MOVE));
@@ -215,12 +235,12 @@ TEST_F(EditorCommands, InfoDescribesTheSelectedLayerInItsFormat) {
     EXPECT_EQ(InfoText(), "\n\nImage: <" + path + ">\n90x54, 24 bits\nX: 0, Y: 0, W: 50, H: 30\n\nAlpha: <" +
                               dir.Join("aDog.bmp") + ">");
 
-    ASSERT_TRUE(Mixer()->SetTextLayer("Hi", nullptr, RGB(0, 0, 0), 0));
-    const CDIB* text = Layer(10)->GetImage();
+    ASSERT_TRUE(Mixer()->SetTextLayer("Hi", nullptr, RGB(0, 0, 0), 0)); // onto the dog, on layer 9
+    const CDIB* text = Layer(9)->GetImage();
     ASSERT_NE(text, nullptr);
     const std::string size = std::to_string(text->GetWidth()) + "x" + std::to_string(text->GetHeight());
     const std::string said = InfoText();
-    EXPECT_EQ(said.rfind("\n\nImage: <text>\n" + size + ", 24 bits\nX: 0, Y: 0, W: ", 0), 0u) << said;
+    EXPECT_EQ(said.rfind("\n\nImage: <text>\n" + size + ", 24 bits\nX: ", 0), 0u) << said;
     EXPECT_EQ(said.substr(said.size() - 15), "\n\nAlpha: <none>") << said;
 }
 

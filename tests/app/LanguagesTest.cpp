@@ -227,13 +227,14 @@ TEST(Languages, DialogWordsFitTheirPlacesInEveryLanguage) {
         int centred = 0;
         COLORREF colour = 0;
         LOGFONT font;
-        CTextDialog().Run(messages.FindMessage(MSG_REPLACE_PROMPT), &text, &centred, &colour, font);
+        for (int hint : {MSG_REPLACE_PROMPT, MSG_TEXT_PROMPT_NEW, MSG_TEXT_PROMPT_ON_PICTURE})
+            CTextDialog().Run(messages.FindMessage(hint), &text, &centred, &colour, font);
         CInfoDialog().Run(
             ProgramTextOf(ProgramText::layerInfo, language,
                           {"/home/ann/.local/share/quimble/chars/iDog.bmp", "200", "150", "24", "120", "80",
                            "200", "150", "/home/ann/.local/share/quimble/chars/aDog.bmp"}),
             nullptr);
-        EXPECT_EQ(checked, 1 + 6 + 3);
+        EXPECT_EQ(checked, 1 + 3 * 6 + 3);
     }
     SetLanguage(LANG_NONE);
 }

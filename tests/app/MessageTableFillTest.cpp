@@ -7,8 +7,6 @@
 #include <string>
 
 namespace {
-// The last key the table fills.
-constexpr int lastKey = MSG_PICTURE_UNREADABLE;
 // The keys whose texts name a file in place of their %1.
 bool NamesAFile(int key) {
     return key == MSG_SAVE_ERROR || key == MSG_READ_ERROR || key == MSG_PICTURE_UNREADABLE;
@@ -20,8 +18,8 @@ bool NamesAFile(int key) {
 TEST(MessageTableFill, EveryKeyHasATextOfItsOwnInEachLanguage) {
     CMessageTable table;
     FillMessageTable(table);
-    EXPECT_EQ(table.GetCount(), 4 * lastKey);
-    for (int key = MSG_REPLACE_LAYER; key <= lastKey; ++key) {
+    EXPECT_EQ(table.GetCount(), 4 * MSG_LAST);
+    for (int key = MSG_REPLACE_LAYER; key <= MSG_LAST; ++key) {
         std::set<std::string> texts;
         for (int language = LANG_DUTCH; language <= LANG_GERMAN; ++language) {
             table.SetGroup(language);
@@ -47,7 +45,7 @@ TEST(MessageTableFill, DutchGoesInFirstSoThatNoLanguageFindsIt) {
     CMessageTable table;
     FillMessageTable(table);
     table.SetGroup(LANG_NONE);
-    for (int key = MSG_REPLACE_LAYER; key <= lastKey; ++key) {
+    for (int key = MSG_REPLACE_LAYER; key <= MSG_LAST; ++key) {
         ASSERT_NE(table.FindMessage(key), nullptr) << key;
         table.SetGroup(LANG_DUTCH);
         const std::string dutch = *table.FindMessage(key);
@@ -56,6 +54,6 @@ TEST(MessageTableFill, DutchGoesInFirstSoThatNoLanguageFindsIt) {
     }
     // A language the table does not know finds nothing, so no question is ever asked.
     table.SetGroup(7);
-    for (int key = MSG_REPLACE_LAYER; key <= lastKey; ++key)
+    for (int key = MSG_REPLACE_LAYER; key <= MSG_LAST; ++key)
         EXPECT_EQ(table.FindMessage(key), nullptr) << key;
 }

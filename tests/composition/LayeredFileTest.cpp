@@ -3,6 +3,7 @@
 #include "platform/File.h"
 #include "support/BmpFixtures.h"
 
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -135,7 +136,7 @@ TEST_F(LayeredFile, SlotsAreWrittenBackMostFirstAndComeBackOnTheBackLayersWithFr
     EXPECT_EQ(Bytes(was0->GetAlpha()), frontAlpha);
     EXPECT_EQ(was0->GetName(), "res/chars/ihouse.bmp");
     EXPECT_EQ(was0->GetAlpha()->GetName(), "res/chars/ahouse.bmp");
-    EXPECT_EQ(layers[3]->GetLabel(), "ihouse");
+    EXPECT_EQ(layers[3]->GetLabel(), "house");
     EXPECT_EQ(layers[4]->GetLabel(), "ballon.x") << "a folder written with backslashes goes too";
     EXPECT_TRUE(layers[3]->IsShown());
     EXPECT_FALSE(layers[4]->IsShown());
@@ -158,6 +159,53 @@ TEST_F(LayeredFile, SlotsAreWrittenBackMostFirstAndComeBackOnTheBackLayersWithFr
     EXPECT_EQ(AreaOf(Slots()[1].get()), (RECT{0, 0, 20, 40}));
     EXPECT_TRUE(CanvasIsComposedWhole()) << "nothing of the former picture stays";
     EXPECT_EQ(messages, std::vector<std::string>{});
+}
+
+// A text layer's text, font, colour and centring, and the picture it lies on, come back from the block
+// after the entries. Without the block, or with a damaged one, the same pictures load, the texts as plain
+// pictures; a record of a kind the reader does not know is passed over.
+TEST_F(LayeredFile, TextsComeBackFromTheBlockAfterTheEntriesAndADamagedBlockIsPassedOver) {
+    Put(3, Named(Picture(90, 60, RGB(0, 200, 0), true), "res/textblbs/ispeech-left.bmp", "a.bmp"));
+    Put(0, Picture(20, 20, RGB(0, 0, 200), false));
+    strip->Refresh(0, TRUE);
+    strip->Select(layers[3]);
+    LOGFONT font{};
+    font.lfHeight = -30;
+    font.lfItalic = 1;
+    std::strcpy(font.lfFaceName, "DejaVu Sans");
+    ASSERT_TRUE(mixer->SetTextLayer("H\xc3\xa9llo\nthere", &font, RGB(1, 2, 3), 1));
+    const LayerText written = *layers[2]->GetText();
+    ASSERT_TRUE(mixer->SaveToLayeredFile(Path("p.qmf").c_str()));
+    const std::string good = dir.Read("p.qmf");
+    const std::size_t block = good.rfind("QMFX"), first = block + 12; // the first record: entry 1's text
+    ASSERT_NE(block, std::string::npos);
+    auto with = [&](std::size_t at, DWORD value) {
+        std::string b = good;
+        Poke(b, at, value);
+        return b;
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool text;
+    } rows[] = {
+        {"no block", good.substr(0, block), false},
+        {"a block cut short", good.substr(0, good.size() - 1), false},
+        {"a length beyond the file", with(first + 8, 0x7FFFFFF0), false},
+        {"too many records", with(block + 8, 5000), false},
+        {"a kind not known", with(first + 4, 99), false},
+        {"the whole block", good, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        // The slots of layers 0, 2 and 3 are written back-most first and come back on layers 2 to 4.
+        ASSERT_TRUE(mixer->LoadFromLayeredFile(dir.Write("t.qmf", row.bytes).c_str()));
+        EXPECT_EQ(Slots().size(), 3u);
+        EXPECT_EQ(layers[3]->GetText() == written, row.text);
+        EXPECT_EQ(layers[3]->GetAttachedTo(), row.text ? layers[4]->GetContentKey() : 0u);
+        EXPECT_EQ(layers[4]->GetLabel(), "speech left");
+    }
+    EXPECT_EQ(layers[3]->GetLabel(), "H\xc3\xa9llo there");
 }
 
 TEST_F(LayeredFile, TheWrittenFileFollowsTheLayoutByteForByte) {

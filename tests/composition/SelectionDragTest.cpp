@@ -392,6 +392,43 @@ TEST_F(DragScreen, TheKeysWorkOnTheSelectedLayerEachChangeOneStep) {
     mixer->SetObserver(nullptr);
 }
 
+// A text put on the layer goes with it: moved, stretched (it keeps its share of the layer's width) and
+// mirrored (it comes to the mirrored place, itself unmirrored); dragged alone it moves alone.
+TEST_F(DragScreen, TextsLyingOnALayerGoWithItAndATextDraggedAloneMovesAlone) {
+    SetInteractive(true);
+    ASSERT_TRUE(mixer->SetTextLayer("Hi", nullptr, 0, 0));
+    CDIBSlot* text = mixer->FindDibSlot(layers[1]->GetContentKey());
+    const RECT was = AreaOf(text);
+    strip->Select(layers[2]);
+    Button(moveId)->Clicked();
+    const auto drag = [this](int handle, POINT by) {
+        const RECT& h = mixer->GetHandle(std::max(handle, 0));
+        const POINT from =
+            handle < 0 ? POINT{400, 300} : POINT{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
+        Press(from.x, from.y);
+        MoveTo(from.x + by.x / 2, from.y + by.y / 2);
+        EXPECT_TRUE(CanvasIsComposedWhole()) << "the text follows each step";
+        MoveTo(from.x + by.x, from.y + by.y);
+        Release(from.x + by.x, from.y + by.y);
+    };
+    drag(-1, {30, 20});
+    EXPECT_EQ(AreaOf(text), (RECT{was.left + 30, was.top + 20, was.right + 30, was.bottom + 20}));
+    const double share = ((was.left + was.right) / 2.0 + 30 - 130) / 120;
+    drag(2, {60, 0}); // 120 wide becomes 180
+    EXPECT_NEAR((AreaOf(text).left + AreaOf(text).right) / 2.0, 130 + share * 180, 1);
+    EXPECT_EQ(AreaOf(text).Width(), was.Width()) << "the text keeps its size";
+    drag(2, {-360, 0}); // mirrored: 180 wide to the left of x
+    EXPECT_NEAR((AreaOf(text).left + AreaOf(text).right) / 2.0, 130 - share * 180, 1);
+    EXPECT_GT(text->m_width, 0);
+
+    const RECT under = AreaOf(slot), on = AreaOf(text);
+    strip->Select(layers[1]); // the frame goes with the selection
+    drag(-1, {-10, 5});
+    EXPECT_EQ(AreaOf(slot), under);
+    EXPECT_EQ(AreaOf(text), (RECT{on.left - 10, on.top + 5, on.right - 10, on.bottom + 5}));
+    EXPECT_TRUE(CanvasIsComposedWhole());
+}
+
 // The arrow at the border points toward a layer of which nothing shows; its colour tells how far it is.
 TEST_F(DragScreen, AnArrowPointsTowardALayerWhollyOffThePicture) {
     const struct {

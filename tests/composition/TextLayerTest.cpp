@@ -125,41 +125,81 @@ TEST_F(LayerScreen, TextTooLongForTheAreaIsWrappedAndCutAtItsBottomAndTheAreaGro
     EXPECT_EQ(layers[9]->GetImage()->GetHeight(), 640);
 }
 
-// The text replaces what the selected layer held without asking: a new key, a new picture without a name,
-// and a new slot at the top left at 5/9 of its size, behind the layers before it.
-TEST_F(LayerScreen, TheSelectedLayerGetsTheTextAsNewContentWithoutAQuestion) {
-    int questions = 0;
-    SetModalResponder([&](const ModalQuestion&) {
-        ++questions;
-        return ModalAnswer{};
-    });
-    Put(4, SolidPicture(90, 90, RGB(200, 0, 0)));
-    const std::uint32_t old = Put(5, SolidPicture(90, 45, RGB(0, 200, 0)));
-    strip->Select(layers[5]);
-    Button(moveId)->Clicked();
-    CDIBSlot* slot = mixer->FindDibSlot(old);
-    ASSERT_EQ(mixer->GetSelectedSlot(), slot);
-    Drag(slot, {100, 100, 150, 125});
-    mixer->Recompose(TRUE);
+// Where Text goes from the selected layer: an empty one takes it, a text layer is changed, a picture gets
+// it on the nearest empty layer in front of it, and with none free nothing changes.
+TEST_F(LayerScreen, TextGoesIntoTheSelectedEmptyLayerOrInFrontOfThePictureItIsPutOn) {
+    using Kind = CDIBMixer::TextTargetKind;
+    const struct {
+        std::vector<int> full;
+        int selected;
+        Kind kind;
+        int layer;
+    } rows[] = {
+        {{9}, 8, Kind::newText, 8},
+        {{9, 5}, 5, Kind::onPicture, 4},
+        {{5, 4, 3}, 5, Kind::onPicture, 2},
+        {{0, 1}, 0, Kind::noFreeLayer, -1},
+        {{2, 1, 0}, 2, Kind::noFreeLayer, -1},
+    };
+    for (const auto& row : rows) {
+        strip->ClearAllLayers();
+        for (const int i : row.full)
+            Put(i, SolidPicture(20, 20, RGB(0, 200, 0)));
+        strip->Select(layers[std::size_t(row.selected)]);
+        const CDIBMixer::TextTarget target = mixer->FindTextTarget();
+        EXPECT_EQ(target.kind, row.kind) << row.selected;
+        EXPECT_EQ(target.layer, row.layer >= 0 ? layers[std::size_t(row.layer)] : nullptr) << row.selected;
+        const CPictureState before = mixer->CaptureState();
+        EXPECT_EQ(mixer->SetTextLayer("Hi", nullptr, 0, 0), row.layer >= 0);
+        EXPECT_EQ(mixer->CaptureState().SamePicture(before), row.layer < 0);
+    }
+    strip->Select(layers[3]);
+    ASSERT_TRUE(mixer->SetTextLayer("Hi", nullptr, 0, 0));
+    EXPECT_EQ(mixer->FindTextTarget().kind, Kind::changeText);
+}
 
-    ASSERT_TRUE(mixer->SetTextLayer("Hello", nullptr, RGB(0, 0, 200), 1));
-    EXPECT_EQ(questions, 0);
-    const CDIB* picture = layers[5]->GetImage();
-    ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(picture->GetName(), "");
-    EXPECT_NE(layers[5]->GetContentKey(), old);
-    EXPECT_NE(layers[5]->GetContentKey(), 0u);
-    EXPECT_EQ(layers[5]->GetLabel(), "");
-    EXPECT_EQ(mixer->FindDibSlot(old), nullptr);
-    EXPECT_EQ(mixer->GetSelectedSlot(), nullptr);
-    EXPECT_FALSE(Button(moveId)->GetFlags() & CTL_ON);
-    EXPECT_TRUE(Button(deleteId)->IsWindowEnabled());
-    int index = -1;
-    const CDIBSlot* text = mixer->FindDibSlot(layers[5]->GetContentKey(), &index);
-    ASSERT_NE(text, nullptr);
-    EXPECT_EQ(index, 1) << "behind the layer before it";
-    EXPECT_EQ(AreaOf(text), (RECT{0, 0, picture->GetWidth() * 5 / 9, picture->GetHeight() * 5 / 9}));
+// Text put onto a balloon comes in front of it, wrapped and centred inside it, selected, lying on it, with
+// what it was drawn from and its start as the label. Changed, it stays where it lies at the scale the user
+// stretched it to, wrapped to its balloon again; undo brings back the text as it was.
+TEST_F(LayerScreen, TextOnAPictureComesInsideItAndIsChangedInPlace) {
+    const std::uint32_t balloon = Put(5, Picture(360, 270, RGB(0, 200, 0), true));
+    strip->Select(layers[5]);
+    Drag(mixer->FindDibSlot(balloon), {100, 60, 300, 210});
+    mixer->Recompose(TRUE);
+    LOGFONT font{};
+    font.lfHeight = -20;
+    const std::string text = "Hello there, what a fine day for a walk in the park";
+    ASSERT_TRUE(mixer->SetTextLayer(text, &font, RGB(0, 0, 200), 1));
+    EXPECT_EQ(strip->GetSelected(), layers[4]);
+    EXPECT_EQ(*layers[4]->GetText(), (LayerText{text, font, RGB(0, 0, 200), 1}));
+    EXPECT_EQ(layers[4]->GetAttachedTo(), balloon);
+    EXPECT_EQ(layers[4]->GetLabel(), "Hello there, w...");
+    RECT area = AreaOf(mixer->FindDibSlot(layers[4]->GetContentKey()));
+    EXPECT_EQ(Union(area, {100, 60, 300, 210}), (RECT{100, 60, 300, 210})) << "inside the balloon";
+    EXPECT_GT(area.Width(), 200 / 3) << "wrapped to the balloon, not shrunk to one line";
+    EXPECT_NEAR((area.left + area.right) / 2, 200, 12);
+    EXPECT_NEAR((area.top + area.bottom) / 2, 135, 12);
+    const CPictureState first = mixer->CaptureState();
+
+    Drag(mixer->FindDibSlot(layers[4]->GetContentKey()),
+         area = {40, 50, 40 + 2 * area.Width(), 50 + 2 * area.Height()});
+    ASSERT_TRUE(mixer->SetTextLayer(text, &font, RGB(200, 0, 0), 1));
+    EXPECT_EQ(AreaOf(mixer->FindDibSlot(layers[4]->GetContentKey())), area) << "the same picture size";
+    const double scale = double(area.Width()) / layers[4]->GetImage()->GetWidth();
+    ASSERT_TRUE(mixer->SetTextLayer(text + ", or a swim", &font, RGB(200, 0, 0), 1));
+    const CDIBSlot* now = mixer->FindDibSlot(layers[4]->GetContentKey());
+    const RECT changed = AreaOf(now);
+    EXPECT_NEAR(changed.left + changed.right, area.left + area.right, 2);
+    EXPECT_NEAR(changed.top + changed.bottom, area.top + area.bottom, 2);
+    EXPECT_NEAR(double(now->m_width) / now->GetWidth(), scale, 0.02);
+    EXPECT_LE(changed.Width(), area.Width() + 1) << "wrapped as wide as it was";
+    EXPECT_GT(changed.Height(), area.Height());
+    EXPECT_EQ(layers[4]->GetAttachedTo(), balloon);
     EXPECT_TRUE(CanvasIsComposedWhole());
+
+    mixer->RestoreState(first);
+    EXPECT_EQ(layers[4]->GetText()->colour, RGB(0, 0, 200));
+    EXPECT_TRUE(mixer->CaptureState().SamePicture(first));
 }
 
 TEST_F(LayerScreen, WithoutTextOrSelectedLayerNothingChanges) {

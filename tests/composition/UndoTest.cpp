@@ -4,7 +4,7 @@
 namespace {
 CPictureState StateWith(std::uint32_t key, int selected = -1) {
     CPictureState state;
-    state.layers.push_back({{}, key, "", false});
+    state.layers.emplace_back().key = key;
     state.selectedLayer = selected;
     return state;
 }
