@@ -37,6 +37,12 @@ std::string DescribeLayer(const CDIB& image, const CDIBSlot& slot) {
            " bits\nX: " + number(slot.m_x) + ", Y: " + number(slot.m_y) + ", W: " + number(slot.m_width) +
            ", H: " + number(slot.m_height) + "\n\nAlpha: <" + (alpha ? alpha->GetName() : "none") + ">";
 }
+// Whether path names a picture of the backgrounds folder, the installed one or the user's own.
+bool IsBackground(const std::string& path) {
+    const std::string folder = SplitPath(path).folder;
+    const std::string name = SplitPath(FIRST_THUMB_FOLDER).name;
+    return folder == MakeFullPath(FIRST_THUMB_FOLDER) + "/" || folder == UserDataFolder() + "/" + name + "/";
+}
 } // namespace
 
 void CQuimbleView::ClearPicture() {
@@ -131,7 +137,10 @@ void CQuimbleView::PutPickedIntoLayer() {
         mixer->SelectDibSlot(nullptr);
     if (layer->GetImage() && !Ask(*this, MSG_REPLACE_LAYER))
         return;
-    layer->PutContent(picked, NewContentKey(), SplitPath(picked->GetImage()->GetName()).name);
+    const std::uint32_t key = NewContentKey();
+    if (auto* mixer = GetPictureArea(); mixer && IsBackground(picked->GetImage()->GetName()))
+        mixer->CoverPictureAreaWith(key);
+    layer->PutContent(picked, key, SplitPath(picked->GetImage()->GetName()).name);
     // Clicks one after another fill the layers from the back towards the front.
     CLayerControl* previous = strip->GetPreviousLayer(layer);
     if (previous && !previous->GetImage())

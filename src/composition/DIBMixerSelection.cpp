@@ -130,6 +130,7 @@ void CDIBMixer::HighlightHotHandle(CDC* dc) const {
 }
 
 void CDIBMixer::OnLeftButtonDown(UINT, int x, int y) {
+    BeginDrag();
     m_hotHandle = -1;
     if (m_frameShown) {
         for (int i = 0; i < handleCount; ++i) {
@@ -194,6 +195,7 @@ void CDIBMixer::OnLeftButtonUp(UINT, int, int) {
         m_selectedSlot->m_changed = 1;
     m_hotHandle = -1;
     Recompose(TRUE);
+    EndDrag();
 }
 
 void CDIBMixer::DrawOffCanvasArrow(CDC* dc) {
