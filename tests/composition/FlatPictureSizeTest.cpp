@@ -18,7 +18,9 @@ TEST(FlatPictureSize, KeepsTheAreasProportionsAtTheLargestPicturesResolutionWith
         {"a picture shown larger than it is: no fewer pixels than units", {{200, 100, 400, 200}}, {569, 421}},
         {"a squeezed picture is bounded", {{8000, 6000, 100, 75}}, {4096, 3031}},
         {"of two as large, the denser decides", {{400, 300, 400, 300}, {300, 400, 150, 200}}, {1138, 842}},
-        {"a slot of no size or an empty picture is passed over", {{900, 900, 0, 10}, {0, 0, 1, 1}}, {569, 421}},
+        {"a slot of no size or an empty picture is passed over",
+         {{900, 900, 0, 10}, {0, 0, 1, 1}},
+         {569, 421}},
     };
     for (const auto& c : cases) {
         const SIZE size = FlatPictureSize(c.layers, area);
