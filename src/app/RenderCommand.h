@@ -29,7 +29,7 @@ private:
     struct Job {
         std::string picture;
         std::string output;
-        int width = 0; // 0: the largest layer picture's size
+        int width = 0; // 0: the flat picture's size
         int height = 0;
         int longSide = 0; // a thumbnail's bound, or 0 for a render
     };
