@@ -21,8 +21,10 @@ void FillSpan(BYTE* row, std::int64_t from, std::int64_t to, const BYTE colour[3
 
 void CCanvasComposer::Compose(CDIB& canvas, const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx,
                               double sy, RECT* rect, bool blend, COLORREF key, COLORREF background) {
-    if (canvas.IsEmpty() || canvas.BitCount() != 24)
+    if (canvas.IsEmpty() || canvas.BitCount() != 24) {
+        m_marked = false;
         return;
+    }
     const int width = canvas.GetWidth();
     const int height = canvas.GetHeight();
     BYTE* const bits = canvas.GetBits();
