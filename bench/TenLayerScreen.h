@@ -5,6 +5,7 @@
 // it.
 
 #include "composition/DIBMixer.h"
+#include "composition/PickSlotAt.h"
 #include "controls/ButtonControl.h"
 #include "controls/ContentKey.h"
 #include "controls/ControlManager.h"
@@ -103,6 +104,22 @@ struct TenLayerScreen : CWnd, CControlManager {
         strip->Select(Layer(place));
         if (!(move->GetFlags() & CTL_ON))
             move->Clicked();
+    }
+
+    // The point of the picture area nearest to 900, 500 where a press takes the layer at place: with Move
+    // on, a press takes the front-most layer shown under the pointer, or the selected one inside its frame.
+    POINT PressPoint(int place) const {
+        const CDIBSlot* slot = mixer->FindDibSlot(Layer(place)->GetContentKey());
+        const int w = mixer->GetCanvas().GetWidth(), h = mixer->GetCanvas().GetHeight();
+        POINT best{900, 500};
+        long nearest = -1;
+        for (int y = 0; y < h; y += 4)
+            for (int x = 0; x < w; x += 4)
+                if (const long d = long(x - 900) * (x - 900) + long(y - 500) * (y - 500);
+                    (nearest < 0 || d < nearest) && PickSlotAt(mixer->GetSlots(), {x, y}, GetScaleX(),
+                                                               GetScaleY(), slot, MIXER_KEY_COLOUR) == slot)
+                    best = {x, y}, nearest = d;
+        return best;
     }
 
     CDIBMixer* mixer = nullptr;

@@ -25,7 +25,7 @@ TenLayerScreen* theScreen = nullptr;
 void DragStep(benchmark::State& state) {
     theScreen->Select(int(state.range(0)));
     CDIBMixer& mixer = *theScreen->mixer;
-    const POINT from{900, 500};
+    const POINT from = theScreen->PressPoint(int(state.range(0)));
     mixer.OnLButtonDown(MK_LBUTTON, from);
     bool there = false;
     for (auto _ : state) {

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         composed = PeakResidentMb();
         screen.Select(bench::backLayer);
         CDIBMixer& mixer = *screen.mixer;
-        const POINT from{900, 500};
+        const POINT from = screen.PressPoint(bench::backLayer);
         mixer.OnLButtonDown(MK_LBUTTON, from);
         for (int step = 0; step < 100; ++step)
             mixer.OnMouseMove(MK_LBUTTON, step % 2 ? from : POINT{from.x + 4, from.y + 3});

@@ -35,9 +35,10 @@ Steps* theSteps = nullptr;
 void Drag(int place) {
     theScreen->Select(place);
     CDIBMixer& mixer = *theScreen->mixer;
-    mixer.OnLButtonDown(MK_LBUTTON, {900, 500});
-    mixer.OnMouseMove(MK_LBUTTON, {904, 503});
-    mixer.OnLButtonUp(0, {904, 503});
+    const POINT from = theScreen->PressPoint(place);
+    mixer.OnLButtonDown(MK_LBUTTON, from);
+    mixer.OnMouseMove(MK_LBUTTON, {from.x + 4, from.y + 3});
+    mixer.OnLButtonUp(0, {from.x + 4, from.y + 3});
 }
 
 // Goes back and forth over the last step the setup made.

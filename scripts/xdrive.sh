@@ -127,7 +127,7 @@ xd_drag() {
     sleep 0.2
 }
 
-# Clicks Text, types $1 into the Text dialog and closes it with its OK button (design place 9, 114, 42 x
+# Clicks Text, types $1 into the Text dialog and closes it with its OK button (design place 9, 114, 50 x
 # 18 of the dialog's 281 x 138).
 xd_type_text() {
     local dialog X Y WIDTH HEIGHT SCREEN

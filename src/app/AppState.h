@@ -17,7 +17,7 @@ inline void SetLanguage(int language) {
 
 // The column of a language in the tables of texts, which list Dutch, French, English and German in that
 // order: Dutch for every number that is not French, English or German.
-inline int LanguageColumn(int language) {
+constexpr int LanguageColumn(int language) {
     return language == LANG_FRENCH || language == LANG_ENGLISH || language == LANG_GERMAN
                ? language - LANG_DUTCH
                : 0;
@@ -28,4 +28,12 @@ constexpr int LANGUAGE_COUNT = 4;
 inline const char* HelpPrefix(int language) {
     static const char* const prefixes[LANGUAGE_COUNT] = {"res/helpn", "res/helpf", "res/helpe", "res/helpg"};
     return prefixes[LanguageColumn(language)];
+}
+
+// The start-up picture of a language, relative to the working directory: the resource tool draws one
+// with the words of each language.
+inline const char* StartupPicturePath(int language) {
+    static const char* const paths[LANGUAGE_COUNT] = {"res/startupn.bmp", "res/startupf.bmp",
+                                                      "res/startupe.bmp", "res/startupg.bmp"};
+    return paths[LanguageColumn(language)];
 }

@@ -13,7 +13,6 @@
 #include <filesystem>
 
 namespace {
-const char saveFilter[] = "Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
 // The name typed is never written itself, so the dialog does not ask about it: the names written are
 // asked about one by one instead.
 constexpr DWORD saveFlags = DEFAULT_FILE_DIALOG_FLAGS & ~OFN_OVERWRITEPROMPT;
@@ -45,11 +44,13 @@ DialogTemplate InfoTemplate() {
     t.cy = 137;
     t.items = {
         {DialogItemKind::Picture, IDC_STATIC, "res/infodlg.bmp", 0, 0, 279, 137, 0},
-        {DialogItemKind::Button, UINT(IDOK), "OK", 142, 111, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {DialogItemKind::Button, UINT(IDOK), ProgramWords(ProgramText::okButton, GetLanguage()), 142, 111, 50,
+         14, BS_DEFPUSHBUTTON | WS_TABSTOP},
         // A plain label lets the picture show through.
         {DialogItemKind::Static, CInfoDialog::IDC_INFO, "testje", 8, 8, 263, 93,
          SS_CENTER | SS_SUNKEN | WS_BORDER},
-        {DialogItemKind::Button, UINT(IDCANCEL), "Save", 88, 111, 50, 14, WS_TABSTOP},
+        {DialogItemKind::Button, UINT(IDCANCEL), ProgramWords(ProgramText::saveButton, GetLanguage()), 88,
+         111, 50, 14, WS_TABSTOP},
     };
     return t;
 }
@@ -77,7 +78,8 @@ void CInfoDialog::OnCancel() {
     if (!m_image)
         return;
     std::string path;
-    if (!PromptForFileName(&path, FALSE, nullptr, saveFlags, saveFilter))
+    if (!PromptForFileName(&path, FALSE, nullptr, saveFlags,
+                           FileFilterOf({ProgramText::bitmapFileType}, GetLanguage()).c_str()))
         return;
     std::string imageName, alphaName;
     if (!CDIB::MakeCompanionNames(path, CDIB::companionEnsurePrefix, &imageName, &alphaName))

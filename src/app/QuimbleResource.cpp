@@ -42,14 +42,14 @@ const struct {
 };
 
 const FRAMEWORKTEXTS frameworkTexts[LANGUAGE_COUNT] = {
-    {"nl", "Wijzigingen in %1 opslaan?", "Naamloos", "Openen", "Opslaan als", "Alle bestanden (*.*)",
-     "Niet opslaan", "Herstellen", "Weggooien"},
-    {"fr", "Enregistrer les modifications de %1\u00a0?", "Sans titre", "Ouvrir", "Enregistrer sous",
+    {"nl", "Wil je de wijzigingen in %1 opslaan?", "Naamloos", "Openen", "Opslaan als",
+     "Alle bestanden (*.*)", "Niet opslaan", "Herstellen", "Weggooien"},
+    {"fr", "Veux-tu enregistrer les modifications de %1\u00a0?", "Sans titre", "Ouvrir", "Enregistrer sous",
      "Tous les fichiers (*.*)", "Ne pas enregistrer", "Restaurer", "Supprimer"},
     {"en", "Save changes to %1?", "Untitled", "Open", "Save As", "All Files (*.*)", "Don't Save", "Restore",
      "Discard"},
-    {"de", "Änderungen in %1 speichern?", "Unbenannt", "Öffnen", "Speichern unter", "Alle Dateien (*.*)",
-     "Nicht speichern", "Wiederherstellen", "Verwerfen"},
+    {"de", "Möchtest du die Änderungen in %1 speichern?", "Unbenannt", "Öffnen", "Speichern unter",
+     "Alle Dateien (*.*)", "Nicht speichern", "Wiederherstellen", "Verwerfen"},
 };
 
 const struct {
@@ -69,26 +69,6 @@ const char* const noDataFolder[LANGUAGE_COUNT] = {
 };
 
 const char* const picturesFilterName[LANGUAGE_COUNT] = {"Afbeeldingen", "Images", "Pictures", "Bilder"};
-const struct {
-    ProgramText text;
-    const char* words[LANGUAGE_COUNT];
-} programTexts[] = {
-    {ProgramText::replaceFile,
-     {"%1 bestaat al.\nWil je het vervangen?", "%1 existe déjà.\nVoulez-vous le remplacer\u00a0?",
-      "%1 already exists.\nDo you want to replace it?",
-      "%1 ist bereits vorhanden.\nMöchten Sie es ersetzen?"}},
-    {ProgramText::fileNotWritten,
-     {"%1 kon niet worden opgeslagen.", "Impossible d'enregistrer %1.", "%1 could not be saved.",
-      "%1 konnte nicht gespeichert werden."}},
-    {ProgramText::restoreAutosave,
-     {"Quimble is onverwacht gestopt en heeft een niet-opgeslagen afbeelding bewaard.\nWil je die "
-      "herstellen?",
-      "Quimble s'est arrêté inopinément et a conservé une image non enregistrée.\n"
-      "Voulez-vous la restaurer\u00a0?",
-      "Quimble ended unexpectedly and kept an unsaved picture.\nDo you want to restore it?",
-      "Quimble wurde unerwartet beendet und hat ein nicht gespeichertes Bild aufbewahrt.\n"
-      "Möchten Sie es wiederherstellen?"}},
-};
 } // namespace
 
 DOCRESOURCE QuimbleDocResource(int language) {
@@ -130,12 +110,32 @@ const char* PicturesFilterName(int language) {
     return picturesFilterName[LanguageColumn(language)];
 }
 
-std::string ProgramTextOf(ProgramText text, int language, const std::string& detail) {
+std::string ProgramTextOf(ProgramText text, int language, const std::vector<std::string>& details) {
+    // One pass, so that a detail holding "%2" stays as it is.
+    const std::string words = ProgramWords(text, language);
     std::string said;
-    for (const auto& row : programTexts)
-        if (row.text == text)
-            said = row.words[LanguageColumn(language)];
-    if (std::size_t at = said.find("%1"); at != std::string::npos)
-        said.replace(at, 2, detail);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::size_t n = i + 1 < words.size() && words[i] == '%' ? std::size_t(words[i + 1] - '1') : 9;
+        if (n < details.size()) {
+            said += details[n];
+            ++i;
+        } else {
+            said += words[i];
+        }
+    }
     return said;
+}
+
+std::string ProgramTextOf(ProgramText text, int language, const std::string& detail) {
+    return ProgramTextOf(text, language, std::vector<std::string>{detail});
+}
+
+std::string FileFilterOf(std::initializer_list<ProgramText> types, int language) {
+    std::string filter;
+    for (ProgramText type : types) {
+        const std::string name = ProgramWords(type, language);
+        const std::size_t open = name.rfind('(');
+        filter += name + "|" + name.substr(open + 1, name.size() - open - 2) + "|";
+    }
+    return filter + QuimbleFrameworkTexts(language).allFiles + "|*.*||";
 }

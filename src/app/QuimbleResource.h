@@ -4,9 +4,12 @@
 // message of a missing data folder and the name of the pictures' filter. Every language number not French,
 // English or German gets the Dutch ones.
 
+#include "app/ProgramTexts.h"
 #include "platform/FrameworkTexts.h"
 #include "platform/SingleDocTemplate.h"
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 // File, New: clears the picture.
 constexpr UINT ID_NEW_PICTURE = 32772;
@@ -31,11 +34,8 @@ const char* NoDataFolderText(int language);
 // The name of the pictures' filter in the Add Pictures dialog.
 const char* PicturesFilterName(int language);
 
-// The program's own questions and messages beyond the editor's message table.
-enum class ProgramText {
-    replaceFile,     // before a file is replaced; %1 stands for its name
-    fileNotWritten,  // %1 stands for the file's path
-    restoreAutosave, // at start, for a picture an earlier run left unsaved
-};
-// The text in the language, its %1 replaced by detail.
+// The words of text in the language, each %n replaced by the nth of details (%1 the first).
+std::string ProgramTextOf(ProgramText text, int language, const std::vector<std::string>& details);
 std::string ProgramTextOf(ProgramText text, int language, const std::string& detail = {});
+// A file dialog's filter of the file types named (each a ProgramText ...FileType) and all files.
+std::string FileFilterOf(std::initializer_list<ProgramText> types, int language);

@@ -128,7 +128,10 @@ public:
 
 private:
     // done, after the message of failureKey when it is FALSE.
-    BOOL Report(BOOL done, int failureKey);
+    BOOL Report(BOOL done, int failureKey, const std::string& path);
+    // Shows the message of key (style MB_OK or a warning) with its %1 replaced by the name of the file
+    // at path; nothing when the language has no such message.
+    void ShowFileMessage(int key, const std::string& path, UINT style);
 
     // The names last chosen in the open, save and export dialogs, offered there again.
     std::string m_loadPath;

@@ -1,9 +1,11 @@
 // The editor's commands that compose the picture: new picture, quit, the content folders, picking a
 // thumbnail and putting it into a layer, the move and text modes, and Info.
 
+#include "app/AppState.h"
 #include "app/ControlIds.h"
 #include "app/InfoDialog.h"
 #include "app/QuimbleDoc.h"
+#include "app/QuimbleResource.h"
 #include "app/QuimbleView.h"
 #include "app/ScreenLayout.h"
 #include "composition/DIBMixer.h"
@@ -32,10 +34,13 @@ std::string DescribeLayer(const CDIB& image, const CDIBSlot& slot) {
     const auto number = [](long value) { return std::to_string(value); };
     const int bits = image.BitCount() ? image.BitCount() : 24;
     const CDIB* alpha = image.GetAlpha();
-    return "\n\nImage: <" + (image.GetName().empty() ? std::string("text") : image.GetName()) + ">\n" +
-           number(slot.GetWidth()) + "x" + number(slot.GetHeight()) + ", " + number(bits) +
-           " bits\nX: " + number(slot.m_x) + ", Y: " + number(slot.m_y) + ", W: " + number(slot.m_width) +
-           ", H: " + number(slot.m_height) + "\n\nAlpha: <" + (alpha ? alpha->GetName() : "none") + ">";
+    const int language = GetLanguage();
+    return ProgramTextOf(
+        ProgramText::layerInfo, language,
+        {image.GetName().empty() ? ProgramWords(ProgramText::textPicture, language) : image.GetName(),
+         number(slot.GetWidth()), number(slot.GetHeight()), number(bits), number(slot.m_x), number(slot.m_y),
+         number(slot.m_width), number(slot.m_height),
+         alpha ? alpha->GetName() : ProgramWords(ProgramText::noTransparency, language)});
 }
 // Whether path names a picture of the backgrounds folder, the installed one or the user's own.
 bool IsBackground(const std::string& path) {

@@ -2,22 +2,17 @@
 
 #include "app/QuimbleView.h"
 
+#include "app/AppState.h"
 #include "app/ControlIds.h"
 #include "app/PromptForFileName.h"
 #include "app/QuimbleDoc.h"
+#include "app/QuimbleResource.h"
 #include "composition/DIBMixer.h"
 #include "platform/Cursor.h"
 #include "platform/DC.h"
 #include "platform/FullPath.h"
 #include "platform/Modal.h"
 #include "platform/PrintInfo.h"
-
-namespace {
-const char loadFilter[] = "Quimble file (*.qmf)|*.qmf|All Files (*.*)|*.*||";
-const char saveFilter[] =
-    "Quimble file (*.qmf)|*.qmf|Bitmap file (*.bmp)|*.bmp|PNG file (*.png)|*.png|All Files (*.*)|*.*||";
-const char exportFilter[] = "PNG file (*.png)|*.png|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||";
-} // namespace
 
 CDIBMixer* CQuimbleView::GetPictureArea() const {
     return FindControlAs<CDIBMixer>(IDC_MIXER);
@@ -28,7 +23,8 @@ BOOL CQuimbleView::LoadPicture(const char* path, BOOL takePath) {
     if (doc && !doc->SaveModified())
         return FALSE;
     std::string chosen = path ? path : m_loadPath;
-    if (!path && !PromptForFileName(&chosen, TRUE, nullptr, 0, loadFilter))
+    if (!path && !PromptForFileName(&chosen, TRUE, nullptr, 0,
+                                    FileFilterOf({ProgramText::layeredFileType}, GetLanguage()).c_str()))
         return FALSE;
     if (chosen.empty())
         return FALSE;
@@ -41,7 +37,7 @@ BOOL CQuimbleView::LoadPicture(const char* path, BOOL takePath) {
     ShowWaitCursor();
     const BOOL loaded = mixer->LoadFromLayeredFile(chosen.c_str());
     ShowArrowCursor();
-    if (!Report(loaded, MSG_READ_ERROR))
+    if (!Report(loaded, MSG_READ_ERROR, chosen))
         return FALSE;
     if (doc && takePath)
         doc->PictureIsFile(chosen);
@@ -51,7 +47,11 @@ BOOL CQuimbleView::LoadPicture(const char* path, BOOL takePath) {
 BOOL CQuimbleView::SavePicture(const char* path) {
     if (path)
         m_savePath = path;
-    else if (!PromptForFileName(&m_savePath, FALSE, nullptr, 0, saveFilter))
+    else if (!PromptForFileName(&m_savePath, FALSE, nullptr, 0,
+                                FileFilterOf({ProgramText::layeredFileType, ProgramText::bitmapFileType,
+                                              ProgramText::pngFileType},
+                                             GetLanguage())
+                                    .c_str()))
         return FALSE;
     if (m_savePath.empty())
         return FALSE;
@@ -76,13 +76,16 @@ BOOL CQuimbleView::SaveLayeredPicture(const char* path) {
         saved = mixer->SaveToLayeredFile(path);
         ShowArrowCursor();
     }
-    return Report(saved, MSG_SAVE_ERROR);
+    return Report(saved, MSG_SAVE_ERROR, path);
 }
 
 BOOL CQuimbleView::ExportPicture(const char* path) {
     if (path)
         m_exportPath = path;
-    else if (!PromptForFileName(&m_exportPath, FALSE, nullptr, 0, exportFilter))
+    else if (!PromptForFileName(
+                 &m_exportPath, FALSE, nullptr, 0,
+                 FileFilterOf({ProgramText::pngFileType, ProgramText::bitmapFileType}, GetLanguage())
+                     .c_str()))
         return FALSE;
     CDIBMixer* mixer = GetPictureArea();
     if (m_exportPath.empty() || !mixer)
@@ -95,13 +98,24 @@ BOOL CQuimbleView::ExportPicture(const char* path) {
         saved = mixer->ExportBitmap(m_exportPath.c_str(), &target, format);
         ShowArrowCursor();
     }
-    return Report(saved, MSG_SAVE_ERROR);
+    return Report(saved, MSG_SAVE_ERROR, m_exportPath);
 }
 
-BOOL CQuimbleView::Report(BOOL done, int failureKey) {
+BOOL CQuimbleView::Report(BOOL done, int failureKey, const std::string& path) {
     if (!done)
-        ShowMessage(GetMessageTable().FindMessage(failureKey), MB_OK);
+        ShowFileMessage(failureKey, path, MB_OK);
     return done;
+}
+
+void CQuimbleView::ShowFileMessage(int key, const std::string& path, UINT style) {
+    const std::string* message = GetMessageTable().FindMessage(key);
+    if (!message)
+        return;
+    std::string text = *message;
+    const PathParts name = SplitPath(path);
+    if (const std::size_t at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, name.name + name.extension);
+    ShowMessage(&text, style);
 }
 
 BOOL CQuimbleView::OnPreparePrinting(CPrintInfo* info) {

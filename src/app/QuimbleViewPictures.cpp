@@ -67,16 +67,10 @@ std::string CQuimbleView::AddPictureFiles(const std::vector<std::string>& paths)
             (first.empty() ? first : last) = added;
             break;
         case COwnPictures::Result::unreadable:
-            if (const std::string* message = GetMessageTable().FindMessage(MSG_PICTURE_UNREADABLE)) {
-                std::string text = *message;
-                const PathParts name = SplitPath(path);
-                if (const std::size_t at = text.find("%1"); at != std::string::npos)
-                    text.replace(at, 2, name.name + name.extension);
-                ShowMessage(&text, MB_OK | MB_ICONWARNING);
-            }
+            ShowFileMessage(MSG_PICTURE_UNREADABLE, path, MB_OK | MB_ICONWARNING);
             break;
         case COwnPictures::Result::unwritable:
-            ShowMessage(GetMessageTable().FindMessage(MSG_SAVE_ERROR), MB_OK | MB_ICONWARNING);
+            ShowFileMessage(MSG_SAVE_ERROR, path, MB_OK | MB_ICONWARNING);
             break;
         }
     }

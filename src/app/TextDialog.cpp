@@ -9,6 +9,7 @@
 
 namespace {
 DialogTemplate TextTemplate() {
+    const auto words = [](ProgramText text) { return ProgramWords(text, GetLanguage()); };
     DialogTemplate t;
     t.caption = DialogCaption(IDD_TEXT, GetLanguage());
     t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
@@ -16,13 +17,19 @@ DialogTemplate TextTemplate() {
     t.cy = 138;
     t.items = {
         {DialogItemKind::Picture, IDC_STATIC, "res/textdlg.bmp", 0, 0, 281, 138, WS_DISABLED | SS_SUNKEN},
-        {DialogItemKind::Button, CTextDialog::IDC_FONT, "Font,,,", 9, 92, 92, 18, WS_TABSTOP},
-        {DialogItemKind::Button, CTextDialog::IDC_CENTER, "Center", 108, 92, 63, 18,
+        {DialogItemKind::Button, CTextDialog::IDC_FONT, words(ProgramText::fontButton), 9, 92, 92, 18,
+         WS_TABSTOP},
+        {DialogItemKind::Button, CTextDialog::IDC_CENTER, words(ProgramText::centreButton), 108, 92, 63, 18,
          BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP},
-        {DialogItemKind::Button, CTextDialog::IDC_COLOUR, "Colour...", 178, 92, 92, 18, WS_TABSTOP},
-        {DialogItemKind::Button, UINT(IDOK), "OK", 9, 114, 42, 18, BS_DEFPUSHBUTTON | WS_TABSTOP},
-        {DialogItemKind::Button, UINT(IDCANCEL), "Cancel", 228, 114, 42, 18, WS_TABSTOP},
-        {DialogItemKind::Static, CTextDialog::IDC_PROMPT, "", 58, 114, 163, 18,
+        {DialogItemKind::Button, CTextDialog::IDC_COLOUR, words(ProgramText::colourButton), 178, 92, 92, 18,
+         WS_TABSTOP},
+        {DialogItemKind::Button, UINT(IDOK), words(ProgramText::okButton), 9, 114, 50, 18,
+         BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {DialogItemKind::Button, UINT(IDCANCEL), words(ProgramText::cancelButton), 220, 114, 50, 18,
+         WS_TABSTOP},
+        // OK and Cancel are wide enough for "Abbrechen"; a hint longer than the line between them wraps
+        // onto a second one.
+        {DialogItemKind::Static, CTextDialog::IDC_PROMPT, "", 65, 114, 149, 18,
          SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN},
         {DialogItemKind::Edit, CTextDialog::IDC_TEXT, "", 8, 7, 263, 82,
          ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},

@@ -129,7 +129,7 @@ bool CDIBMixer::OnControlEvent(int id, WPARAM) {
 void CDIBMixer::ShowHelp() {
     m_helpShowing = IsOn(m_helpButton);
     int page = 0;
-    while (ShowHelpPage(page) && page < lastHelpPage)
+    while (ShowHelpPage(page) == HelpPage::turned && page < lastHelpPage)
         ++page;
     m_helpShowing = false;
     SwitchOff(m_helpButton);
@@ -137,19 +137,18 @@ void CDIBMixer::ShowHelp() {
     Draw(nullptr);
 }
 
-BOOL CDIBMixer::ShowHelpPage(int n) {
+CDIBMixer::HelpPage CDIBMixer::ShowHelpPage(int n) {
     if (n < 0 || !GetSafeHwnd())
-        return FALSE;
+        return HelpPage::missing;
     CDIB page;
     if (!page.Load(MakeFullPath(m_helpPrefix) + std::to_string(n) + ".bmp"))
-        return FALSE;
+        return HelpPage::missing;
     CDC* dc = GetDC();
     if (!dc)
-        return FALSE;
+        return HelpPage::missing;
     const RECT source{0, 0, page.GetWidth(), page.GetHeight()};
     const RECT dest{0, 0, m_rect.Width(), m_rect.Height()};
     page.Draw(dc, &dest, &source, m_manager ? m_manager->GetPalette() : nullptr, TRUE);
     ReleaseDC(dc);
-    WaitForClick();
-    return TRUE;
+    return WaitForClick(this) == WaitEnd::clickOnWindow ? HelpPage::turned : HelpPage::left;
 }

@@ -12,10 +12,13 @@
 #include "composition/PictureChangeListener.h"
 #include "composition/PictureObserver.h"
 #include "composition/PictureState.h"
+#include "composition/SelectionFrame.h"
+#include "composition/SlotDrag.h"
 #include "controls/LayerCompositor.h"
 #include "controls/WndControl.h"
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,8 +108,11 @@ public:
     // with the picture as it was, for a file that cannot be opened, is no layered file, or is damaged.
     BOOL SaveToLayeredFile(const char* path);
     BOOL LoadFromLayeredFile(const char* path);
-    // Shows help page n over the picture until a click. 0 when it could not be shown.
-    BOOL ShowHelpPage(int n);
+    // How a help page went: not shown (missing), turned by a click on it, or left by Escape or a click
+    // beside the picture (the help button among them).
+    enum class HelpPage { missing, turned, left };
+    // Shows help page n over the picture until a click or Escape.
+    HelpPage ShowHelpPage(int n);
     // Where the help pages of the user's language lie: page n is the prefix, n and ".bmp", relative to
     // the working directory. The Dutch pages until the application says otherwise.
     void SetHelpPrefix(std::string prefix) { m_helpPrefix = std::move(prefix); }
@@ -125,7 +131,9 @@ public:
 
     // Selection frame and dragging (DIBMixerSelection.cpp). A drag moves the selected slot: from one of
     // the frame's eight handles it moves that edge or corner (past the opposite edge it mirrors the layer),
-    // from anywhere else the whole slot. Points are window pixels; each step is GetMoveDelta's.
+    // from anywhere else the whole slot, by the pointer's travel since the press. With Move on, the press
+    // first takes the front-most layer shown under the pointer (the layer strip follows), or on empty
+    // picture leaves no layer selected. Points are window pixels. The pointer shows what a press does.
     void OnLeftButtonDown(UINT keyFlags, int x, int y) override;
     void OnMouseOver(UINT keyFlags, int x, int y) override;
     void OnLeftButtonUp(UINT keyFlags, int x, int y) override;
@@ -135,11 +143,16 @@ public:
     void EndDrag();
     // The picture whose layer content key is put on a layer next covers the picture area (a background).
     void CoverPictureAreaWith(std::uint32_t key) { m_coverKey = key; }
+    // With the picture area focused (a click on it focuses it): the arrows move the selected layer by a
+    // design unit (ten with Shift), Delete, Page Up and Page Down work as the layer strip's Delete, lay up
+    // and lay down buttons, Tab and Shift+Tab select the next and previous layer with content (with its
+    // frame), Escape leaves no layer selected.
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     // The handle picked at the last button-down (0..7), or -1.
     int GetHotHandle() const { return m_hotHandle; }
     bool IsFrameShown() const { return m_frameShown; }
-    // Handle i (0..7) of the frame last drawn, in canvas pixels.
-    const RECT& GetHandle(int i) const { return m_handles[i]; }
+    // The frame of the selected slot as it is now, in canvas pixels; none without one.
+    std::optional<CSelectionFrame> GetFrame() const;
 
     const CDIB& GetCanvas() const { return m_canvas; }
     const std::vector<std::unique_ptr<CDIBSlot>>& GetSlots() const { return m_slots; }
@@ -180,11 +193,21 @@ private:
     static std::unique_ptr<CDIBSlot> MakeDibSlot(const CLayerControl& layer);
 
     // Selection frame and dragging.
-    static constexpr int handleCount = 8;
-    void HighlightHotHandle(CDC* dc) const;
-    RECT m_handles[handleCount];
+    void PickLayerAt(POINT p);
+    // Puts the selected slot at to; composes the area it swept now or (for a drag without interactive
+    // update) gathers it for the button-up.
+    void PlaceSelectedSlot(const SlotPlacement& to, bool composeNow);
+    void ShowPointerFor(POINT p);
+    // No slot is selected any more; the mode buttons stay as they are.
+    void DropFrame();
+    static void ClickIfEnabled(CButtonControl* button);
+    void SelectNextFilledLayer(int direction);
     int m_hotHandle = -1;
     bool m_frameShown = false;
+    // The drag since the last press, of the slot with that key, and where the press was.
+    std::optional<CSlotDrag> m_drag;
+    std::uint32_t m_dragKey = 0;
+    POINT m_pressPoint{};
 
     CDIBSlot m_canvas;
     std::vector<std::unique_ptr<CDIBSlot>> m_slots; // index 0 is the front-most

@@ -1,8 +1,12 @@
-// The selection frame of the picture area and dragging the selected layer with it.
+// The selection frame of the picture area, dragging the selected layer with it, picking a layer by
+// clicking it, and the keys that work on the selected layer.
 
 #include "composition/DIBMixer.h"
 
+#include "composition/PickSlotAt.h"
+#include "controls/ButtonControl.h"
 #include "controls/ControlManager.h"
+#include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "platform/DC.h"
 #include <algorithm>
@@ -11,35 +15,17 @@
 #include <optional>
 
 namespace {
-constexpr COLORREF hotHandleOuter = 0x32FF00;
-constexpr COLORREF hotHandleInner = 0x0000FF;
-// How far outside its square a handle is still picked, and how far a drag step's area reaches beyond the
-// slot (the frame is drawn on the slot's own border).
-constexpr int pickMargin = 4;
+// The frame's two lines and the handles' faces: dark beside light shows on any picture.
+constexpr COLORREF frameDark = RGB(20, 20, 20);
+constexpr COLORREF frameLight = RGB(255, 255, 255);
+constexpr COLORREF hotHandleFace = RGB(0, 120, 215);
+// How far a step's area reaches beyond the slot: its scaled edges round either way.
 constexpr int stepMargin = 3;
+// How far the arrow keys move the selected layer, in design units, and with Shift held.
+constexpr int keyStep = 1, shiftKeyStep = 10;
 
-// What a drag step (dx, dy) on a handle does: the slot's x grows by x * dx, its width by width * dx, its y
-// by y * dy and its height by height * dy.
-struct HandleStep {
-    int x, width, y, height;
-};
-constexpr HandleStep handleSteps[] = {
-    {1, -1, 0, 0},  // 0: middle of the left edge
-    {0, 0, 1, -1},  // 1: middle of the top edge
-    {0, 1, 0, 0},   // 2: middle of the right edge
-    {0, 0, 0, 1},   // 3: middle of the bottom edge
-    {1, -1, 1, -1}, // 4: top-left corner
-    {0, 1, 1, -1},  // 5: top-right corner
-    {0, 1, 0, 1},   // 6: bottom-right corner
-    {1, -1, 0, 1},  // 7: bottom-left corner
-};
-constexpr HandleStep bodyStep = {1, 0, 1, 0};
-
-// value + by, held within the coordinate range: a slot read from a file may lie anywhere.
-std::int32_t Moved(std::int32_t value, std::int64_t by) {
-    return std::int32_t(std::clamp<std::int64_t>(std::int64_t(value) + by,
-                                                 std::numeric_limits<std::int32_t>::min(),
-                                                 std::numeric_limits<std::int32_t>::max()));
+bool IsOn(const CButtonControl* button) {
+    return button && button->IsOn();
 }
 
 // The area the slot covers, normalised, in design units.
@@ -49,8 +35,12 @@ RECT AreaOf(const CDIBSlot& slot) {
     return area;
 }
 
+SlotPlacement PlacementOf(const CDIBSlot& slot) {
+    return {slot.m_x, slot.m_y, slot.m_width, slot.m_height};
+}
+
 // Where a slot lies on the canvas, in pixels: width and height keep their signs. Held within a range where
-// the frame's sums cannot overflow; a slot read from a file may lie anywhere.
+// the arrow's sums cannot overflow; a slot read from a file may lie anywhere.
 struct CanvasPlace {
     LONG left, top, w, h;
 };
@@ -71,6 +61,23 @@ void MirrorBySigns(CDIBSlot& slot, const CanvasPlace& place) {
     }
 }
 
+// The outline of rect, width pixels thick, just inside it.
+void FrameRect(CDC* dc, const RECT& rect, int width, COLORREF colour) {
+    const LONG w = std::min<LONG>(width, std::max<LONG>(1, std::min(rect.Width(), rect.Height()) / 2));
+    dc->FillSolidRect({rect.left, rect.top, rect.right, rect.top + w}, colour);
+    dc->FillSolidRect({rect.left, rect.bottom - w, rect.right, rect.bottom}, colour);
+    dc->FillSolidRect({rect.left, rect.top + w, rect.left + w, rect.bottom - w}, colour);
+    dc->FillSolidRect({rect.right - w, rect.top + w, rect.right, rect.bottom - w}, colour);
+}
+
+void DrawHandle(CDC* dc, const RECT& handle, int lineWidth, bool hot) {
+    FrameRect(dc, handle, lineWidth, frameDark);
+    RECT face = handle;
+    InflateRect(face, -lineWidth, -lineWidth);
+    if (!IsRectEmpty(face))
+        dc->FillSolidRect(face, hot ? hotHandleFace : frameLight);
+}
+
 struct PointF {
     double x, y;
 };
@@ -89,86 +96,100 @@ std::optional<PointF> Crossing(PointF a, PointF b, PointF c, PointF d) {
 }
 } // namespace
 
+std::optional<CSelectionFrame> CDIBMixer::GetFrame() const {
+    if (!m_manager || !m_selectedSlot)
+        return std::nullopt;
+    return CSelectionFrame(PlacementOf(*m_selectedSlot), m_manager->GetScaleX(), m_manager->GetScaleY());
+}
+
 void CDIBMixer::DrawSelectionFrame(CDC* dc) {
     if (!m_manager || !dc)
         return;
-    if (!m_selectedSlot) {
-        m_frameShown = false;
+    const std::optional<CSelectionFrame> frame = GetFrame();
+    m_frameShown = frame.has_value();
+    if (!frame)
         return;
-    }
-    const CanvasPlace place = PlaceOf(*m_selectedSlot, m_manager->GetScaleX(), m_manager->GetScaleY());
-    const auto [left, top, w, h] = place;
-    const LONG right = left + w, bottom = top + h;
-    const LONG midX = left + ((w - 6) >> 1), midY = top + ((h - 6) >> 1);
-    m_handles[0] = {left + 1, midY, left + 7, midY + 6};
-    m_handles[1] = {midX, top + 1, midX + 6, top + 7};
-    m_handles[2] = {right - 7, midY, right - 1, midY + 6};
-    m_handles[3] = {midX, bottom - 7, midX + 6, bottom - 1};
-    m_handles[4] = {left + 1, top + 1, left + 7, top + 7};
-    m_handles[5] = {right - 7, top + 1, right - 1, top + 7};
-    m_handles[6] = {right - 7, bottom - 7, right - 1, bottom - 1};
-    m_handles[7] = {left + 1, bottom - 7, left + 7, bottom - 1};
-    m_frameShown = true;
+    MirrorBySigns(*m_selectedSlot, PlaceOf(*m_selectedSlot, m_manager->GetScaleX(), m_manager->GetScaleY()));
 
-    MirrorBySigns(*m_selectedSlot, place);
-
-    RECT frame{left, top, right, bottom};
-    NormalizeRect(frame);
-    dc->DrawFocusRect(&frame);
-    for (const RECT& handle : m_handles)
-        dc->DrawFocusRect(&handle);
-    HighlightHotHandle(dc);
-}
-
-void CDIBMixer::HighlightHotHandle(CDC* dc) const {
-    if (!m_frameShown || m_hotHandle < 0 || m_hotHandle >= handleCount)
-        return;
-    RECT handle = m_handles[m_hotHandle];
-    dc->FillSolidRect(handle, hotHandleOuter);
-    InflateRect(handle, -1, -1);
-    dc->FillSolidRect(handle, hotHandleInner);
+    // A dark line outside a light one: one of them stands out against any picture.
+    const int line = frame->GetLineWidth();
+    RECT outline = frame->GetOutline();
+    InflateRect(outline, line, line);
+    FrameRect(dc, outline, line, frameDark);
+    InflateRect(outline, -line, -line);
+    FrameRect(dc, outline, line, frameLight);
+    for (int i = 0; i < CSelectionFrame::handleCount; ++i)
+        DrawHandle(dc, frame->GetHandle(i), line, i == m_hotHandle);
 }
 
 void CDIBMixer::OnLeftButtonDown(UINT, int x, int y) {
+    // The keys work on the picture from the first click on it.
+    SetFocus();
+    m_drag.reset();
+    const POINT p{x, y};
+    const std::optional<CSelectionFrame> frame = GetFrame();
+    m_hotHandle = frame ? frame->HandleAt(p) : -1;
+    if (m_hotHandle < 0 && IsOn(m_moveButton))
+        PickLayerAt(p);
+    if (!m_selectedSlot)
+        return;
+    // The drag starts in the same press, from the place the layer has now.
+    m_drag.emplace(PlacementOf(*m_selectedSlot), m_hotHandle);
+    m_dragKey = m_selectedSlot->m_key;
+    m_pressPoint = p;
     BeginDrag();
-    m_hotHandle = -1;
-    if (m_frameShown) {
-        for (int i = 0; i < handleCount; ++i) {
-            RECT reach = m_handles[i];
-            InflateRect(reach, pickMargin, pickMargin);
-            if (PtInRect(reach, {x, y})) {
-                m_hotHandle = i;
-                break;
-            }
-        }
-    }
     if (m_hotHandle < 0)
         return;
     if (CDC* dc = GetDC()) {
-        HighlightHotHandle(dc);
+        DrawHandle(dc, frame->GetHandle(m_hotHandle), frame->GetLineWidth(), true);
         ReleaseDC(dc);
     }
 }
 
+void CDIBMixer::PickLayerAt(POINT p) {
+    if (!m_manager)
+        return;
+    CDIBSlot* slot = PickSlotAt(m_slots, p, m_manager->GetScaleX(), m_manager->GetScaleY(), m_selectedSlot,
+                                MIXER_KEY_COLOUR);
+    if (slot == m_selectedSlot)
+        return;
+    if (!slot) {
+        DropFrame();
+        return;
+    }
+    // The layer strip follows as if the user had picked the layer there.
+    if (m_layerStrip)
+        for (int i = 0; i < m_layerStrip->GetCount(); ++i)
+            if (CLayerControl* layer = m_layerStrip->GetLayer(i);
+                layer && layer->GetContentKey() == slot->m_key)
+                m_layerStrip->Select(layer);
+    SelectDibSlot(slot);
+}
+
 // The moves and the button-up of a drag reach the picture area also when the pointer has left it (the
-// platform keeps them with the window the press began in): a step may come from a point outside, and only
-// the difference of the points counts.
-void CDIBMixer::OnMouseOver(UINT keyFlags, int, int) {
-    if (!(keyFlags & MK_LBUTTON) || !m_selectedSlot)
+// platform keeps them with the window the press began in): a step may come from a point outside.
+void CDIBMixer::OnMouseOver(UINT keyFlags, int x, int y) {
+    if (!(keyFlags & MK_LBUTTON)) {
+        ShowPointerFor({x, y});
         return;
-    POINT delta{};
-    GetMoveDelta(&delta);
-    // A step that moves nothing changes nothing, so a click on the frame leaves the picture unchanged.
-    if (delta.x == 0 && delta.y == 0)
+    }
+    if (!m_drag || !m_manager || !m_selectedSlot || m_selectedSlot->m_key != m_dragKey)
         return;
+    const SlotPlacement to = m_drag->PlaceFor({x - m_pressPoint.x, y - m_pressPoint.y},
+                                              m_manager->GetScaleX(), m_manager->GetScaleY());
+    // A drag is one change, heard at its button-up.
+    const QuietChanges quiet(this);
+    PlaceSelectedSlot(to, m_interactiveUpdate);
+}
+
+void CDIBMixer::PlaceSelectedSlot(const SlotPlacement& to, bool composeNow) {
     CDIBSlot& slot = *m_selectedSlot;
+    // A step that moves nothing changes nothing, so a click on the frame leaves the picture unchanged.
+    const SlotPlacement now = PlacementOf(slot);
+    if (to.x == now.x && to.y == now.y && to.width == now.width && to.height == now.height)
+        return;
     const RECT before = AreaOf(slot);
-    const HandleStep& step =
-        m_hotHandle >= 0 && m_hotHandle < handleCount ? handleSteps[m_hotHandle] : bodyStep;
-    slot.m_x = Moved(slot.m_x, std::int64_t(step.x) * delta.x);
-    slot.m_width = Moved(slot.m_width, std::int64_t(step.width) * delta.x);
-    slot.m_y = Moved(slot.m_y, std::int64_t(step.y) * delta.y);
-    slot.m_height = Moved(slot.m_height, std::int64_t(step.height) * delta.y);
+    slot.m_x = to.x, slot.m_y = to.y, slot.m_width = to.width, slot.m_height = to.height;
     RECT swept;
     UnionRect(swept, before, AreaOf(slot));
     InflateRect(swept, stepMargin, stepMargin);
@@ -176,26 +197,110 @@ void CDIBMixer::OnMouseOver(UINT keyFlags, int, int) {
     // otherwise be drawn unmirrored on the wrong side once, and leave pixels the next steps do not reach.
     if (m_manager)
         MirrorBySigns(slot, PlaceOf(slot, m_manager->GetScaleX(), m_manager->GetScaleY()));
-    if (m_interactiveUpdate) {
-        slot.m_changedArea = swept;
+    // Unless composed now, the whole path of the drag is recomposed once, at button-up; until then only
+    // the frame moves.
+    RECT gathered = slot.m_changedArea;
+    NormalizeRect(gathered);
+    UnionRect(slot.m_changedArea, gathered, swept);
+    if (composeNow)
         slot.m_changed = 1;
-    } else {
-        // The whole path of the drag is recomposed once, at button-up; until then only the frame moves.
-        RECT gathered = slot.m_changedArea;
-        NormalizeRect(gathered);
-        UnionRect(slot.m_changedArea, gathered, swept);
-    }
-    // A drag is one change, heard at its button-up.
-    const QuietChanges quiet(this);
     Recompose(TRUE);
 }
 
-void CDIBMixer::OnLeftButtonUp(UINT, int, int) {
+void CDIBMixer::OnLeftButtonUp(UINT, int x, int y) {
     if (!m_interactiveUpdate && m_selectedSlot && !IsRectEmpty(m_selectedSlot->m_changedArea))
         m_selectedSlot->m_changed = 1;
     m_hotHandle = -1;
+    m_drag.reset();
     Recompose(TRUE);
     EndDrag();
+    ShowPointerFor({x, y});
+}
+
+void CDIBMixer::ShowPointerFor(POINT p) {
+    StandardCursor cursor = StandardCursor::arrow;
+    if (const std::optional<CSelectionFrame> frame = GetFrame())
+        cursor = frame->CursorOf(frame->HandleAt(p));
+    if (cursor == StandardCursor::arrow && m_manager) {
+        // With Move on a press takes the layer under the pointer; otherwise it moves the selected one.
+        const CDIBSlot* moves = IsOn(m_moveButton)
+                                    ? PickSlotAt(m_slots, p, m_manager->GetScaleX(), m_manager->GetScaleY(),
+                                                 m_selectedSlot, MIXER_KEY_COLOUR)
+                                    : m_selectedSlot;
+        if (moves)
+            cursor = StandardCursor::sizeAll;
+    }
+    SetWindowCursor(this, cursor);
+}
+
+void CDIBMixer::OnKeyDown(UINT key, UINT repeat, UINT) {
+    const int step = (GetKeyState(VK_SHIFT) < 0 ? shiftKeyStep : keyStep) * int(std::min(repeat, 100u));
+    switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        if (m_selectedSlot && !m_drag) {
+            const int dx = key == VK_LEFT ? -step : key == VK_RIGHT ? step : 0;
+            const int dy = key == VK_UP ? -step : key == VK_DOWN ? step : 0;
+            SlotPlacement to = PlacementOf(*m_selectedSlot);
+            to = CSlotDrag(to, -1).PlaceFor({dx, dy}, 1, 1);
+            PlaceSelectedSlot(to, true);
+        }
+        break;
+    case VK_DELETE:
+        if (m_selectedSlot && m_layerStrip)
+            ClickIfEnabled(m_layerStrip->GetDeleteButton());
+        break;
+    case VK_PRIOR:
+    case VK_NEXT:
+        if (m_selectedSlot && m_layerStrip)
+            ClickIfEnabled(key == VK_PRIOR ? m_layerStrip->GetLayUpButton()
+                                           : m_layerStrip->GetLayDownButton());
+        break;
+    case VK_TAB:
+        SelectNextFilledLayer(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+        break;
+    case VK_ESCAPE:
+        if (m_selectedSlot && !m_drag)
+            DropFrame();
+        break;
+    default:
+        break;
+    }
+}
+
+void CDIBMixer::DropFrame() {
+    // The mode buttons stay as they are: with Move on, the next click on a layer takes that one.
+    m_selectedSlot = nullptr;
+    m_flags &= ~CMX_SLOT_SELECTED;
+    Recompose(TRUE);
+}
+
+void CDIBMixer::ClickIfEnabled(CButtonControl* button) {
+    CWnd* wnd = button ? button->GetWindow() : nullptr;
+    if (wnd && wnd->IsWindowEnabled())
+        button->Clicked();
+}
+
+void CDIBMixer::SelectNextFilledLayer(int direction) {
+    if (!m_layerStrip || m_drag)
+        return;
+    const int count = m_layerStrip->GetCount();
+    int position = -1;
+    m_layerStrip->IndexOf(m_layerStrip->GetSelected(), &position);
+    for (int k = 1; k <= count; ++k) {
+        const int i = ((position + direction * k) % count + count) % count;
+        CLayerControl* layer = m_layerStrip->GetLayer(i);
+        if (!layer || !layer->GetImage())
+            continue;
+        m_layerStrip->Select(layer);
+        // The frame shows on it, to move it with the keys.
+        if (!IsOn(m_textButton) && m_moveButton)
+            m_moveButton->SetOn(true);
+        SelectSlotOfKey(layer->GetContentKey());
+        return;
+    }
 }
 
 void CDIBMixer::DrawOffCanvasArrow(CDC* dc) {

@@ -22,6 +22,13 @@ void SetEnabled(CButtonControl* button, bool enable) {
 bool HasContent(const CLayerControl* layer) {
     return layer && layer->GetImage();
 }
+
+// Whether the picture shows a frame on the selected layer, or would with Move on (a click on empty
+// picture leaves Move on without a frame).
+bool FollowsSelection(const CLayerCompositor& compositor) {
+    const CButtonControl* move = compositor.GetMoveButton();
+    return compositor.HasSelectedSlot() || (move && move->IsOn());
+}
 } // namespace
 
 CLayerStrip::CLayerStrip(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect,
@@ -90,7 +97,7 @@ bool CLayerStrip::SelectLayer(CLayerControl* layer) {
     if (layer) {
         layer->SetSelected(true);
         // A selection frame on the picture moves to the newly selected layer.
-        if (m_compositor && m_compositor->HasSelectedSlot())
+        if (m_compositor && FollowsSelection(*m_compositor))
             m_compositor->SelectSlotOfKey(layer->GetContentKey());
     }
     return true;
@@ -108,7 +115,7 @@ void CLayerStrip::UpdateButtons() {
     if (!m_compositor)
         return;
     SetEnabled(m_compositor->GetMoveButton(), content);
-    if (!content && m_compositor->HasSelectedSlot())
+    if (!content && FollowsSelection(*m_compositor))
         m_compositor->ClearSlotSelection();
 }
 

@@ -27,6 +27,9 @@ public:
                     CButtonControl* layDown, CButtonControl* remove);
     // The button that clears the selected layer, or none.
     CButtonControl* GetDeleteButton() const { return m_deleteButton; }
+    // The buttons that lay the selected layer up and down, or none.
+    CButtonControl* GetLayUpButton() const { return m_layUpButton; }
+    CButtonControl* GetLayDownButton() const { return m_layDownButton; }
     // Joins the picture area (none: parts from it), which then recomposes.
     void SetCompositor(CLayerCompositor* compositor);
     CLayerCompositor* GetCompositor() const { return m_compositor; }

@@ -19,20 +19,12 @@ void CWndControl::OnLeftButtonUp(UINT, int, int) {}
 
 void CWndControl::Draw(const RECT*) {}
 
-void CWndControl::GetMoveDelta(POINT* delta) const {
-    if (!delta || !m_manager)
-        return;
-    delta->x = Truncate((m_currentMouse.x - m_previousMouse.x) / m_manager->GetScaleX());
-    delta->y = Truncate((m_currentMouse.y - m_previousMouse.y) / m_manager->GetScaleY());
-}
-
 void CWndControl::OnPaint() {
     Draw(nullptr);
     ValidateRect(nullptr);
 }
 
 void CWndControl::TrackMouse(POINT point) {
-    m_previousMouse = m_currentMouse;
     m_currentMouse = point;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // A control that is a plain child window (the picture area, the control strips). It remembers the last
-// two mouse positions so that a drag can ask for its last step in design units.
+// mouse position.
 
 #include "controls/Control.h"
 #include "platform/Wnd.h"
@@ -16,8 +16,6 @@ public:
 
     // Draws nothing: a plain control has no face of its own.
     void Draw(const RECT* area) override;
-    // The last mouse step in design units (truncated); left as it is without a manager.
-    void GetMoveDelta(POINT* delta) const;
 
     void OnPaint() override;
     void OnMouseMove(UINT flags, POINT point) override;
@@ -29,6 +27,5 @@ public:
 private:
     void TrackMouse(POINT point);
 
-    POINT m_previousMouse;
     POINT m_currentMouse;
 };

@@ -91,7 +91,8 @@ QLabel* MakeStatic(const DialogItem& item) {
     Qt::Alignment across = (item.style & SS_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft;
     Qt::Alignment down = (item.style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop;
     label->setAlignment(across | down);
-    label->setWordWrap(!(item.style & SS_CENTERIMAGE));
+    // Unlike the original platform's, a centred line that does not fit wraps rather than being cut.
+    label->setWordWrap(true);
     return label;
 }
 

@@ -31,7 +31,8 @@ enum class DialogItemKind {
     // A push button; style BS_DEFPUSHBUTTON makes it the default one, BS_AUTOCHECKBOX | BS_PUSHLIKE a
     // push button that stays in when checked.
     Button,
-    // Text; SS_CENTER centres it across, SS_CENTERIMAGE down (one line), SS_SUNKEN and WS_BORDER frame it.
+    // Text, wrapped at word ends; SS_CENTER centres it across, SS_CENTERIMAGE down, SS_SUNKEN and WS_BORDER
+    // frame it.
     Static,
     // ES_MULTILINE: several lines, Enter starts a new one; ES_AUTOHSCROLL: lines do not wrap; WS_BORDER.
     Edit,

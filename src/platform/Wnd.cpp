@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -15,6 +16,8 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QUrl>
+#include <optional>
+#include <utility>
 
 UINT MouseFlags(const QMouseEvent* event) {
     UINT flags = 0;
@@ -51,6 +54,8 @@ bool WndEventLink::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
         return impl->Mouse(event->type(), static_cast<QMouseEvent*>(event));
+    case QEvent::KeyPress:
+        return impl->Key(static_cast<QKeyEvent*>(event));
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop:
@@ -251,6 +256,38 @@ bool CWnd::Impl::Mouse(QEvent::Type type, QMouseEvent* event) {
     return done;
 }
 
+namespace {
+// The modifiers of the key event a handler runs for: what the event says is what the user held.
+std::optional<Qt::KeyboardModifiers> keyEventModifiers;
+} // namespace
+
+int GetKeyState(int key) {
+    const Qt::KeyboardModifiers held = keyEventModifiers.value_or(QGuiApplication::keyboardModifiers());
+    const bool down = (key == int(VK_SHIFT) && (held & Qt::ShiftModifier)) ||
+                      (key == int(VK_CONTROL) && (held & Qt::ControlModifier));
+    return down ? -128 : 0;
+}
+
+bool CWnd::Impl::Key(QKeyEvent* event) {
+    if (!ownKeys)
+        return false;
+    static constexpr std::pair<int, UINT> keys[] = {{Qt::Key_Tab, VK_TAB},       {Qt::Key_Backtab, VK_TAB},
+                                                    {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_PageUp, VK_PRIOR},
+                                                    {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_Left, VK_LEFT},
+                                                    {Qt::Key_Up, VK_UP},         {Qt::Key_Right, VK_RIGHT},
+                                                    {Qt::Key_Down, VK_DOWN},     {Qt::Key_Delete, VK_DELETE}};
+    for (const auto& [qt, vk] : keys) {
+        if (event->key() == qt) {
+            const std::optional<Qt::KeyboardModifiers> outer = keyEventModifiers;
+            keyEventModifiers = event->modifiers();
+            self->OnKeyDown(vk, UINT(std::max(event->count(), 1)), 0);
+            keyEventModifiers = outer;
+            return true;
+        }
+    }
+    return false;
+}
+
 CWnd::CWnd() : d(std::make_unique<Impl>(this)) {}
 
 const CWnd CWnd::wndBottom;
@@ -263,6 +300,7 @@ BOOL CWnd::Create(const std::string& title, DWORD style, const RECT& rect, CWnd*
     auto* w = new QWidget(parent ? parent->d->widget.data() : nullptr);
     w->setWindowTitle(QString::fromStdString(title));
     d->keepMouse = true;
+    d->ownKeys = true;
     d->Attach(w, style, rect, parent, id, true);
     return TRUE;
 }
@@ -281,6 +319,7 @@ BOOL CWnd::AdoptWidget(QWidget* widget, DWORD style, const RECT& rect, CWnd* par
         widget->setParent(parent->d->widget,
                           widget->windowType() == Qt::Window ? Qt::Widget : widget->windowFlags());
     d->keepMouse = false;
+    d->ownKeys = false;
     // What the widget leaves of a mouse message never reaches the parent window: a move over a button
     // is not a move over the view.
     widget->setAttribute(Qt::WA_NoMousePropagation);
@@ -445,6 +484,7 @@ void CWnd::OnLButtonUp(UINT, POINT) {}
 void CWnd::OnLButtonDblClk(UINT flags, POINT point) {
     OnLButtonDown(flags, point);
 }
+void CWnd::OnKeyDown(UINT, UINT, UINT) {}
 void CWnd::OnSize(UINT, int, int) {}
 bool CWnd::CanDropFilesOn(CWnd*) const {
     return true;

@@ -29,6 +29,22 @@ constexpr UINT MK_RBUTTON = 0x2;
 constexpr UINT MK_SHIFT = 0x4;
 constexpr UINT MK_CONTROL = 0x8;
 
+// Virtual key codes handed to OnKeyDown.
+constexpr UINT VK_TAB = 0x09;
+constexpr UINT VK_SHIFT = 0x10;
+constexpr UINT VK_CONTROL = 0x11;
+constexpr UINT VK_ESCAPE = 0x1B;
+constexpr UINT VK_PRIOR = 0x21; // Page Up
+constexpr UINT VK_NEXT = 0x22;  // Page Down
+constexpr UINT VK_LEFT = 0x25;
+constexpr UINT VK_UP = 0x26;
+constexpr UINT VK_RIGHT = 0x27;
+constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_DELETE = 0x2E;
+
+// Negative while key (VK_SHIFT or VK_CONTROL) is held down, as the last input event had it; else 0.
+int GetKeyState(int key);
+
 // Showing and placing windows.
 constexpr UINT SWP_NOSIZE = 0x1;
 constexpr UINT SWP_NOMOVE = 0x2;
@@ -107,6 +123,9 @@ public:
     virtual void OnLButtonDown(UINT flags, POINT point);
     virtual void OnLButtonUp(UINT flags, POINT point);
     virtual void OnLButtonDblClk(UINT flags, POINT point);
+    // A key pressed while a plain window has the keyboard focus (SetFocus gives it): one of the VK_ codes
+    // above, repeat 1 or more for a held key. Shift+Tab comes as VK_TAB with Shift held.
+    virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
     virtual void OnSize(UINT type, int width, int height);
     virtual void OnGetMinMaxInfo(MINMAXINFO* info);
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <memory>
 
+class QKeyEvent;
 class QMouseEvent;
 
 // Watches the widget of a window and turns its Qt events into the window's messages. A child of the
@@ -47,6 +48,8 @@ struct CWnd::Impl {
     void Resized(const QSize& size);
     // Returns whether the event is done with (the widget must not see it).
     bool Mouse(QEvent::Type type, QMouseEvent* event);
+    // Returns whether the key was one of OnKeyDown's, for a plain window (a widget of Qt's keeps its own).
+    bool Key(QKeyEvent* event);
     // A drag of local files is welcome; a drop of them goes to OnDropFiles. Returns whether the event
     // was one.
     bool Drop(QEvent* event);
@@ -65,6 +68,8 @@ struct CWnd::Impl {
     bool ownSurface = true;
     // Mouse presses stop here instead of travelling on to the parent widget.
     bool keepMouse = true;
+    // Keys pressed while it has the focus go to OnKeyDown.
+    bool ownKeys = false;
     std::shared_ptr<WndSurface> surface = std::make_shared<WndSurface>();
     bool paintPending = false;
     bool erasePending = false;

@@ -1,4 +1,5 @@
 #include "app/ControlIds.h"
+#include "support/ScopedLanguage.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
 
@@ -35,6 +36,7 @@ TEST(Commands, EveryMenuItemReachesItsHandler) {
 }
 
 TEST(Commands, ShortcutsReachTheSameHandlers) {
+    const ScopedLanguage english(LANG_ENGLISH); // the words checked
     ShellApp app;
     ASSERT_TRUE(app.Start());
     ScriptedAnswers answers;

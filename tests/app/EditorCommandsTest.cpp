@@ -12,6 +12,7 @@
 #include "platform/FullPath.h"
 #include "support/EditorFixture.h"
 #include "support/Pictures.h"
+#include "support/ScopedLanguage.h"
 #include "support/ScriptedAnswers.h"
 
 #include <QTimer>
@@ -205,6 +206,7 @@ TEST_F(EditorCommands, ReplaceAnsweredCancelKeepsTheLayerAndItsKeyAndClearsTheSe
 }
 
 TEST_F(EditorCommands, InfoDescribesTheSelectedLayerInItsFormat) {
+    const ScopedLanguage english(LANG_ENGLISH); // the words checked
     EXPECT_EQ(InfoText(), "") << "an empty layer: no dialog";
     TempDir dir;
     const std::string path = PickFile(dir);

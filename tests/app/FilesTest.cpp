@@ -2,6 +2,7 @@
 
 #include "PictureScreen.h"
 #include "platform/RecentFileList.h"
+#include "support/ScopedLanguage.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShownTitle.h"
 
@@ -48,8 +49,9 @@ protected:
 } // namespace
 
 TEST_F(FileCommands, SaveWritesTheFormatItsExactExtensionAsksAndOnFailureSaysSoOnce) {
+    const ScopedLanguage english(LANG_ENGLISH); // the words checked
     PutTwoLayers();
-    const std::string saveError = Message(MSG_SAVE_ERROR);
+    EXPECT_EQ(Message(MSG_SAVE_ERROR, "picture"), "Het bestand picture kon niet worden opgeslagen.");
     const struct {
         const char* name;
         bool written;
@@ -66,7 +68,9 @@ TEST_F(FileCommands, SaveWritesTheFormatItsExactExtensionAsksAndOnFailureSaysSoO
         const std::string path = dir.Join(c.name);
         EXPECT_EQ(SaveAs(path), c.written) << c.name;
         EXPECT_EQ(std::filesystem::exists(path), c.written) << c.name;
-        EXPECT_EQ(told, c.written ? std::vector<std::string>{} : std::vector<std::string>{saveError})
+        const std::string name = std::filesystem::path(c.name).filename().string();
+        EXPECT_EQ(told, c.written ? std::vector<std::string>{}
+                                  : std::vector<std::string>{Message(MSG_SAVE_ERROR, name)})
             << c.name;
         // Only the layered file is the document: a flat picture is an export, which changes nothing.
         const bool layered = c.written && std::string(c.name) == "picture.qmf";
@@ -126,6 +130,7 @@ TEST_F(FileCommands, APngHoldsTheSamePixelsAsTheBitmapOfTheSamePicture) {
 }
 
 TEST_F(FileCommands, ALayeredFileLoadsBackIntoTheSamePictureAndNamesTheDocument) {
+    const ScopedLanguage english(LANG_ENGLISH); // the words checked
     PutTwoLayers();
     const std::string path = dir.Join("two layers.qmf");
     ASSERT_TRUE(SaveAs(path));
@@ -156,7 +161,7 @@ TEST_F(FileCommands, AFileThatIsNoLayeredPictureOrDamagedSaysTheReadErrorAndChan
     const std::string good = dir.Read("good.qmf");
     const std::string canvas = Canvas();
     const std::vector<std::string> recent = Recent();
-    const std::string readError = Message(MSG_READ_ERROR);
+    const std::string readError = Message(MSG_READ_ERROR, "bad.qmf");
     auto patched = [&good](std::size_t at, const std::string& bytes) {
         std::string file = good;
         std::copy(bytes.begin(), bytes.end(), file.begin() + std::ptrdiff_t(at));
@@ -235,7 +240,7 @@ TEST_F(FileCommands, AFrameworkSaveThatCannotWriteNamesNothingAndSaysTheSaveErro
     // The framework's dialog adds no extension either.
     answers.Then(IDOK, dir.Join("beach"));
     app.m_pMainWnd->RouteCommand(ID_FILE_SAVE);
-    EXPECT_EQ(Told(answers), std::vector<std::string>{Message(MSG_SAVE_ERROR)});
+    EXPECT_EQ(Told(answers), std::vector<std::string>{Message(MSG_SAVE_ERROR, "beach")});
     EXPECT_EQ(app.Doc()->GetPathName(), "");
     EXPECT_EQ(Title(), "Untitled* - Quimble");
     EXPECT_TRUE(dir.List().empty());

@@ -10,14 +10,20 @@
 
 namespace {
 // The picture area of a view in a folder holding the given help pages, each of one colour. Each page on
-// show is recorded when it waits for its click.
+// show is recorded when it waits for its click, which ends with the next of ends (a click on the page
+// when there are none left).
 struct HelpRun {
     explicit HelpRun(const std::vector<std::pair<std::string, COLORREF>>& pages) : cwd(MakeFolder(pages)) {
         SetModalResponder([this](const ModalQuestion& q) {
-            if (q.kind == ModalKind::WaitForClick)
-                seen.push_back(view.Shown(10, 10));
             ModalAnswer answer;
             answer.result = IDOK;
+            if (q.kind == ModalKind::WaitForClick) {
+                seen.push_back(view.Shown(10, 10));
+                if (!ends.empty()) {
+                    answer.result = ends.front();
+                    ends.erase(ends.begin());
+                }
+            }
             return answer;
         });
     }
@@ -42,6 +48,7 @@ struct HelpRun {
     ScopedCwd cwd;
     MixerView view;
     std::vector<COLORREF> seen;
+    std::vector<int> ends;
 };
 
 COLORREF PageColour(int n) {
@@ -77,5 +84,26 @@ TEST(HelpPages, PagesGoOnPastTenAndStopAfterPageTwenty) {
         for (int n = 0; n < std::min(present, 21); ++n)
             expected.push_back(PageColour(n));
         EXPECT_EQ(run.Show(LANG_ENGLISH), expected) << present << " pages present";
+    }
+}
+
+TEST(HelpPages, EscapeOrAClickBesideThePictureLeavesAtAnyPage) {
+    std::vector<std::pair<std::string, COLORREF>> pages;
+    std::vector<COLORREF> colours;
+    for (int n = 0; n < 4; ++n) {
+        pages.push_back({"helpe" + std::to_string(n), PageColour(n)});
+        colours.push_back(PageColour(n));
+    }
+    HelpRun run(pages);
+    const COLORREF picture = run.view.Shown(10, 10);
+    const struct {
+        std::vector<int> ends; // IDOK a click on the page, IDNO one beside it, IDCANCEL Escape
+        std::size_t shown;
+    } cases[] = {{{IDCANCEL}, 1}, {{IDOK, IDNO}, 2}, {{IDOK, IDOK, IDCANCEL}, 3}, {{IDNO}, 1}, {{}, 4}};
+    for (const auto& c : cases) {
+        run.ends = c.ends;
+        EXPECT_EQ(run.Show(LANG_ENGLISH), std::vector<COLORREF>(colours.begin(), colours.begin() + c.shown))
+            << c.shown;
+        EXPECT_EQ(run.view.Shown(10, 10), picture) << "the picture is back after " << c.shown;
     }
 }

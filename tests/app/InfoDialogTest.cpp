@@ -2,6 +2,7 @@
 #include "app/AppState.h"
 #include "app/QuimbleResource.h"
 #include "imaging/DIB.h"
+#include "support/ScopedLanguage.h"
 #include "support/ScriptedAnswers.h"
 #include "support/TempDir.h"
 
@@ -61,6 +62,7 @@ TEST(InfoDialog, RunShowsTheTextAndNothingForAnEmptyText) {
 }
 
 TEST(InfoDialog, SaveWritesTheImageAndItsCompanionUnderPrefixedNames) {
+    const ScopedLanguage english(LANG_ENGLISH); // the words checked
     struct Case {
         const char* chosen; // empty: the save dialog is cancelled
         bool withAlpha;

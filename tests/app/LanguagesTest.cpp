@@ -1,14 +1,25 @@
 #include "app/AppState.h"
+#include "app/FillMessageTable.h"
 #include "app/InfoDialog.h"
+#include "app/ProgramTexts.h"
 #include "app/PromptForFileName.h"
+#include "app/StartupPicture.h"
 #include "app/TextDialog.h"
+#include "controls/MessageTable.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
 #include "support/ShownTitle.h"
 
 #include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QString>
+#include <QStyle>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
+#include <set>
 
 namespace {
 // The menu as MenuAsShown lists it, from the table of a language.
@@ -85,6 +96,33 @@ TEST(Languages, MenuFrameworkQuestionsAndCaptionsSpeakTheLanguageOfTheCommandLin
     }
 }
 
+// The desktop's language counts only where the command line names none.
+TEST(Languages, ANumberWinsOverTheDesktopsLanguage) {
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* name : names) {
+        const char* value = std::getenv(name);
+        saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+        unsetenv(name);
+    }
+    setenv("LANG", "de_DE.UTF-8", 1);
+    const struct {
+        std::vector<std::string> arguments;
+        int language;
+    } cases[] = {{{"2"}, LANG_FRENCH}, {{"3"}, LANG_ENGLISH}, {{}, LANG_GERMAN}};
+    for (const auto& c : cases) {
+        EmptyDataFolder here;
+        ShellApp app;
+        app.m_arguments = c.arguments;
+        ScriptedAnswers answers;
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(GetLanguage(), c.language) << c.arguments.size();
+        SetLanguage(LANG_NONE);
+    }
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
+}
+
 // The shortcuts are the same in every language and each item shows its own; within the menu bar and
 // within each menu no two mnemonics are the same letter.
 TEST(Languages, EveryLanguageKeepsTheShortcutsAndDistinctMnemonics) {
@@ -126,4 +164,76 @@ TEST(Languages, EveryLanguageKeepsTheShortcutsAndDistinctMnemonics) {
             }
         }
     }
+}
+
+// Each of the program's own texts is said in every language, with the same placeholders as in English,
+// and in other words than English but where the words are the same (OK).
+TEST(Languages, EveryProgramTextIsSaidInEachLanguage) {
+    const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    const auto placeholders = [&](const char* words) {
+        std::set<QString> found;
+        for (const auto& match : placeholder.globalMatch(QString::fromUtf8(words)))
+            found.insert(match.captured());
+        return found;
+    };
+    for (const ProgramTextRow& row : PROGRAM_TEXTS) {
+        const char* english = row.words[LanguageColumn(LANG_ENGLISH)];
+        for (int language = LANG_DUTCH; language <= LANG_GERMAN; ++language) {
+            SCOPED_TRACE(std::to_string(language) + ": " + english);
+            const std::string words = ProgramWords(row.text, language);
+            EXPECT_FALSE(words.empty());
+            EXPECT_EQ(placeholders(words.c_str()), placeholders(english));
+            if (language != LANG_ENGLISH && row.text != ProgramText::okButton) {
+                EXPECT_NE(words, english);
+            }
+        }
+    }
+    EXPECT_EQ(
+        ProgramTextOf(ProgramText::layerInfo, LANG_ENGLISH, {"%2", "1", "2", "3", "4", "5", "6", "7", "8"}),
+        "\n\nImage: <%2>\n1x2, 3 bits\nX: 4, Y: 5, W: 6, H: 7\n\nAlpha: <8>");
+}
+
+// In every language the words of the start-up picture, the Text dialog (its hint among them) and the Info
+// dialog fit their places whole: a button's words on one line, a text wrapped within its frame.
+TEST(Languages, DialogWordsFitTheirPlacesInEveryLanguage) {
+    CMessageTable messages;
+    FillMessageTable(messages);
+    for (int language = LANG_DUTCH; language <= LANG_GERMAN; ++language) {
+        SCOPED_TRACE(language);
+        SetLanguage(language);
+        messages.SetGroup(language);
+        int checked = 0;
+        ScriptedAnswers answers;
+        answers.onDialog = [&](CDialog* dialog) {
+            for (QPushButton* button : dialog->GetQWidget()->findChildren<QPushButton*>()) {
+                const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+                EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 2 * margin,
+                          button->width())
+                    << button->text().toStdString();
+                ++checked;
+            }
+            for (QLabel* label : dialog->GetQWidget()->findChildren<QLabel*>()) {
+                if (label->text().isEmpty())
+                    continue; // a picture
+                const QRect room = label->contentsRect();
+                const QRect needed = label->fontMetrics().boundingRect(
+                    room, int(label->alignment()) | Qt::TextWordWrap, label->text());
+                EXPECT_TRUE(room.contains(needed)) << label->text().toStdString();
+                ++checked;
+            }
+        };
+        ShowStartupPicture(nullptr);
+        std::string text;
+        int centred = 0;
+        COLORREF colour = 0;
+        LOGFONT font;
+        CTextDialog().Run(messages.FindMessage(MSG_REPLACE_PROMPT), &text, &centred, &colour, font);
+        CInfoDialog().Run(
+            ProgramTextOf(ProgramText::layerInfo, language,
+                          {"/home/ann/.local/share/quimble/chars/iDog.bmp", "200", "150", "24", "120", "80",
+                           "200", "150", "/home/ann/.local/share/quimble/chars/aDog.bmp"}),
+            nullptr);
+        EXPECT_EQ(checked, 1 + 6 + 3);
+    }
+    SetLanguage(LANG_NONE);
 }

@@ -79,6 +79,11 @@ protected:
         return std::string(reinterpret_cast<const char*>(canvas.GetBlock()), canvas.GetSize());
     }
     const std::string& Message(int key) { return *view->GetMessageTable().FindMessage(key); }
+    // The message of key as it names the file called name.
+    std::string Message(int key, const std::string& name) {
+        std::string text = Message(key);
+        return text.replace(text.find("%1"), 2, name);
+    }
 
     CDIBMixer* mixer = nullptr;
     CLayerStrip* strip = nullptr;

@@ -1,4 +1,5 @@
 #include "app/ControlIds.h"
+#include "support/ScopedLanguage.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
 #include "support/ShownTitle.h"
@@ -67,6 +68,7 @@ TEST(Save, ExitAfterAChangeAsksSaveChanges) {
 }
 
 TEST(Save, SaveButtonAsksWithTheEditorsFiltersAndDocumentWithoutViewFails) {
+    const ScopedLanguage english(LANG_ENGLISH); // the words checked
     ShellApp app;
     ASSERT_TRUE(app.Start());
     ScriptedAnswers answers;

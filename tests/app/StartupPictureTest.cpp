@@ -70,7 +70,8 @@ TEST(StartupPicture, APictureOnTheCommandLineIsLoadedAsOpenWouldOrTheReadErrorIs
         auto* view = dynamic_cast<CQuimbleView*>(app.m_pMainWnd->GetActiveView());
         ASSERT_TRUE(view && view->GetPictureArea()) << c.name;
         EXPECT_EQ(view->GetPictureArea()->GetSlots().size(), c.layers) << c.name;
-        const std::string readError = *view->GetMessageTable().FindMessage(MSG_READ_ERROR);
+        std::string readError = *view->GetMessageTable().FindMessage(MSG_READ_ERROR);
+        readError.replace(readError.find("%1"), 2, c.name);
         EXPECT_EQ(told, c.loaded ? std::vector<std::string>{} : std::vector<std::string>{readError})
             << c.name;
         EXPECT_EQ(app.m_pMainWnd->GetActiveDocument()->GetPathName(), c.loaded ? path : "") << c.name;

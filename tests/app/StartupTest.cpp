@@ -75,7 +75,7 @@ TEST(Startup, InitInstanceSetsTheLanguageMakesTheWindowThenShowsTheStartupPictur
     EXPECT_EQ(t.cy, 222);
     ASSERT_EQ(t.items.size(), 2u);
     EXPECT_EQ(t.items[0].kind, DialogItemKind::Picture);
-    EXPECT_EQ(t.items[0].text, "res/startup.bmp");
+    EXPECT_EQ(t.items[0].text, "res/startupe.bmp"); // the English one
     EXPECT_EQ((std::vector<int>{t.items[0].x, t.items[0].y, t.items[0].cx, t.items[0].cy}),
               (std::vector<int>{0, 0, 400, 222}));
     EXPECT_EQ(t.items[1].id, UINT(IDOK));

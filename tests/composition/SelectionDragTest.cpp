@@ -1,4 +1,6 @@
 #include "LayerScreen.h"
+#include "composition/UndoHistory.h"
+#include "platform/Cursor.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -6,6 +8,7 @@
 #include <QWidget>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,60 +97,64 @@ protected:
 class ScaledDrag : public DragScreen, public ::testing::WithParamInterface<std::pair<int, int>> {
 protected:
     ScaledDrag() { std::tie(m_width, m_height) = GetParam(); }
-    // Window pixels that make a step of n design units on an axis with the scale s (1 or above).
-    static int Pixels(int n, double s) { return n < 0 ? -Pixels(-n, s) : int(std::ceil(n * s)); }
 };
 
-// Each handle, and the body, dragged by 25, 20 and back by 15, 13 design units (10, 7 in all); live or
-// recomposed at button-up. Above the scale 1 a step of one pixel first moves nothing.
-TEST_P(ScaledDrag, EachHandleAndTheBodyChangeTheirRowOfThePlacement) {
+// Each handle, and the body, dragged in steps of 3 and 2 pixels, then back part of the way; live or
+// recomposed at button-up. Each changes its row of the placement by the travel in design units.
+TEST_P(ScaledDrag, EachHandleAndTheBodyChangeTheirRowOfThePlacementByTheTravel) {
     const double sx = GetScaleX(), sy = GetScaleY();
     const struct {
         int handle;
-        RECT placement; // x, y, width, height afterwards
+        struct {
+            int x, width, y, height;
+        } follows; // how each follows the travel: +1, -1 or 0
     } rows[] = {
-        {-1, {110, 87, 120, 90}}, {0, {110, 80, 110, 90}}, {1, {100, 87, 120, 83}},
-        {2, {100, 80, 130, 90}},  {3, {100, 80, 120, 97}}, {4, {110, 87, 110, 83}},
-        {5, {100, 87, 130, 83}},  {6, {100, 80, 130, 97}}, {7, {110, 80, 110, 97}},
+        {-1, {1, 0, 1, 0}},  {0, {1, -1, 0, 0}}, {1, {0, 0, 1, -1}}, {2, {0, 1, 0, 0}},  {3, {0, 0, 0, 1}},
+        {4, {1, -1, 1, -1}}, {5, {0, 1, 1, -1}}, {6, {0, 1, 0, 1}},  {7, {1, -1, 0, 1}},
     };
     for (bool interactive : {true, false}) {
         SetInteractive(interactive);
         for (const auto& row : rows) {
             SCOPED_TRACE(::testing::Message() << "handle " << row.handle << (interactive ? ", live" : ""));
             Place(start);
-            // The body is dragged from a point of the picture outside the layer.
-            POINT p{int(400 * sx), int(300 * sy)};
+            // The body is taken in the middle of the layer.
+            const std::optional<CSelectionFrame> frame = mixer->GetFrame();
+            ASSERT_TRUE(frame);
+            POINT p{int(160 * sx), int(125 * sy)};
             if (row.handle >= 0) {
-                const RECT& h = mixer->GetHandle(row.handle);
+                const RECT& h = frame->GetHandle(row.handle);
                 p = {(h.left + h.right) / 2, (h.top + h.bottom) / 2};
             }
+            const POINT from = p;
             const std::vector<BYTE> before = CanvasBytes();
             Press(p.x, p.y);
             EXPECT_EQ(mixer->GetHotHandle(), row.handle);
-            if (sx > 1) {
-                p = {p.x + 1, p.y + 1};
+            for (int i = 0; i < 40; ++i) {
+                p = i < 30 ? POINT{p.x + 3, p.y + 2} : POINT{p.x - 2, p.y - 1};
                 MoveTo(p.x, p.y);
-                EXPECT_EQ(Placement(), (RECT{100, 80, 120, 90})) << "less than a design unit";
-            }
-            const POINT steps[2] = {{25, 20}, {-15, -13}};
-            for (const POINT& step : steps) {
-                p = {p.x + Pixels(step.x, sx), p.y + Pixels(step.y, sy)};
-                MoveTo(p.x, p.y);
-                if (interactive)
+                if (i % 13 != 0)
+                    continue;
+                if (interactive) {
                     EXPECT_TRUE(CanvasIsComposedWhole()) << "the picture follows the drag";
-                else
+                } else {
                     EXPECT_EQ(CanvasBytes(), before) << "only the frame moves";
+                }
             }
             Release(p.x, p.y);
-            EXPECT_EQ(Placement(), row.placement);
+            // The travel, 70 x 50 pixels, to the nearest design unit.
+            const LONG dx = std::lround((p.x - from.x) / sx), dy = std::lround((p.y - from.y) / sy);
+            EXPECT_EQ(Placement(), (RECT{start.left + row.follows.x * dx, start.top + row.follows.y * dy,
+                                         start.Width() + row.follows.width * dx,
+                                         start.Height() + row.follows.height * dy}));
             EXPECT_EQ(mixer->GetHotHandle(), -1);
             EXPECT_TRUE(CanvasIsComposedWhole()) << "after the button-up";
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AtScaleOneAndAbove, ScaledDrag,
-                         ::testing::Values(std::pair{788, 550}, std::pair{1000, 700}));
+INSTANTIATE_TEST_SUITE_P(AtScalesBelowOneAndAbove, ScaledDrag,
+                         ::testing::Values(std::pair{788, 550}, std::pair{1000, 700}, std::pair{1280, 980},
+                                           std::pair{600, 420}));
 
 // An edge dragged past the opposite one mirrors the layer on that axis, and the picture is right at every
 // step, also the one that crosses.
@@ -166,7 +173,7 @@ TEST_F(DragScreen, AnEdgeDraggedPastTheOppositeOneMirrorsTheLayer) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.handle);
         Place(start);
-        const RECT& h = mixer->GetHandle(row.handle);
+        const RECT h = mixer->GetFrame()->GetHandle(row.handle);
         POINT p{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
         Press(p.x, p.y);
         for (int i = 0; i < 4; ++i) {
@@ -180,55 +187,40 @@ TEST_F(DragScreen, AnEdgeDraggedPastTheOppositeOneMirrorsTheLayer) {
         EXPECT_EQ(slot->GetMirrorVertical(), row.placement.bottom < 0);
         EXPECT_EQ(Canvas(row.at.x, row.at.y), row.colour);
         EXPECT_TRUE(CanvasIsComposedWhole());
+        // The handle sits on the mirrored frame, where the edge it moves now lies, and takes it back.
+        const RECT again = mixer->GetFrame()->GetHandle(row.handle);
+        const POINT c{(again.left + again.right) / 2, (again.top + again.bottom) / 2};
+        EXPECT_EQ(row.step.x ? c.x : c.y, row.step.x ? 20 : 10);
+        Press(c.x, c.y);
+        MoveTo(c.x - 4 * row.step.x, c.y - 4 * row.step.y);
+        Release(c.x - 4 * row.step.x, c.y - 4 * row.step.y);
+        EXPECT_EQ(Placement(), (RECT{100, 80, 120, 90}));
     }
 }
 
-TEST_F(DragScreen, HandlesArePickedFourPixelsAroundTheirSquareTheLowerIndexFirst) {
+// The frame is a dark line beside a light one, its handles light squares in a dark edge; painting again
+// shows the same, and the picked handle shows its own face until the button goes up.
+TEST_F(DragScreen, TheFrameShowsOnAnyPictureAndTheHotHandleUntilTheButtonGoesUp) {
     EXPECT_TRUE(mixer->IsFrameShown());
-    EXPECT_EQ(mixer->GetHandle(0), (RECT{101, 122, 107, 128}));
-    EXPECT_EQ(mixer->GetHandle(6), (RECT{213, 163, 219, 169}));
-    const struct {
-        RECT place;
-        POINT p;
-        int hot;
-    } rows[] = {
-        {start, {97, 77}, 4},
-        {start, {96, 77}, -1},
-        {start, {110, 90}, 4},
-        {start, {111, 84}, -1},
-        {start, {160, 125}, -1},
-        {start, {222, 172}, 6},
-        // Handles of a small layer overlap: every one holds this point, the first wins.
-        {{300, 300, 310, 310}, {304, 304}, 0},
-    };
-    for (const auto& row : rows) {
-        Place(row.place);
-        Press(row.p.x, row.p.y);
-        EXPECT_EQ(mixer->GetHotHandle(), row.hot) << row.p.x << ", " << row.p.y;
-        Release(row.p.x, row.p.y);
-    }
-}
-
-// The frame is inverted over the canvas on every paint: painting again without composing shows the same,
-// and the picked handle shows green around red until the button goes up.
-TEST_F(DragScreen, TheFrameAndTheHotHandleNeverAccumulate) {
     const std::vector<COLORREF> shown = Surface();
     mixer->Draw(nullptr);
     EXPECT_EQ(Surface(), shown);
-    mixer->Draw(nullptr);
-    EXPECT_EQ(Surface(), shown);
-    EXPECT_EQ(Shown(100, 80), Canvas(100, 80) ^ 0xFFFFFF) << "the frame's corner is inverted";
-    EXPECT_EQ(Shown(101, 80), Canvas(101, 80)) << "dotted: every other pixel";
+    const COLORREF dark = RGB(20, 20, 20), light = RGB(255, 255, 255);
+    EXPECT_EQ(Shown(130, 79), dark) << "outside the top edge";
+    EXPECT_EQ(Shown(130, 80), light) << "on the layer's first row";
+    EXPECT_EQ(Shown(130, 81), Canvas(130, 81));
+    EXPECT_EQ(Shown(220, 140), dark) << "outside the right edge";
+    EXPECT_EQ(Shown(219, 140), light);
+    EXPECT_EQ(Shown(215, 165), dark) << "the edge of handle 6";
+    EXPECT_EQ(Shown(219, 169), light) << "its face";
 
-    Press(215, 165);
+    Press(219, 169);
     ASSERT_EQ(mixer->GetHotHandle(), 6);
+    EXPECT_EQ(Shown(219, 169), RGB(0, 120, 215));
     const std::vector<COLORREF> hot = Surface();
-    EXPECT_EQ(Shown(213, 163), RGB(0, 255, 50));
-    EXPECT_EQ(Shown(215, 165), RGB(255, 0, 0));
-    mixer->Draw(nullptr);
     mixer->Draw(nullptr);
     EXPECT_EQ(Surface(), hot);
-    Release(215, 165);
+    Release(219, 169);
     EXPECT_EQ(Surface(), shown);
 }
 
@@ -236,22 +228,168 @@ TEST_F(DragScreen, TheFrameAndTheHotHandleNeverAccumulate) {
 // outside ends the drag and recomposes what it swept.
 TEST_F(DragScreen, ADragThatEndsOutsideThePictureAreaStillEnds) {
     const std::vector<BYTE> before = CanvasBytes();
-    Press(300, 300);
-    MoveTo(560, 300);
-    MoveTo(700, 310); // over the view beside the picture area
-    EXPECT_EQ(Placement(), (RECT{500, 90, 120, 90}));
+    Press(160, 125);
+    MoveTo(420, 125);
+    MoveTo(700, 135); // over the view beside the picture area
+    EXPECT_EQ(Placement(), (RECT{640, 90, 120, 90}));
     EXPECT_EQ(CanvasBytes(), before);
-    MoveTo(840, 320); // beyond the view's window
-    Release(840, 320);
-    EXPECT_EQ(Placement(), (RECT{640, 100, 120, 90}));
+    MoveTo(840, 145); // beyond the view's window
+    Release(840, 145);
+    EXPECT_EQ(Placement(), (RECT{780, 100, 120, 90}));
     EXPECT_EQ(mixer->GetHotHandle(), -1);
     EXPECT_TRUE(CanvasIsComposedWhole());
+}
 
-    // The next press starts a new drag from where it is.
-    Press(300, 300);
-    MoveTo(290, 300);
-    Release(290, 300);
-    EXPECT_EQ(Placement(), (RECT{630, 100, 120, 90}));
+// With Move on a click takes the front-most layer shown under the pointer, and the layer strip follows, and
+// the same press drags it; a click on empty picture leaves none selected, Move still on.
+TEST_F(DragScreen, AClickTakesTheLayerUnderThePointerAndDragsIt) {
+    const CDIBSlot* back = mixer->FindDibSlot(layers[5]->GetContentKey());
+    const struct {
+        POINT p;
+        CLayerControl* layer; // the strip's selected layer afterwards
+        const CDIBSlot* slot;
+    } rows[] = {
+        {{60, 30}, layers[5], back},      // the layer behind, where the front one is not
+        {{150, 100}, layers[2], slot},    // the front one over it
+        {{400, 300}, layers[2], nullptr}, // empty picture
+        {{60, 30}, layers[5], back},
+        {{18, 30}, layers[5], back}, // where it is transparent, inside its own frame: it stays
+        {{150, 100}, layers[2], slot},
+        {{18, 30}, layers[2], nullptr}, // where the layer behind is transparent
+        {{0, 50}, layers[2], nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.p.x << ", " << row.p.y);
+        Press(row.p.x, row.p.y);
+        EXPECT_EQ(strip->GetSelected(), row.layer);
+        EXPECT_EQ(mixer->GetSelectedSlot(), row.slot);
+        EXPECT_TRUE(Button(moveId)->IsOn()) << "Move stays on";
+        EXPECT_TRUE(Button(moveId)->GetWindow()->IsWindowEnabled());
+        EXPECT_TRUE(mixer->GetQWidget()->hasFocus()) << "the keys work on the picture now";
+        if (!row.slot) {
+            Release(row.p.x, row.p.y);
+            continue;
+        }
+        const RECT placed{row.slot->m_x, row.slot->m_y, row.slot->m_width, row.slot->m_height};
+        MoveTo(row.p.x + 7, row.p.y + 4);
+        Release(row.p.x + 7, row.p.y + 4);
+        EXPECT_EQ((RECT{row.slot->m_x, row.slot->m_y, row.slot->m_width, row.slot->m_height}),
+                  (RECT{placed.left + 7, placed.top + 4, placed.right, placed.bottom}))
+            << "the same press drags it";
+        MoveTo(row.p.x, row.p.y);
+        Press(row.p.x + 7, row.p.y + 4);
+        MoveTo(row.p.x, row.p.y);
+        Release(row.p.x, row.p.y);
+    }
+    // A hidden layer is not taken.
+    layers[5]->GetToggle()->Clicked();
+    Press(60, 30);
+    EXPECT_EQ(mixer->GetSelectedSlot(), nullptr);
+    Release(60, 30);
+}
+
+// The pointer shows what a press does: resize the way of the handle, move, or nothing.
+TEST_F(DragScreen, ThePointerShowsWhatAPressDoes) {
+    const std::optional<CSelectionFrame> frame = mixer->GetFrame();
+    ASSERT_TRUE(frame);
+    const auto centre = [&](int i) {
+        const RECT& h = frame->GetHandle(i);
+        return POINT{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
+    };
+    const struct {
+        POINT p;
+        StandardCursor cursor;
+    } rows[] = {
+        {centre(0), StandardCursor::sizeWE},   {centre(3), StandardCursor::sizeNS},
+        {centre(4), StandardCursor::sizeNWSE}, {centre(5), StandardCursor::sizeNESW},
+        {{160, 125}, StandardCursor::sizeAll}, {{60, 30}, StandardCursor::sizeAll},
+        {{400, 300}, StandardCursor::arrow},
+    };
+    for (const auto& row : rows) {
+        MoveTo(row.p.x, row.p.y);
+        EXPECT_EQ(GetWindowCursor(mixer), row.cursor) << row.p.x << ", " << row.p.y;
+    }
+    // During a drag the pointer keeps the shape of its press.
+    Press(centre(2).x, centre(2).y);
+    MoveTo(400, 300);
+    EXPECT_EQ(GetWindowCursor(mixer), StandardCursor::sizeWE);
+    Release(400, 300);
+}
+
+// Keeps every composed change as a step, as the editor does.
+struct StepCounter : CPictureObserver {
+    void OnPictureComposed() override { history.Commit(mixer->CaptureState()); }
+    CDIBMixer* mixer = nullptr;
+    CUndoHistory history;
+};
+
+// The keys with the picture area focused, each change one step; a key that changes nothing makes none.
+TEST_F(DragScreen, TheKeysWorkOnTheSelectedLayerEachChangeOneStep) {
+    StepCounter steps;
+    steps.mixer = mixer;
+    steps.history.Reset(mixer->CaptureState());
+    mixer->SetObserver(&steps);
+    int asked = 0;
+    SetModalResponder([&](const ModalQuestion&) {
+        ++asked;
+        ModalAnswer answer;
+        answer.result = IDOK;
+        return answer;
+    });
+    Press(160, 125);
+    Release(160, 125);
+    EXPECT_EQ(steps.history.GetCount(), 1u) << "a click that moves nothing";
+    QWidget* picture = mixer->GetQWidget();
+    const auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(picture, k, modifiers);
+    };
+    const auto selectedLayer = [&] { return strip->GetSelected(); };
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        RECT placement;
+        CLayerControl* layer; // selected in the strip afterwards
+        bool framed;
+        std::size_t steps;
+    } rows[] = {
+        {Qt::Key_Right, Qt::NoModifier, {101, 80, 120, 90}, layers[2], true, 2},
+        {Qt::Key_Down, Qt::ShiftModifier, {101, 90, 120, 90}, layers[2], true, 3},
+        {Qt::Key_Left, Qt::ShiftModifier, {91, 90, 120, 90}, layers[2], true, 4},
+        {Qt::Key_Up, Qt::NoModifier, {91, 89, 120, 90}, layers[2], true, 5},
+        {Qt::Key_PageDown, Qt::NoModifier, {91, 89, 120, 90}, layers[3], true, 6},
+        {Qt::Key_PageUp, Qt::NoModifier, {91, 89, 120, 90}, layers[2], true, 7},
+        {Qt::Key_Tab, Qt::NoModifier, {91, 89, 120, 90}, layers[5], true, 7},
+        {Qt::Key_Backtab, Qt::ShiftModifier, {91, 89, 120, 90}, layers[2], true, 7},
+        {Qt::Key_Escape, Qt::NoModifier, {91, 89, 120, 90}, layers[2], false, 7},
+        {Qt::Key_Right, Qt::NoModifier, {91, 89, 120, 90}, layers[2], false, 7},
+        {Qt::Key_Delete, Qt::NoModifier, {91, 89, 120, 90}, layers[2], false, 7},
+        {Qt::Key_Tab, Qt::NoModifier, {91, 89, 120, 90}, layers[5], true, 7},
+        {Qt::Key_Tab, Qt::NoModifier, {91, 89, 120, 90}, layers[2], true, 7},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "key " << std::hex << row.key);
+        key(row.key, row.modifiers);
+        EXPECT_EQ(Placement(), row.placement);
+        EXPECT_EQ(selectedLayer(), row.layer);
+        EXPECT_EQ(mixer->GetSelectedSlot() != nullptr, row.framed);
+        EXPECT_EQ(steps.history.GetCount(), row.steps);
+        EXPECT_TRUE(CanvasIsComposedWhole());
+    }
+    EXPECT_EQ(asked, 0);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(asked, 1) << "the Delete button's question";
+    EXPECT_FALSE(layers[2]->GetImage());
+    EXPECT_EQ(steps.history.GetCount(), 8u);
+
+    // A drag from press to release is one step, however many moves it has.
+    strip->Select(layers[5]);
+    Button(moveId)->Clicked();
+    Press(60, 30);
+    for (int i = 1; i <= 20; ++i)
+        MoveTo(60 + i, 30 + i / 2);
+    Release(80, 40);
+    EXPECT_EQ(steps.history.GetCount(), 9u);
+    mixer->SetObserver(nullptr);
 }
 
 // The arrow at the border points toward a layer of which nothing shows; its colour tells how far it is.

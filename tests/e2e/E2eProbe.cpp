@@ -7,10 +7,15 @@
 //   quimble-e2e-probe W H render <file.qmf> <out.bmp>
 //       loads the layered file into the picture area and exports it as the Save command does;
 //   quimble-e2e-probe W H picture <out.qmf>
-//       saves a layered picture of two layers, a soft-edged red one behind a blue one with a hole.
+//       saves a layered picture of two layers, a soft-edged red one behind a blue one with a hole;
+//   quimble-e2e-probe W H places <file.qmf>
+//       loads the layered file and prints one line "<x> <y> <width> <height> <px> <py>" per layer, the
+//       front-most first: its place in design units, and the point of the picture area (its own pixels)
+//       nearest the layer's middle where a click takes that layer (-1 -1 where none does).
 
 #include "app/ControlIds.h"
 #include "composition/DIBMixer.h"
+#include "composition/PickSlotAt.h"
 #include "controls/ContentKey.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
@@ -29,7 +34,7 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr, "usage: quimble-e2e-probe W H layout | W H render <file.qmf> <out.bmp> | "
-                         "W H picture <out.qmf>\n");
+                         "W H picture <out.qmf> | W H places <file.qmf>\n");
     return 2;
 }
 
@@ -52,6 +57,31 @@ bool Render(const CQuimbleView& view, const char* qmf, const char* bmp) {
     }
     const RECT target = mixer->GetFlatPictureTarget();
     return mixer->ExportBitmap(bmp, &target);
+}
+
+bool PrintPlaces(const CQuimbleView& view, const char* qmf) {
+    auto* mixer = view.FindControlAs<CDIBMixer>(IDC_MIXER);
+    if (!mixer || !mixer->LoadFromLayeredFile(qmf)) {
+        std::fprintf(stderr, "quimble-e2e-probe: cannot load %s\n", qmf);
+        return false;
+    }
+    const double sx = view.GetScaleX(), sy = view.GetScaleY();
+    const int w = mixer->GetCanvas().GetWidth(), h = mixer->GetCanvas().GetHeight();
+    for (const auto& slot : mixer->GetSlots()) {
+        const double mx = (slot->m_x + slot->m_width / 2.0) * sx,
+                     my = (slot->m_y + slot->m_height / 2.0) * sy;
+        POINT best{-1, -1};
+        double nearest = 1e300;
+        for (int y = 0; y < h; y += 2)
+            for (int x = 0; x < w; x += 2)
+                if (const double d = (x - mx) * (x - mx) + (y - my) * (y - my);
+                    d < nearest &&
+                    PickSlotAt(mixer->GetSlots(), {x, y}, sx, sy, nullptr, MIXER_KEY_COLOUR) == slot.get())
+                    best = {x, y}, nearest = d;
+        std::printf("%d %d %d %d %d %d\n", int(slot->m_x), int(slot->m_y), int(slot->m_width),
+                    int(slot->m_height), int(best.x), int(best.y));
+    }
+    return true;
 }
 
 // Layer k (0 = the top one) takes picture, placed at x, y.
@@ -92,9 +122,10 @@ int main(int argc, char** argv) {
     if (argc < 4)
         return Usage();
     const int width = std::atoi(argv[1]), height = std::atoi(argv[2]);
-    const bool layout = std::strcmp(argv[3], "layout") == 0, picture = std::strcmp(argv[3], "picture") == 0;
+    const bool layout = std::strcmp(argv[3], "layout") == 0, picture = std::strcmp(argv[3], "picture") == 0,
+               places = std::strcmp(argv[3], "places") == 0;
     if (width <= 0 || height <= 0 ||
-        !(layout || (picture && argc == 5) || (std::strcmp(argv[3], "render") == 0 && argc == 6)))
+        !(layout || ((picture || places) && argc == 5) || (std::strcmp(argv[3], "render") == 0 && argc == 6)))
         return Usage();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication qapp(argc, argv);
@@ -118,5 +149,7 @@ int main(int argc, char** argv) {
     }
     if (picture)
         return SavePicture(*view, argv[4]) ? 0 : 1;
+    if (places)
+        return PrintPlaces(*view, argv[4]) ? 0 : 1;
     return Render(*view, argv[4], argv[5]) ? 0 : 1;
 }

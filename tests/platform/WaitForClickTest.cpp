@@ -1,5 +1,6 @@
 #include "platform/WaitForClick.h"
 #include "platform/Modal.h"
+#include "platform/Wnd.h"
 
 #include <QApplication>
 #include <QTest>
@@ -43,7 +44,7 @@ TEST_F(WaitForClickTest, SwallowsOtherInputAndReturnsOnAPressAfterRelease) {
         EXPECT_FALSE(returned);
         QTest::mouseClick(&listener, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     });
-    WaitForClick();
+    EXPECT_EQ(WaitForClick(nullptr), WaitEnd::clickElsewhere);
     returned = true;
     QApplication::processEvents();
     EXPECT_EQ(heardBeforeClick, "");
@@ -66,11 +67,37 @@ TEST_F(WaitForClickTest, AButtonHeldOnEntryMustBeReleasedFirst) {
         QTest::qWait(QApplication::doubleClickInterval() + 20);
         QTest::mousePress(&listener, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     });
-    WaitForClick();
+    WaitForClick(nullptr);
     returned = true;
     EXPECT_TRUE(stillWaitingAfterRelease);
     QTest::mouseRelease(&listener, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(listener.heard, "");
+}
+
+// The page is the top left quarter of a window; what ends the wait says whether help turns or leaves.
+TEST_F(WaitForClickTest, TellsAClickOnTheWindowFromOneBesideItAndEscape) {
+    CWnd top, page;
+    ASSERT_TRUE(top.Create("", WS_VISIBLE, {300, 300, 400, 400}, nullptr, 0));
+    ASSERT_TRUE(page.Create("", WS_CHILD | WS_VISIBLE, {0, 0, 50, 50}, &top, 1));
+    QWidget* window = top.GetQWidget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const struct {
+        QPoint click; // none: Escape
+        WaitEnd end;
+    } cases[] = {{{10, 10}, WaitEnd::clickOnWindow},
+                 {{49, 49}, WaitEnd::clickOnWindow},
+                 {{60, 20}, WaitEnd::clickElsewhere},
+                 {{}, WaitEnd::escape}};
+    for (const auto& c : cases) {
+        QTimer::singleShot(0, [&] {
+            if (c.click.isNull())
+                QTest::keyClick(window, Qt::Key_Escape);
+            else
+                QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, c.click);
+        });
+        EXPECT_EQ(WaitForClick(&page), c.end) << c.click.x() << "," << c.click.y();
+        QTest::qWait(QApplication::doubleClickInterval() + 20);
+    }
 }
 
 TEST(WaitForClick, ScriptedReturnsAtOnce) {
@@ -79,7 +106,7 @@ TEST(WaitForClick, ScriptedReturnsAtOnce) {
         asked += q.kind == ModalKind::WaitForClick;
         return ModalAnswer{};
     });
-    WaitForClick();
+    EXPECT_EQ(WaitForClick(nullptr), WaitEnd::escape) << "Cancel, the default answer";
     SetModalResponder({});
     EXPECT_EQ(asked, 1);
 }

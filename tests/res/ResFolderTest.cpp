@@ -1,6 +1,7 @@
 // Checks the data folder that the resource tool lays out: every picture the program names, with its size,
 // bit count and band layout; the help pages of each language; the content folders and their companions.
 
+#include "app/AppState.h"
 #include "app/ScreenLayout.h"
 
 #include <gtest/gtest.h>
@@ -105,9 +106,11 @@ TEST_F(ResFolder, ScreenDialogsAndOverlaysHaveTheirSizesAndDepths) {
     const struct {
         const char* file;
         int width, height, bits;
-    } pictures[] = {{"Backg.BMP", 788, 550, 24},   {"Backg8.BMP", 788, 550, 8},
-                    {"startup.bmp", 600, 360, 8},  {"textdlg.bmp", 419, 222, 24},
-                    {"infodlg.bmp", 419, 222, 24}, {"bvisib.bmp", 25, 4 * 27, 24}};
+    } pictures[] = {{"Backg.BMP", 788, 550, 24},
+                    {"Backg8.BMP", 788, 550, 8},
+                    {"textdlg.bmp", 419, 222, 24},
+                    {"infodlg.bmp", 419, 222, 24},
+                    {"bvisib.bmp", 25, 4 * 27, 24}};
     for (const auto& p : pictures) {
         const Bmp bmp = Read(res / p.file);
         ASSERT_TRUE(bmp.ok) << p.file;
@@ -117,6 +120,17 @@ TEST_F(ResFolder, ScreenDialogsAndOverlaysHaveTheirSizesAndDepths) {
         if (p.bits == 8) {
             EXPECT_EQ(bmp.table.size(), 256u * 4) << p.file;
         }
+    }
+    // The start-up picture of each language has its words, which no other language shares.
+    std::vector<std::vector<std::uint8_t>> startups;
+    for (int language = LANG_DUTCH; language <= LANG_GERMAN; ++language) {
+        const fs::path file = res / fs::path(StartupPicturePath(language)).filename();
+        const Bmp bmp = Read(file);
+        ASSERT_TRUE(bmp.ok) << file;
+        EXPECT_EQ((std::array{bmp.width, bmp.height, bmp.bits}), (std::array{600, 360, 8})) << file;
+        for (const std::vector<std::uint8_t>& other : startups)
+            EXPECT_FALSE(other == bmp.pixels) << file;
+        startups.push_back(bmp.pixels);
     }
     const Bmp hold = Read(res / "hold.bmp");
     ASSERT_TRUE(hold.ok);

@@ -1,5 +1,6 @@
 #include "DialogPainter.h"
 #include "Look.h"
+#include "app/ProgramTexts.h"
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -72,7 +73,10 @@ QImage DialogCanvas(int w, int h) {
 
 } // namespace
 
-QImage CDialogPainter::PaintStartup() {
+QImage CDialogPainter::PaintStartup(int language) {
+    const auto words = [language](ProgramText text) {
+        return QString::fromUtf8(ProgramWords(text, language));
+    };
     QImage image = DialogCanvas(600, 360);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -93,7 +97,7 @@ QImage CDialogPainter::PaintStartup() {
     look::Logo(p, QRectF(0, 70, 600, 110), 92);
     p.setFont(look::Font(22));
     p.setPen(QColor(0x2c, 0x3e, 0x66));
-    p.drawText(QRectF(0, 180, 600, 34), Qt::AlignCenter, QStringLiteral("Make your own picture stories"));
+    p.drawText(QRectF(0, 180, 600, 34), Qt::AlignCenter, words(ProgramText::startupSlogan));
 
     // Layers fanned out like cards: the program's idea in one glance.
     const QRgb cards[] = {0xffffffff, 0xfffff4c2, 0xffd9f0ff};
@@ -107,13 +111,12 @@ QImage CDialogPainter::PaintStartup() {
     Balloon(p, QRectF(290, 226, 112, 62), true, Qt::white);
     p.setFont(look::Font(20));
     p.setPen(QColor(0x2c, 0x3e, 0x66));
-    p.drawText(QRectF(290, 226, 112, 62), Qt::AlignCenter, QStringLiteral("Hello!"));
+    p.drawText(QRectF(290, 226, 112, 62), Qt::AlignCenter, words(ProgramText::startupGreeting));
 
     // The OK button's place stays plain; the credit line sits left of it.
     p.setFont(look::Font(11, false));
     p.setPen(QColor(0x1e, 0x4d, 0x22));
-    p.drawText(QRectF(16, 326, 480, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Free clip art from Debian's archive: see res/CREDITS.txt"));
+    p.drawText(QRectF(16, 326, 480, 20), Qt::AlignLeft | Qt::AlignVCenter, words(ProgramText::startupCredit));
     p.end();
     return image;
 }

@@ -26,7 +26,8 @@ public:
     // False when the file cannot be read or holds no page; pages beyond maxPages are dropped with a warning.
     bool Load(const QString& path);
 
-    QString next; // footer of every page but the last
-    QString last; // footer of the last page
+    int language = 0; // the program's number of the book's language
+    QString next;     // footer of every page but the last
+    QString last;     // footer of the last page
     QList<Page> pages;
 };

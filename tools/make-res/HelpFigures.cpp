@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "ScreenLayout.h"
 #include "StandInPainter.h"
+#include "app/ProgramTexts.h"
 #include <QPainter>
 #include <QPainterPath>
 
@@ -162,7 +163,7 @@ QImage CHelpFigures::SampleScreen(const QImage& screen) const {
     return sample;
 }
 
-bool CHelpFigures::Draw(QPainter& p, const QString& name, const QRectF& r) const {
+bool CHelpFigures::Draw(QPainter& p, const QString& name, const QRectF& r, int language) const {
     const QSizeF size = FigureSize(name);
     if (size.isEmpty())
         return false;
@@ -182,7 +183,7 @@ bool CHelpFigures::Draw(QPainter& p, const QString& name, const QRectF& r) const
     else if (name == QLatin1String("move"))
         DrawMove(p);
     else if (name == QLatin1String("text"))
-        DrawText(p);
+        DrawText(p, language);
     else
         DrawFiles(p);
     p.restore();
@@ -277,7 +278,7 @@ void CHelpFigures::DrawMove(QPainter& p) const {
     }
 }
 
-void CHelpFigures::DrawText(QPainter& p) const {
+void CHelpFigures::DrawText(QPainter& p, int language) const {
     // The Text dialog with its controls, and the words on a balloon.
     const QRectF dialog(0, 0, 788, 417);
     look::Panel(p, dialog.adjusted(-4, -4, 4, 4), 10, QColor(0xe8, 0xee, 0xf6));
@@ -295,19 +296,24 @@ void CHelpFigures::DrawText(QPainter& p) const {
                QStringLiteral("Hi!"));
     const struct {
         QRectF r;
-        const char* text;
-    } controls[] = {{unit(9, 92, 92, 18), "Font..."},
-                    {unit(108, 92, 63, 18), "Center"},
-                    {unit(178, 92, 92, 18), "Colour..."},
-                    {unit(9, 114, 42, 18), "OK"},
-                    {unit(228, 114, 42, 18), "Cancel"}};
-    p.setFont(look::Font(22, false));
+        ProgramText text;
+    } controls[] = {{unit(9, 92, 92, 18), ProgramText::fontButton},
+                    {unit(108, 92, 63, 18), ProgramText::centreButton},
+                    {unit(178, 92, 92, 18), ProgramText::colourButton},
+                    {unit(9, 114, 50, 18), ProgramText::okButton},
+                    {unit(220, 114, 50, 18), ProgramText::cancelButton}};
     for (const auto& c : controls) {
         p.setPen(QPen(QColor(0x7a, 0x8a, 0xa8), 2));
         p.setBrush(QColor(0xf0, 0xf2, 0xf6));
         p.drawRoundedRect(c.r, 6, 6);
         p.setPen(Qt::black);
-        p.drawText(c.r, Qt::AlignCenter, QString::fromLatin1(c.text));
+        // Longer words of some languages get a smaller size, so that each keeps a margin in its button.
+        const QString words = QString::fromUtf8(ProgramWords(c.text, language));
+        int size = 22;
+        do
+            p.setFont(look::Font(size--, false));
+        while (size > 12 && p.fontMetrics().horizontalAdvance(words) > c.r.width() - 16);
+        p.drawText(c.r, Qt::AlignCenter, words);
     }
     const QImage balloon = Trimmed(CBalloonPainter::Paint(CBalloonPainter::speechRight));
     const QRectF below(150, 440, 488, 280);

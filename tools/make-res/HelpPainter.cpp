@@ -123,7 +123,8 @@ QImage CHelpPainter::Paint(const CHelpBook& book, int index) const {
         const QRectF below(body.left(), body.top() + introHeight + 6, body.width(),
                            body.height() - introHeight - 6);
         const qreal figureWidth = qMin(below.width() * 0.58, below.height() * aspect);
-        m_figures.Draw(p, page.figure, QRectF(below.left(), below.top(), figureWidth, figureWidth / aspect));
+        m_figures.Draw(p, page.figure, QRectF(below.left(), below.top(), figureWidth, figureWidth / aspect),
+                       book.language);
         const QRectF column(below.left() + figureWidth + 20, below.top(), below.width() - figureWidth - 20,
                             below.height());
         Flow(&p, rest, column, FitSize(rest, column));
@@ -133,7 +134,8 @@ QImage CHelpPainter::Paint(const CHelpBook& book, int index) const {
         const QRectF column(body.left(), body.top(), body.width() - figureWidth - 26, body.height());
         Flow(&p, page.lines, column, FitSize(page.lines, column));
         m_figures.Draw(p, page.figure,
-                       QRectF(body.right() - figureWidth, body.top(), figureWidth, body.height()));
+                       QRectF(body.right() - figureWidth, body.top(), figureWidth, body.height()),
+                       book.language);
     } else {
         const int half = int(page.lines.size() + 1) / 2;
         const QRectF left(body.left(), body.top(), body.width() / 2 - 12, body.height());

@@ -10,6 +10,7 @@
 #include "Look.h"
 #include "ScreenLayout.h"
 #include "ScreenPainter.h"
+#include "app/AppState.h"
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -48,7 +49,13 @@ bool CResMaker::MakeScreen() {
 }
 
 bool CResMaker::MakeDialogs() {
-    bool ok = Write(CDialogPainter::PaintStartup(), QStringLiteral("startup.bmp"), 8);
+    // Earlier runs wrote one start-up picture for every language; it would be installed with the rest.
+    QFile::remove(m_options.out + QStringLiteral("/startup.bmp"));
+    bool ok = true;
+    for (int language = LANG_DUTCH; language <= LANG_GERMAN; ++language) {
+        const QString name = QString::fromLatin1(StartupPicturePath(language)).section('/', -1);
+        ok = Write(CDialogPainter::PaintStartup(language), name, 8) && ok;
+    }
     ok = Write(CDialogPainter::PaintTextDialog(), QStringLiteral("textdlg.bmp")) && ok;
     return Write(CDialogPainter::PaintInfoDialog(), QStringLiteral("infodlg.bmp")) && ok;
 }
@@ -76,7 +83,13 @@ bool CResMaker::MakeContent() {
 
 bool CResMaker::MakeHelp() {
     // Language letters of the page names, and the text file of each.
-    static const char* const languages[][2] = {{"n", "nl"}, {"f", "fr"}, {"e", "en"}, {"g", "de"}};
+    static const struct {
+        const char *letter, *code;
+        int number;
+    } languages[] = {{"n", "nl", LANG_DUTCH},
+                     {"f", "fr", LANG_FRENCH},
+                     {"e", "en", LANG_ENGLISH},
+                     {"g", "de", LANG_GERMAN}};
     // Pages of an earlier run beyond today's last page would be shown after it.
     QDir out(m_options.out);
     for (const QString& name : out.entryList({QStringLiteral("help*.bmp")}, QDir::Files))
@@ -86,14 +99,15 @@ bool CResMaker::MakeHelp() {
     bool ok = true;
     for (const auto& language : languages) {
         CHelpBook book;
+        book.language = language.number;
         if (!book.Load(
-                QStringLiteral("%1/texts/help-%2.txt").arg(m_options.source, QLatin1String(language[1])))) {
+                QStringLiteral("%1/texts/help-%2.txt").arg(m_options.source, QLatin1String(language.code)))) {
             ok = false;
             continue;
         }
         for (int page = 0; page < book.pages.size(); ++page)
             ok = Write(painter.Paint(book, page),
-                       QStringLiteral("help%1%2.bmp").arg(QLatin1String(language[0])).arg(page)) &&
+                       QStringLiteral("help%1%2.bmp").arg(QLatin1String(language.letter)).arg(page)) &&
                  ok;
     }
     return ok;
