@@ -28,15 +28,17 @@ Texts versionOption = {
 };
 Texts renderOption = {
     "Schrijft elke gelaagde PICTURE.qmf als platte afbeelding OUT (.bmp of .png), zoals Opslaan dat doet, "
-    "zonder venster: op de grootte van het grootste plaatje in een laag, of op de --size die direct na het "
-    "paar staat.",
+    "zonder venster: in de verhoudingen van het tekenvlak, op de resolutie van het grootste plaatje in een "
+    "laag, of op de --size die direct na het paar staat.",
     "Écrit chaque image à calques PICTURE.qmf en image à plat OUT (.bmp ou .png), comme le fait "
-    "Enregistrer, sans fenêtre\u00a0: à la taille de la plus grande image d'un calque, ou à la taille "
-    "--size donnée juste après la paire.",
+    "Enregistrer, sans fenêtre\u00a0: aux proportions de la zone de dessin, à la résolution de la plus "
+    "grande image d'un calque, ou à la taille --size donnée juste après la paire.",
     "Writes each layered PICTURE.qmf as the flat picture OUT (.bmp or .png), as Save would, without a "
-    "window: at the size of its largest layer picture, or at the --size given right after the pair.",
+    "window: in the picture area's proportions at the resolution of its largest layer picture, or at the "
+    "--size given right after the pair.",
     "Schreibt jedes Ebenenbild PICTURE.qmf als flaches Bild OUT (.bmp oder .png), wie Speichern es tut, "
-    "ohne Fenster: in der Größe des größten Ebenenbildes oder in der Größe --size direkt nach dem Paar.",
+    "ohne Fenster: in den Proportionen der Bildfläche mit der Auflösung des größten Ebenenbildes oder in "
+    "der Größe --size direkt nach dem Paar.",
 };
 Texts sizeOption = {
     "Bij --render: breedte en hoogte van het paar ervoor, in pixels.",

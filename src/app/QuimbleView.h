@@ -119,7 +119,7 @@ public:
     // the printable area, across its height, in the picture's proportions.
     void PrintPicture(CDC* dc);
     // Where on a page of printable size pageWidth x pageHeight (resolution dpiX x dpiY) a picture of
-    // width x height screen pixels goes: from the top left corner, as large as fits, keeping its look.
+    // width x height pixels goes: centred on it, as large as fits, keeping its look.
     static RECT PrintDestination(int width, int height, int pageWidth, int pageHeight, int dpiX, int dpiY);
 
 private:

@@ -43,6 +43,12 @@ std::string DescribeLayer(const CDIB& image, const CDIBSlot& slot) {
          number(slot.m_width), number(slot.m_height),
          alpha ? alpha->GetName() : ProgramWords(ProgramText::noTransparency, language)});
 }
+// Whether path names a picture of the backgrounds folder, the installed one or the user's own.
+bool IsBackground(const std::string& path) {
+    const std::string folder = SplitPath(path).folder;
+    const std::string name = SplitPath(FIRST_THUMB_FOLDER).name;
+    return folder == MakeFullPath(FIRST_THUMB_FOLDER) + "/" || folder == UserDataFolder() + "/" + name + "/";
+}
 } // namespace
 
 void CQuimbleView::ClearPicture() {
@@ -147,7 +153,10 @@ void CQuimbleView::PutPickedIntoLayer() {
     if (layer->GetImage() && !Ask(*this, MSG_REPLACE_LAYER))
         return;
     const std::string& name = picked->GetImage()->GetName();
-    layer->PutContent(picked, NewContentKey(), PictureLabel(name, IsInUserDataFolder(name)));
+    const std::uint32_t key = NewContentKey();
+    if (auto* mixer = GetPictureArea(); mixer && IsBackground(name))
+        mixer->CoverPictureAreaWith(key);
+    layer->PutContent(picked, key, PictureLabel(name, IsInUserDataFolder(name)));
     // Clicks one after another fill the layers from the back towards the front.
     CLayerControl* previous = strip->GetPreviousLayer(layer);
     if (previous && !previous->GetImage())

@@ -94,7 +94,7 @@ BOOL CQuimbleView::ExportPicture(const char* path) {
     CDIB::FileFormat format = CDIB::bmpFile;
     if (CDIBMixer::FlatFormatOf(m_exportPath, &format)) {
         ShowWaitCursor();
-        const RECT target = mixer->GetLargestSlotTarget();
+        const RECT target = mixer->GetFlatPictureTarget();
         saved = mixer->ExportBitmap(m_exportPath.c_str(), &target, format);
         ShowArrowCursor();
     }
@@ -128,12 +128,13 @@ RECT CQuimbleView::PrintDestination(int width, int height, int pageWidth, int pa
     if (width <= 0 || height <= 0 || dpiX <= 0 || dpiY <= 0)
         return {0, 0, 0, 0};
     // Across the printable width, the height following the picture's proportions on paper (the page's
-    // pixels need not be square).
-    const double bottom = double(height) * dpiY * pageWidth / (double(width) * dpiX);
-    if (bottom <= pageHeight)
-        return {0, 0, pageWidth, LONG(bottom)};
-    // Too tall for the page: down the printable height instead, as wide as the proportions make it.
-    return {0, 0, LONG(pageWidth * (pageHeight / bottom)), pageHeight};
+    // pixels need not be square); too tall for the page, down the printable height instead, as wide as the
+    // proportions make it. Centred on the printable area.
+    const double high = double(height) * dpiY * pageWidth / (double(width) * dpiX);
+    const LONG w = high <= pageHeight ? pageWidth : LONG(pageWidth * (pageHeight / high));
+    const LONG h = high <= pageHeight ? LONG(high) : pageHeight;
+    const LONG left = (pageWidth - w) / 2, top = (pageHeight - h) / 2;
+    return {left, top, left + w, top + h};
 }
 
 void CQuimbleView::PrintPicture(CDC* dc) {
@@ -144,11 +145,11 @@ void CQuimbleView::PrintPicture(CDC* dc) {
     // The whole screen is painted anew once the printing is over.
     SetDrawingEnabled(false);
     m_firstPaintDone = false;
-    const CDIB& canvas = mixer->GetCanvas();
-    const RECT destination = PrintDestination(canvas.GetWidth(), canvas.GetHeight(),
-                                              dc->GetDeviceCaps(HORZRES), dc->GetDeviceCaps(VERTRES),
-                                              dc->GetDeviceCaps(LOGPIXELSX), dc->GetDeviceCaps(LOGPIXELSY));
-    const RECT target = mixer->GetLargestSlotTarget();
+    // The same picture as the flat export, whatever the window's shape.
+    const RECT target = mixer->GetFlatPictureTarget();
+    const RECT destination = PrintDestination(target.Width(), target.Height(), dc->GetDeviceCaps(HORZRES),
+                                              dc->GetDeviceCaps(VERTRES), dc->GetDeviceCaps(LOGPIXELSX),
+                                              dc->GetDeviceCaps(LOGPIXELSY));
     mixer->RenderToDC(dc, &destination, &target);
     ShowArrowCursor();
     // The dialog that started the printing leaves no paint message for the view behind, as it would on

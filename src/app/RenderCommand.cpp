@@ -186,7 +186,7 @@ bool CRenderCommand::Render(const Job& job, std::FILE* out, std::FILE* err) {
                      job.picture.c_str());
         return false;
     }
-    RECT target = job.width ? RECT{0, 0, job.width, job.height} : mixer->GetLargestSlotTarget();
+    RECT target = job.width ? RECT{0, 0, job.width, job.height} : mixer->GetFlatPictureTarget();
     CDIB::FileFormat format = CDIB::pngFile;
     if (job.longSide)
         target = ThumbnailTarget(target, job.longSide, mixer->GetCanvas());

@@ -1,7 +1,8 @@
 #pragma once
 // quimble --render PICTURE.qmf OUT.bmp|OUT.png [--size WxH] [PICTURE.qmf OUT [--size WxH]]...
 // Writes each layered picture flat, composed as the editor's picture area composes it (at scale 1) and
-// exported as Save exports it: at the size of its largest layer picture, or at the size given after the
+// exported as Save exports it: in the picture area's proportions at its largest layer picture's
+// resolution, or at the size given after the
 // pair, which holds for that pair only. No window is shown and nobody is asked anything: one line on
 // standard output says what was written, and what went wrong is said on standard error.
 // quimble --thumbnail IN.qmf OUT SIZE writes the same picture as a PNG (whatever OUT's name) for a file
@@ -28,7 +29,7 @@ private:
     struct Job {
         std::string picture;
         std::string output;
-        int width = 0; // 0: the largest layer picture's size
+        int width = 0; // 0: the flat picture's size
         int height = 0;
         int longSide = 0; // a thumbnail's bound, or 0 for a render
     };

@@ -21,8 +21,10 @@ void FillSpan(BYTE* row, std::int64_t from, std::int64_t to, const BYTE colour[3
 
 void CCanvasComposer::Compose(CDIB& canvas, const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx,
                               double sy, RECT* rect, bool blend, COLORREF key, COLORREF background) {
-    if (canvas.IsEmpty() || canvas.BitCount() != 24)
+    if (canvas.IsEmpty() || canvas.BitCount() != 24) {
+        m_marked = false;
         return;
+    }
     const int width = canvas.GetWidth();
     const int height = canvas.GetHeight();
     BYTE* const bits = canvas.GetBits();
@@ -46,11 +48,16 @@ void CCanvasComposer::Compose(CDIB& canvas, const std::vector<std::unique_ptr<CD
             FillSpan(bits + std::size_t(j) * stride, 0, width, back);
         return;
     }
+    std::size_t kept = 0;
     try {
+        kept = KeptFront(canvas, slots, sx, sy, rect != nullptr, blend, key, background);
         m_plan.Make(slots, sx, sy, left, right);
         m_runs.Reserve(slots.size(), right - left);
         m_active.reserve(slots.size());
+        m_kept.reserve(std::size_t(right - left) + 1);
+        m_unkept.reserve(2 * std::size_t(right - left) + 1);
     } catch (const std::bad_alloc&) {
+        m_marked = false;
         return;
     }
 
@@ -73,11 +80,20 @@ void CCanvasComposer::Compose(CDIB& canvas, const std::vector<std::unique_ptr<CD
         const std::int64_t emptyFrom = std::max<std::int64_t>({left, lastEnd + 1, 1});
 
         m_runs.StartRow();
-        for (Active& active : m_active)
+        m_kept.clear();
+        bool keptTaken = kept == 0;
+        for (Active& active : m_active) {
+            if (!keptTaken && active.layer->slot >= kept) {
+                m_kept = m_runs.Covered();
+                keptTaken = true;
+            }
             if (active.layer->paints) {
                 m_plan.EnterRow(*active.layer, j);
                 active.pieces = m_runs.Add(m_plan, *active.layer, blend, keyBytes);
             }
+        }
+        if (!keptTaken)
+            m_kept = m_runs.Covered();
         std::int64_t from = left;
         const std::int64_t to = std::min<std::int64_t>(right, emptyFrom);
         for (const CCoverageRuns::Run& covered : m_runs.Covered()) {
@@ -85,16 +101,76 @@ void CCanvasComposer::Compose(CDIB& canvas, const std::vector<std::unique_ptr<CD
             from = std::max<std::int64_t>(from, covered.end);
         }
         FillSpan(row, from, to, back);
-        for (auto it = m_active.rbegin(); it != m_active.rend(); ++it)
-            if (it->layer->paints)
-                Paint(*it->layer, it->pieces, row);
+        for (auto it = m_active.rbegin(); it != m_active.rend(); ++it) {
+            if (!it->layer->paints)
+                continue;
+            // The pieces of layers behind the kept ones lie outside the columns those decide already.
+            const auto pieces = m_runs.Pieces(it->pieces);
+            Paint(*it->layer, it->layer->slot < kept ? Unkept(pieces) : pieces, row);
+        }
 
         if (emptyFrom < right)
             FillSpan(row, emptyFrom, width, back);
     }
 }
 
-void CCanvasComposer::Paint(const CComposePlan::Layer& layer, std::pair<std::size_t, std::size_t> pieces,
+void CCanvasComposer::BeginDrag(const CDIBSlot* dragged) {
+    m_dragged = dragged;
+    m_marked = false;
+}
+
+void CCanvasComposer::EndDrag() {
+    m_dragged = nullptr;
+    m_marked = false;
+}
+
+std::size_t CCanvasComposer::KeptFront(const CDIB& canvas,
+                                       const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx,
+                                       double sy, bool partial, bool blend, COLORREF key,
+                                       COLORREF background) {
+    const auto dragged = std::find_if(slots.begin(), slots.end(), [this](const auto& slot) {
+        return m_dragged && slot.get() == m_dragged;
+    });
+    if (dragged == slots.end()) {
+        m_marked = false;
+        return 0;
+    }
+    Marks marks{&canvas, canvas.GetWidth(), canvas.GetHeight(), sx, sy, blend, key, background, {}};
+    marks.front.reserve(std::size_t(dragged - slots.begin()));
+    for (auto it = slots.begin(); it != dragged; ++it) {
+        const CDIBSlot* slot = it->get();
+        if (!slot)
+            continue;
+        marks.front.push_back({slot, slot->GetBits(), slot->m_source ? slot->m_source->GetAlpha() : nullptr,
+                               slot->m_x, slot->m_y, slot->m_width, slot->m_height, slot->m_visible,
+                               slot->GetMirrorHorizontal() != 0, slot->GetMirrorVertical() != 0});
+    }
+    // A whole composition keeps nothing: it is what makes the canvas right everywhere.
+    const bool same = m_marked && partial && marks == m_marks;
+    m_marks = std::move(marks);
+    m_marked = true;
+    return same ? std::size_t(dragged - slots.begin()) : 0;
+}
+
+std::span<const CCoverageRuns::Run> CCanvasComposer::Unkept(std::span<const CCoverageRuns::Run> pieces) {
+    m_unkept.clear();
+    auto kept = m_kept.cbegin();
+    for (const CCoverageRuns::Run& piece : pieces) {
+        while (kept != m_kept.cend() && kept->end <= piece.begin)
+            ++kept;
+        int from = piece.begin;
+        for (auto k = kept; k != m_kept.cend() && k->begin < piece.end; ++k) {
+            if (k->begin > from)
+                m_unkept.push_back({from, k->begin, piece.kind});
+            from = std::max(from, k->end);
+        }
+        if (from < piece.end)
+            m_unkept.push_back({from, piece.end, piece.kind});
+    }
+    return m_unkept;
+}
+
+void CCanvasComposer::Paint(const CComposePlan::Layer& layer, std::span<const CCoverageRuns::Run> pieces,
                             BYTE* canvasRow) const {
     // Copied out of the layer, as the bytes written could otherwise be its fields for all the compiler knows.
     const SourceColumn* const columns = m_plan.Columns(layer);
@@ -104,7 +180,7 @@ void CCanvasComposer::Paint(const CComposePlan::Layer& layer, std::pair<std::siz
     const bool contiguous = layer.contiguous;
     const int spanBegin = layer.spanBegin;
     WithKernels(m_kernels, [&]<PixelKernels K>(K) {
-        for (const CCoverageRuns::Run& piece : m_runs.Pieces(pieces)) {
+        for (const CCoverageRuns::Run& piece : pieces) {
             const SourceColumn* column = columns + (piece.begin - spanBegin);
             const int n = piece.end - piece.begin;
             if (next) {

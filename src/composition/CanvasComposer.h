@@ -8,12 +8,17 @@
 // neither read nor painted; then the pieces left are painted back to front by the pixel kernels. The
 // result is the same, byte for byte, as putting every slot's pixels over the background one after the
 // other.
+//
+// While a drag lasts, the columns that opaque runs of the layers in front of the dragged one decide do not
+// change: as long as those layers stay as they were at the last composition, a partial composition leaves
+// those columns of the canvas as they are and paints the rest.
 
 #include "composition/ComposePlan.h"
 #include "composition/CoverageRuns.h"
 #include "composition/PixelKernels.h"
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -27,6 +32,10 @@ public:
     explicit CCanvasComposer(const BYTE* blendTable = nullptr, KernelSet kernels = KernelSets().back())
         : m_table(blendTable), m_kernels(kernels), m_runs(kernels) {}
     void SetBlendTable(const BYTE* blendTable) { m_table = blendTable; }
+    // From now on (until EndDrag) dragged is the slot that moves; only its pointer is kept, to find it
+    // among the slots.
+    void BeginDrag(const CDIBSlot* dragged);
+    void EndDrag();
 
     // Composes into canvas (24-bit) with the scale factors sx, sy from design units to canvas pixels.
     // rect, in design units, is normalised and scaled to canvas pixels in place and gives the update
@@ -47,7 +56,32 @@ private:
         std::pair<std::size_t, std::size_t> pieces;
     };
 
-    void Paint(const CComposePlan::Layer& layer, std::pair<std::size_t, std::size_t> pieces,
+    // What the layers in front of the dragged one, and the composition, were like: the columns they
+    // decide are kept only while this stays the same.
+    struct SlotMark {
+        const CDIBSlot* slot;
+        const BYTE* bits;
+        const CDIB* alpha;
+        std::int32_t x, y, width, height, visible;
+        bool mirrorH, mirrorV;
+        bool operator==(const SlotMark&) const = default;
+    };
+    struct Marks {
+        const CDIB* canvas = nullptr;
+        int width = 0, height = 0;
+        double sx = 0, sy = 0;
+        bool blend = false;
+        COLORREF key = 0, background = 0;
+        std::vector<SlotMark> front;
+        bool operator==(const Marks&) const = default;
+    };
+    // How many slots, from the front-most on, are the layers whose decided columns this composition keeps
+    // (0: none). Remembers this composition's marks.
+    std::size_t KeptFront(const CDIB& canvas, const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx,
+                          double sy, bool partial, bool blend, COLORREF key, COLORREF background);
+    // pieces without the kept columns.
+    std::span<const CCoverageRuns::Run> Unkept(std::span<const CCoverageRuns::Run> pieces);
+    void Paint(const CComposePlan::Layer& layer, std::span<const CCoverageRuns::Run> pieces,
                BYTE* canvasRow) const;
 
     const BYTE* m_table;
@@ -55,4 +89,8 @@ private:
     CComposePlan m_plan;
     CCoverageRuns m_runs;
     std::vector<Active> m_active;
+    const CDIBSlot* m_dragged = nullptr;
+    bool m_marked = false;
+    Marks m_marks;
+    std::vector<CCoverageRuns::Run> m_kept, m_unkept;
 };

@@ -27,12 +27,14 @@ void CComposePlan::Make(const std::vector<std::unique_ptr<CDIBSlot>>& slots, dou
     m_columns.clear();
     m_maskColumns.clear();
     m_layers.reserve(slots.size());
-    for (const auto& slot : slots) {
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const CDIBSlot* slot = slots[i].get();
         if (!slot || !slot->m_visible)
             continue;
         const std::int64_t w = std::abs(std::int64_t(slot->m_width));
         const std::int64_t h = std::abs(std::int64_t(slot->m_height));
         Layer layer{};
+        layer.slot = i;
         layer.mirrorH = slot->GetMirrorHorizontal();
         layer.mirrorV = slot->GetMirrorVertical();
         layer.rowStart = Scale(layer.mirrorV ? slot->m_y - h : slot->m_y, sy);

@@ -35,6 +35,7 @@ public:
         int bitCount = 0;
     };
     struct Layer {
+        std::size_t slot; // its index in the slots
         std::int64_t rowStart, rowCount, colStart, colCount, colEnd;
         bool paints;                 // has pixels that can be addressed and columns inside the update area
         int spanBegin, spanEnd;      // canvas columns it paints inside the update area

@@ -80,6 +80,14 @@ void CDIBMixer::Draw(const RECT*) {
     ReleaseDC(dc);
 }
 
+void CDIBMixer::BeginDrag() {
+    m_composer.BeginDrag(m_selectedSlot);
+}
+
+void CDIBMixer::EndDrag() {
+    m_composer.EndDrag();
+}
+
 void CDIBMixer::SwitchOff(CButtonControl* button) {
     if (button)
         button->SwitchOff();

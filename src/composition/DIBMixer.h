@@ -2,9 +2,9 @@
 // The picture area of the editor screen: a control with a window of its own that holds one slot per
 // layer with content, composes them back to front into a 24-bit canvas the size of its window, and
 // paints it. It follows the layer strip: each layer with content has a slot, found by its content key,
-// that keeps its place while the content moves between layers. The same composition, at the size of the
-// largest layer picture, serves printing and the flat exports (BMP and PNG). It also shows the help pages
-// over the picture.
+// that keeps its place while the content moves between layers. The same composition, at a size that
+// depends on the layers alone (never on the window's), serves printing and the flat exports (BMP and
+// PNG). It also shows the help pages over the picture.
 
 #include "composition/BlendTable.h"
 #include "composition/CanvasComposer.h"
@@ -94,8 +94,9 @@ public:
                       SIZE* written = nullptr);
     // Raises width and height to the largest slot picture's.
     void GetLargestSlotSize(int* width, int* height) const;
-    // What the flat exports and printing compose at: 0, 0 to the largest slot picture's size.
-    RECT GetLargestSlotTarget() const;
+    // What the flat exports and printing compose at: 0, 0 to the flat picture's size (FlatPictureSize.h),
+    // which depends on the layers alone.
+    RECT GetFlatPictureTarget() const;
     // Whether path names a flat picture by its extension, ".bmp" or ".png" exactly so, and which.
     static bool FlatFormatOf(const std::string& path, CDIB::FileFormat* format);
 
@@ -150,6 +151,12 @@ public:
     void OnLeftButtonDown(UINT keyFlags, int x, int y) override;
     void OnMouseOver(UINT keyFlags, int x, int y) override;
     void OnLeftButtonUp(UINT keyFlags, int x, int y) override;
+    // A press on the picture begins a drag of the selected slot and its release ends it: meanwhile the
+    // composer keeps what the layers in front of that slot decide.
+    void BeginDrag();
+    void EndDrag();
+    // The picture whose layer content key is put on a layer next covers the picture area (a background).
+    void CoverPictureAreaWith(std::uint32_t key) { m_coverKey = key; }
     // With the picture area focused (a click on it focuses it): the arrows move the selected layer by a
     // design unit (ten with Shift), Delete, Page Up and Page Down work as the layer strip's Delete, lay up
     // and lay down buttons, Tab and Shift+Tab select the next and previous layer with content (with its
@@ -185,15 +192,11 @@ private:
     CLayerStrip* m_layerStrip = nullptr;
     CPictureObserver* m_observer = nullptr;
     int m_quiet = 0;
-    // What a print or export target did to the canvas: nothing (no target, or the canvas's own size),
-    // kept it (it could not be made at the target's size), re-created it (to be put back afterwards), or
-    // nothing because the picture has no design size.
-    enum class TargetCanvas { None, Kept, Recreated, NoDesignSize };
-
     bool RecreateCanvas(int width, int height);
     void Compose(RECT* rect, bool blend, COLORREF key, COLORREF background, double sx, double sy);
-    TargetCanvas ComposeForTarget(const RECT* target);
-    void RestoreCanvas(TargetCanvas state, int width, int height);
+    // The whole picture composed into picture at target's size, the picture area's design size stretched
+    // onto it; false when it cannot be made.
+    bool ComposeAt(const RECT& target, CDIB* picture);
     void ShowHelp();
     static void SwitchOff(CButtonControl* button);
     // No slot is selected any more: the move and text buttons go off, without events.
@@ -242,6 +245,7 @@ private:
     CPictureChangeListener* m_changeListener = nullptr;
     CBlendTable m_blendTable;
     CCanvasComposer m_composer;
+    std::uint32_t m_coverKey = 0;
     bool m_interactiveUpdate = false;
     bool m_helpShowing = false;
     std::string m_helpPrefix = "res/helpn";

@@ -23,6 +23,20 @@ void FitInto(CDIBSlot& slot, LONG width, LONG height) {
     slot.m_height = std::max<std::int32_t>(1, std::int32_t(std::lround(slot.m_height * fit)));
 }
 
+// A background covers the picture area (width x height design units) whole, in its proportions, centred:
+// what reaches past the area is cut by it.
+void Cover(CDIBSlot& slot, LONG width, LONG height) {
+    const int w = slot.GetWidth(), h = slot.GetHeight();
+    if (w <= 0 || h <= 0 || width <= 0 || height <= 0)
+        return;
+    const double scale = std::max(double(width) / w, double(height) / h);
+    // Rounded up, so that no column or row of the area is left out.
+    slot.m_width = std::max<std::int32_t>(width, std::int32_t(std::ceil(w * scale - 1e-9)));
+    slot.m_height = std::max<std::int32_t>(height, std::int32_t(std::ceil(h * scale - 1e-9)));
+    slot.m_x = -((slot.m_width - width) / 2);
+    slot.m_y = -((slot.m_height - height) / 2);
+}
+
 SlotPlacement PlacementOf(const CDIBSlot& slot) {
     return {slot.m_x, slot.m_y, slot.m_width, slot.m_height};
 }
@@ -132,7 +146,10 @@ BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
             slot = MakeDibSlot(*layer);
             if (!slot)
                 continue;
-            FitInto(*slot, m_designRect.Width(), m_designRect.Height());
+            if (slot->m_key == m_coverKey)
+                Cover(*slot, m_designRect.Width(), m_designRect.Height());
+            else
+                FitInto(*slot, m_designRect.Width(), m_designRect.Height());
             unite(*slot);
         }
         const std::int32_t shown = layer->IsShown() ? 1 : 0;

@@ -1,62 +1,60 @@
-// Printing and the flat exports: the picture composed at a target's size into the canvas, drawn or
-// written, and the window's canvas put back.
+// Printing and the flat exports: the picture composed into a picture of its own at the flat size, which
+// depends on the layers alone, never on the window; drawn or written.
 
 #include "composition/DIBMixer.h"
 
+#include "composition/FlatPictureSize.h"
 #include "controls/ControlManager.h"
 #include "platform/DC.h"
 #include "platform/FullPath.h"
 #include <algorithm>
+#include <cmath>
 
-CDIBMixer::TargetCanvas CDIBMixer::ComposeForTarget(const RECT* target) {
-    const double sx = m_manager->GetScaleX(), sy = m_manager->GetScaleY();
-    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
-    if (!target || sx == 0 || sy == 0 || (target->Width() == width && target->Height() == height))
-        return TargetCanvas::None;
-    // The factors that put the picture's design size onto the target; the manager's stay as they are.
-    const double designWidth = width / sx, designHeight = height / sy;
-    if (designWidth == 0 || designHeight == 0)
-        return TargetCanvas::NoDesignSize;
-    if (!RecreateCanvas(target->Width(), target->Height()))
-        return TargetCanvas::Kept;
-    Compose(nullptr, true, MIXER_KEY_COLOUR, MIXER_BACKGROUND, target->Width() / designWidth,
-            target->Height() / designHeight);
-    return TargetCanvas::Recreated;
+namespace {
+// pixels / units, raised by the least step where rounding would leave units times it short of pixels:
+// else the last column or row of the picture could stay background.
+double FactorOnto(LONG pixels, LONG units) {
+    double factor = double(pixels) / units;
+    while (double(units) * factor < pixels)
+        factor = std::nextafter(factor, HUGE_VAL);
+    return factor;
 }
+} // namespace
 
-void CDIBMixer::RestoreCanvas(TargetCanvas state, int width, int height) {
-    if (state == TargetCanvas::Recreated && RecreateCanvas(width, height))
-        ComposeCanvas(nullptr, TRUE, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
+bool CDIBMixer::ComposeAt(const RECT& target, CDIB* picture) {
+    const LONG designWidth = m_designRect.Width(), designHeight = m_designRect.Height();
+    if (designWidth <= 0 || designHeight <= 0 || target.Width() <= 0 || target.Height() <= 0 ||
+        !picture->Create(target.Width(), target.Height(), 24))
+        return false;
+    picture->SetStretchMode(m_canvas.GetStretchMode());
+    m_composer.Compose(*picture, m_slots, FactorOnto(target.Width(), designWidth),
+                       FactorOnto(target.Height(), designHeight), nullptr, true, MIXER_KEY_COLOUR,
+                       MIXER_BACKGROUND);
+    return true;
 }
 
 BOOL CDIBMixer::RenderToDC(CDC* dc, const RECT* dest, const RECT* target) {
     if (!dc || !GetSafeHwnd() || !m_manager || m_canvas.IsEmpty())
         return FALSE;
-    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
-    const RECT destination =
-        dest ? RECT{0, 0, dest->Width(), dest->Height()} : RECT{0, 0, m_rect.Width(), m_rect.Height()};
-    const TargetCanvas state = ComposeForTarget(target);
-    if (state == TargetCanvas::NoDesignSize)
-        return TRUE;
-    // With a target the picture is drawn from the target's area, also when the canvas could not be made
-    // at its size (a 0 x 0 target then draws nothing).
-    const RECT whole{0, 0, width, height};
-    m_canvas.Draw(dc, &destination, state == TargetCanvas::None ? &whole : target, m_manager->GetPalette(),
-                  TRUE);
-    RestoreCanvas(state, width, height);
+    const RECT destination = dest ? *dest : RECT{0, 0, m_rect.Width(), m_rect.Height()};
+    if (target && (target->Width() <= 0 || target->Height() <= 0))
+        return TRUE; // nothing to draw
+    // Where the picture cannot be made at the target's size, the window's canvas is printed instead.
+    CDIB picture;
+    const CDIB& drawn = target && ComposeAt(*target, &picture) ? picture : m_canvas;
+    const RECT whole{0, 0, drawn.GetWidth(), drawn.GetHeight()};
+    drawn.Draw(dc, &destination, &whole, m_manager->GetPalette(), TRUE);
     return TRUE;
 }
 
 BOOL CDIBMixer::ExportBitmap(const char* path, const RECT* target, CDIB::FileFormat format, SIZE* written) {
     if (!path || !m_manager || m_canvas.IsEmpty())
         return FALSE;
-    const int width = m_canvas.GetWidth(), height = m_canvas.GetHeight();
-    const TargetCanvas state = ComposeForTarget(target);
+    CDIB picture;
+    CDIB& saved = target && ComposeAt(*target, &picture) ? picture : m_canvas;
     if (written)
-        *written = {m_canvas.GetWidth(), m_canvas.GetHeight()};
-    const BOOL saved = m_canvas.Save(path, CDIB::callerReportsFailure, format);
-    RestoreCanvas(state, width, height);
-    return saved;
+        *written = {saved.GetWidth(), saved.GetHeight()};
+    return saved.Save(path, CDIB::callerReportsFailure, format);
 }
 
 void CDIBMixer::GetLargestSlotSize(int* width, int* height) const {
@@ -68,10 +66,13 @@ void CDIBMixer::GetLargestSlotSize(int* width, int* height) const {
     }
 }
 
-RECT CDIBMixer::GetLargestSlotTarget() const {
-    int width = 0, height = 0;
-    GetLargestSlotSize(&width, &height);
-    return {0, 0, width, height};
+RECT CDIBMixer::GetFlatPictureTarget() const {
+    std::vector<LayerExtent> layers;
+    layers.reserve(m_slots.size());
+    for (const auto& slot : m_slots)
+        layers.push_back({slot->GetWidth(), slot->GetHeight(), slot->m_width, slot->m_height});
+    const SIZE size = FlatPictureSize(layers, {m_designRect.Width(), m_designRect.Height()});
+    return {0, 0, size.cx, size.cy};
 }
 
 bool CDIBMixer::FlatFormatOf(const std::string& path, CDIB::FileFormat* format) {

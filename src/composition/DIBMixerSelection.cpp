@@ -138,6 +138,7 @@ void CDIBMixer::OnLeftButtonDown(UINT, int x, int y) {
     m_drag.emplace(PlacementOf(*m_selectedSlot), m_hotHandle);
     m_dragKey = m_selectedSlot->m_key;
     m_pressPoint = p;
+    BeginDrag();
     if (m_hotHandle < 0)
         return;
     if (CDC* dc = GetDC()) {
@@ -216,6 +217,7 @@ void CDIBMixer::OnLeftButtonUp(UINT, int x, int y) {
     m_hotHandle = -1;
     m_drag.reset();
     Recompose(TRUE);
+    EndDrag();
     ShowPointerFor({x, y});
 }
 

@@ -82,14 +82,15 @@ TEST_F(FileCommands, SaveWritesTheFormatItsExactExtensionAsksAndOnFailureSaysSoO
         << "nothing left beside";
     EXPECT_EQ(Recent(), std::vector<std::string>{dir.Join("picture.qmf")});
 
-    // The flat bitmap has the size of the largest layer picture, whatever the window's.
+    // The flat bitmap has the picture area's proportions at the resolution of the larger layer picture
+    // (300 pixels over 166 units), whatever the window's size.
     CDIB flat;
     ASSERT_TRUE(flat.Load(dir.Join("picture.bmp")));
-    EXPECT_EQ(flat.GetWidth(), 300);
-    EXPECT_EQ(flat.GetHeight(), 260);
+    EXPECT_EQ(flat.GetWidth(), 1028);
+    EXPECT_EQ(flat.GetHeight(), 761);
     EXPECT_EQ(flat.BitCount(), 24);
-    EXPECT_EQ(PixelAt(flat, 111, 136), RGB(20, 40, 210)) << "the front layer";
-    EXPECT_EQ(PixelAt(flat, 299, 259), MIXER_BACKGROUND);
+    EXPECT_EQ(PixelAt(flat, 370, 171), RGB(20, 40, 210)) << "the front layer";
+    EXPECT_EQ(PixelAt(flat, 1027, 760), MIXER_BACKGROUND);
     EXPECT_EQ(dir.Read("picture.qmf").substr(0, 8), std::string("QMF\0\2\0\0\0", 8)) << "two layers";
 
     // The dialog offers the editor's filters and the name chosen last.

@@ -83,9 +83,8 @@ protected:
         CPrintInfo info;
         view->OnPrint(dc.get(), &info);
     }
-    double CanvasAspect() const {
-        return double(mixer->GetCanvas().GetHeight()) / mixer->GetCanvas().GetWidth();
-    }
+    // The picture area's proportions, whatever the window's.
+    static double PictureAspect() { return 421.0 / 569.0; }
 };
 
 ::testing::AssertionResult Near(const RECT& shown, const RECT& expected) {
@@ -100,17 +99,17 @@ protected:
 }
 } // namespace
 
-TEST(PrintDestination, AcrossThePrintableWidthOrDownItsHeightInThePicturesProportions) {
+TEST(PrintDestination, AcrossThePrintableWidthOrDownItsHeightInThePicturesProportionsCentred) {
     const struct {
         int w, h, pageWidth, pageHeight, dpiX, dpiY;
         RECT expected;
     } cases[] = {
-        {569, 421, 9000, 12000, 1200, 1200, {0, 0, 9000, 6659}}, // 421 x 9000 / 569 = 6659.06
-        {569, 421, 9000, 14000, 600, 1200, {0, 0, 9000, 13318}}, // tall pixels: twice as high...
-        {569, 421, 9000, 12000, 600, 1200, {0, 0, 8109, 12000}}, // ...unless the page is lower
-        {569, 421, 9000, 6000, 1200, 1200, {0, 0, 8109, 6000}},
-        {200, 600, 9000, 12000, 1200, 1200, {0, 0, 4000, 12000}}, // a tall picture fits the page height
-        {600, 200, 12000, 9000, 300, 300, {0, 0, 12000, 4000}},
+        {569, 421, 9000, 12000, 1200, 1200, {0, 2670, 9000, 9329}}, // 421 x 9000 / 569 = 6659.06
+        {569, 421, 9000, 14000, 600, 1200, {0, 341, 9000, 13659}},  // tall pixels: twice as high...
+        {569, 421, 9000, 12000, 600, 1200, {445, 0, 8554, 12000}},  // ...unless the page is lower
+        {569, 421, 9000, 6000, 1200, 1200, {445, 0, 8554, 6000}},
+        {200, 600, 9000, 12000, 1200, 1200, {2500, 0, 6500, 12000}}, // a tall picture fits the page height
+        {600, 200, 12000, 9000, 300, 300, {0, 2500, 12000, 6500}},
         {0, 421, 9000, 12000, 1200, 1200, {0, 0, 0, 0}}, // no canvas: an empty page
         {569, 421, 9000, 12000, 0, 1200, {0, 0, 0, 0}},
     };
@@ -120,7 +119,7 @@ TEST(PrintDestination, AcrossThePrintableWidthOrDownItsHeightInThePicturesPropor
             << c.w << " x " << c.h << " on " << c.pageWidth << " x " << c.pageHeight;
 }
 
-TEST_F(Printing, ThePictureSpansThePrintableWidthOrFitsThePageHeightOnPortraitAndLandscape) {
+TEST_F(Printing, ThePictureAreaSpansThePrintableWidthOrFitsThePageHeightCentredAtAnyWindowShape) {
     const struct {
         const char* what;
         QPageLayout::Orientation orientation;
@@ -143,11 +142,12 @@ TEST_F(Printing, ThePictureSpansThePrintableWidthOrFitsThePageHeightOnPortraitAn
         const RenderedPage page = Render(dir, pdf);
         const QRect paper = printer.pageLayout().fullRectPoints();
         ASSERT_EQ(QSize(page.width, page.height), paper.size()) << c.what;
-        // As large as the printable area allows, from its top left corner, keeping the picture's look.
+        // As large as the printable area allows, centred on it, in the picture area's proportions.
         const QRect printable = printer.pageLayout().paintRectPoints();
-        const double scale = std::min(double(printable.width()), printable.height() / CanvasAspect());
-        const RECT expected{printable.left(), printable.top(), LONG(printable.left() + scale),
-                            LONG(printable.top() + scale * CanvasAspect())};
+        const double scale = std::min(double(printable.width()), printable.height() / PictureAspect());
+        const double left = printable.left() + (printable.width() - scale) / 2;
+        const double top = printable.top() + (printable.height() - scale * PictureAspect()) / 2;
+        const RECT expected{LONG(left), LONG(top), LONG(left + scale), LONG(top + scale * PictureAspect())};
         EXPECT_TRUE(Near(page.ink, expected)) << c.what;
         EXPECT_TRUE(page.ink.Width() >= printable.width() - 2 || page.ink.Height() >= printable.height() - 2)
             << c.what;
@@ -172,7 +172,7 @@ TEST_F(Printing, PrintAndPreviewMakeOnePageOfThePictureAndTheScreenIsPaintedAgai
     EXPECT_EQ(PageCount(dir.Join("printed.pdf")), 1);
     // The default page: the picture from margin to margin, in its proportions.
     EXPECT_NEAR(printed.ink.left, printed.width - printed.ink.right, 2);
-    EXPECT_NEAR(double(printed.ink.Height()) / printed.ink.Width(), CanvasAspect(), 0.01);
+    EXPECT_NEAR(double(printed.ink.Height()) / printed.ink.Width(), PictureAspect(), 0.01);
     const RenderedPage previewed = Render(dir, dir.Join("preview.pdf"));
     EXPECT_EQ(previewed.ink, printed.ink);
 }

@@ -40,7 +40,7 @@ protected:
 };
 } // namespace
 
-TEST_F(Render, WritesWhatTheEditorsSaveWritesAtTheLargestLayerSizeOrTheSizeGiven) {
+TEST_F(Render, WritesWhatTheEditorsSaveWritesAtTheFlatPictureSizeOrTheSizeGiven) {
     // The editor at the design screen's size, so that its picture area too is at scale 1.
     view->Resize(DESIGN_WIDTH, DESIGN_HEIGHT);
     ASSERT_EQ(mixer->GetCanvas().GetWidth(), 569);
@@ -52,8 +52,8 @@ TEST_F(Render, WritesWhatTheEditorsSaveWritesAtTheLargestLayerSizeOrTheSizeGiven
         Run({"--render", dir.Join("picture.qmf"), dir.Join("render.bmp"), dir.Join("picture.qmf"),
              dir.Join("render.png"), dir.Join("picture.qmf"), dir.Join("small.png"), "--size", "57x42"});
     EXPECT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(outcome.out, "wrote " + dir.Join("render.bmp") + " (300 x 260)\nwrote " +
-                               dir.Join("render.png") + " (300 x 260)\nwrote " + dir.Join("small.png") +
+    EXPECT_EQ(outcome.out, "wrote " + dir.Join("render.bmp") + " (1028 x 761)\nwrote " +
+                               dir.Join("render.png") + " (1028 x 761)\nwrote " + dir.Join("small.png") +
                                " (57 x 42)\n");
     EXPECT_TRUE(dir.Read("render.bmp") == dir.Read("editor.bmp")) << "the same bytes";
     EXPECT_TRUE(PngMatchesBmp(dir.Join("render.png"), dir.Join("editor.bmp")));
@@ -93,11 +93,11 @@ TEST_F(Render, AMissingDamagedOrUnwritableFileOrBadArgumentsFailWithAClearMessag
     // One pair that fails does not keep the next from being written.
     const Outcome outcome = Run({"--render", dir.Join("missing.qmf"), out, dir.Join("good.qmf"), out});
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.out, "wrote " + out + " (300 x 260)\n");
+    EXPECT_EQ(outcome.out, "wrote " + out + " (1028 x 761)\n");
 }
 
 TEST_F(Render, AThumbnailIsTheExportShrunkToSizeOnItsLongSideAndADamagedFileWritesNone) {
-    PutTwoLayers(); // the larger layer picture is 300 x 260
+    PutTwoLayers(); // exported at 1028 x 761
     SaveAs("picture.qmf");
     const std::string picture = dir.Join("picture.qmf"), out = dir.Join("out.tmp");
     const std::string good = dir.Read("picture.qmf");
@@ -108,9 +108,10 @@ TEST_F(Render, AThumbnailIsTheExportShrunkToSizeOnItsLongSideAndADamagedFileWrit
         int status;
         int width, height; // 0: no file written
     } cases[] = {
-        {picture, "128", 0, 128, 111},
-        {picture, "300", 0, 300, 260},
-        {picture, "1024", 0, 300, 260},
+        {picture, "128", 0, 128, 95},
+        {picture, "300", 0, 300, 222},
+        {picture, "1024", 0, 1024, 758},
+        {picture, "2000", 0, 1028, 761},
         {picture, "1", 0, 1, 1},
         {dir.Join("damaged.qmf"), "128", 1, 0, 0},
         {dir.Join("gone.qmf"), "128", 1, 0, 0},

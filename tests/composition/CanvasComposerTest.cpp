@@ -4,7 +4,10 @@
 #include "composition/PixelKernels.h"
 #include "support/Pictures.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -297,5 +300,74 @@ TEST_P(CanvasComposerWithEachKernelSet, MatchesThePlainReadingOfTheRulesOnRandom
         CCanvasComposer(table, GetParam())
             .Compose(*canvas, scene.slots, sx, sy, withRect ? &rect : nullptr, blend, white, background);
         ASSERT_EQ(0, std::memcmp(canvas->GetBlock(), expected->GetBlock(), canvas->GetSize()));
+    }
+}
+
+namespace {
+// A picture of varied colours whose companion is opaque inside an ellipse, soft over a ramp at its edge
+// and transparent outside.
+std::unique_ptr<CDIB> SoftDisc(int width, int height, int seed) {
+    auto picture = SolidPicture(width, height, 0);
+    auto alpha = SolidAlpha(width, height, 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            SetPixelAt(*picture, x, y, RGB(seed * 50 + x, seed * 30 + y, x * y));
+            const double dx = (x + 0.5) / width * 2 - 1, dy = (y + 0.5) / height * 2 - 1;
+            const double inside = (1 - std::sqrt(dx * dx + dy * dy)) * 6;
+            alpha->GetBits()[std::size_t(height - 1 - y) * alpha->GetStride() + x] =
+                BYTE(std::clamp(inside, 0.0, 1.0) * 255);
+        }
+    picture->SetAlpha(std::move(alpha));
+    return picture;
+}
+} // namespace
+
+// Each step of a drag composes only the old and new place of the dragged layer and keeps what the layers
+// in front decide; the canvas must stay what composing everything anew gives, byte for byte, also when a
+// layer in front moves during the drag.
+TEST(CanvasComposer, ADragStepGivesTheSameCanvasAsComposingEverythingAnew) {
+    CBlendTable table;
+    ASSERT_TRUE(table.Build());
+    const struct {
+        std::size_t dragged;
+        double scale;
+    } cases[] = {{0, 1.0}, {2, 1.0}, {4, 1.0}, {2, 1.7}, {4, 0.8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "slot " << c.dragged << " at " << c.scale);
+        Scene scene;
+        scene.Add(SoftDisc(40, 30, 1), 10, 8, 40, 30);
+        scene.Add(SoftDisc(30, 30, 2), 30, 20, -30, 30); // mirrored
+        scene.Add(SoftDisc(50, 40, 3), 20, 10, 50, 40);
+        scene.Add(SolidPicture(20, 20, 0x00FF00), 50, 30, 20, 20); // no companion: covers where not white
+        scene.Add(SoftDisc(120, 90, 4), 0, 0, 100, 70);            // the back-most, nearly whole
+        const int width = int(100 * c.scale), height = int(70 * c.scale);
+        auto canvas = SolidPicture(width, height, 0);
+        CCanvasComposer composer(table.Data());
+        composer.Compose(*canvas, scene.slots, c.scale, c.scale, nullptr, true, white, grey);
+        CDIBSlot& dragged = *scene.slots[c.dragged];
+        composer.BeginDrag(&dragged);
+        const POINT steps[] = {{1, 0}, {3, 2}, {-7, 1}, {0, -4}, {12, 9}, {-2, -2}};
+        for (std::size_t i = 0; i < std::size(steps); ++i) {
+            // Halfway a layer in front changes too: its place is composed with the step.
+            CDIBSlot& moved = i == 3 && c.dragged > 0 ? *scene.slots[0] : dragged;
+            // Wide enough each way for a mirrored slot too.
+            const auto place = [&moved] {
+                const LONG w = std::abs(moved.m_width) + 1, h = std::abs(moved.m_height) + 1;
+                return RECT{moved.m_x - w, moved.m_y - h, moved.m_x + w, moved.m_y + h};
+            };
+            RECT area = place();
+            moved.m_x += steps[i].x;
+            moved.m_y += steps[i].y;
+            UnionRect(area, area, place());
+            composer.Compose(*canvas, scene.slots, c.scale, c.scale, &area, true, white, grey);
+            auto whole = SolidPicture(width, height, 0);
+            CCanvasComposer(table.Data())
+                .Compose(*whole, scene.slots, c.scale, c.scale, nullptr, true, white, grey);
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x)
+                    ASSERT_EQ(PixelAt(*canvas, x, y), PixelAt(*whole, x, y))
+                        << "step " << i << " at " << x << ", " << y;
+        }
+        composer.EndDrag();
     }
 }

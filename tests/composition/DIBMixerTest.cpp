@@ -158,20 +158,28 @@ TEST_F(MixerTest, AnEventOfAnotherControlLeavesThePictureToWhoeverChangedIt) {
     EXPECT_EQ(PixelAt(canvas, 5, 5), red);
 }
 
-TEST_F(MixerTest, ExportWritesTheLargestLayerSizeAndPutsEverythingBack) {
+TEST_F(MixerTest, ExportWritesTheSamePictureAtEveryWindowSizeAndLeavesTheCanvas) {
     TempDir dir;
     AddSlot(red, 1024, 768, {0, 0, 569, 421}, 1);
+    AddSlot(RGB(10, 20, 200), 100, 100, {200, 100, 250, 150}, 2);
     const double sx = GetScaleX(), sy = GetScaleY();
-    const RECT target{0, 0, 1024, 768};
+    const RECT target = mixer->GetFlatPictureTarget();
+    // The picture area's proportions at the big picture's denser axis: 768 / 421 pixels a unit.
+    EXPECT_EQ(target, (RECT{0, 0, 1038, 768}));
     ASSERT_TRUE(mixer->ExportBitmap(dir.Join("out.bmp").c_str(), &target));
     CDIB written;
     ASSERT_TRUE(written.Load(dir.Join("out.bmp")));
-    EXPECT_EQ(written.GetWidth(), 1024);
+    EXPECT_EQ(written.GetWidth(), 1038);
     EXPECT_EQ(written.GetHeight(), 768);
-    // 569 units at 1024 / 569 pixels each come to just under 1024 and truncate: the last column is grey.
-    EXPECT_EQ(PixelAt(written, 1022, 766), red);
+    EXPECT_EQ(PixelAt(written, 1037, 767), red);
     EXPECT_EQ(mixer->GetCanvas().GetWidth(), 569);
-    EXPECT_EQ(PixelAt(mixer->GetCanvas(), 568, 420), red);
+
+    // Another window, of another shape: the same bytes.
+    Resize(1300, 700);
+    ASSERT_EQ(mixer->GetFlatPictureTarget(), target);
+    ASSERT_TRUE(mixer->ExportBitmap(dir.Join("wide.bmp").c_str(), &target));
+    EXPECT_EQ(dir.Read("wide.bmp"), dir.Read("out.bmp"));
+    Resize(788, 550);
 
     // A 0 x 0 target cannot be made: the canvas as it is gets written, the factors stay exactly.
     const RECT none{0, 0, 0, 0};

@@ -28,19 +28,27 @@ TEST_F(LayerScreen, NewContentGetsASlotAtTheTopLeftAtFiveNinthsAndTwoQuietPasses
     EXPECT_FALSE(strip->UniteLayerArea(nullptr, layers[1]));
 }
 
-TEST_F(LayerScreen, APictureLargerThanTheAreaComesFittedIntoItInItsProportions) {
+TEST_F(LayerScreen, APictureLargerThanTheAreaComesFittedIntoItAndABackgroundCoversIt) {
     // The area is 569 x 421 design units; 5/9 of a picture's pixels are its size there.
     const struct {
         int width, height;
+        bool background;
         RECT area;
     } cases[] = {
-        {2048, 1536, {0, 0, 561, 421}}, // a photograph: its height decides
-        {2048, 400, {0, 0, 569, 111}},  // a panorama: its width decides
-        {1024, 758, {0, 0, 568, 421}},  // a background fits as it is
-        {90, 45, {0, 0, 50, 25}},
+        {2048, 1536, false, {0, 0, 561, 421}}, // a photograph: its height decides
+        {2048, 400, false, {0, 0, 569, 111}},  // a panorama: its width decides
+        {1024, 758, false, {0, 0, 568, 421}},  // fits as it is
+        {90, 45, false, {0, 0, 50, 25}},
+        // A background covers the whole area in its proportions, centred, reaching past it on one axis.
+        {800, 600, true, {0, -3, 569, 424}},
+        {300, 600, true, {0, -358, 569, 780}},
+        {2048, 400, true, {-793, 0, 1363, 421}},
+        {90, 45, true, {-136, 0, 706, 421}},
     };
     for (const auto& c : cases) {
-        Put(2, Picture(c.width, c.height, RGB(200, 0, 0), false));
+        const std::uint32_t key = Put(2, Picture(c.width, c.height, RGB(200, 0, 0), false));
+        if (c.background)
+            mixer->CoverPictureAreaWith(key);
         Update();
         ASSERT_EQ(Slots().size(), 1u);
         EXPECT_EQ(AreaOf(Slots()[0].get()), c.area) << c.width << " x " << c.height;

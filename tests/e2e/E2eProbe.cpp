@@ -5,8 +5,7 @@
 //       from design units to pixels; then one line "<id> <left> <top> <right> <bottom>" per control, its
 //       rectangle in view pixels;
 //   quimble-e2e-probe W H render <file.qmf> <out.bmp>
-//       loads the layered file into the picture area and exports it as the Save command does, at the size
-//       of the largest layer;
+//       loads the layered file into the picture area and exports it as the Save command does;
 //   quimble-e2e-probe W H picture <out.qmf>
 //       saves a layered picture of two layers, a soft-edged red one behind a blue one with a hole;
 //   quimble-e2e-probe W H places <file.qmf>
@@ -56,9 +55,7 @@ bool Render(const CQuimbleView& view, const char* qmf, const char* bmp) {
         std::fprintf(stderr, "quimble-e2e-probe: cannot load %s\n", qmf);
         return false;
     }
-    int width = 0, height = 0;
-    mixer->GetLargestSlotSize(&width, &height);
-    const RECT target = {0, 0, width, height};
+    const RECT target = mixer->GetFlatPictureTarget();
     return mixer->ExportBitmap(bmp, &target);
 }
 
