@@ -2,37 +2,39 @@
 
 #include "app/AppState.h"
 #include "app/QuimbleResource.h"
+#include "app/TextDialogLayout.h"
 #include "platform/ColorDialog.h"
 #include "platform/FontDialog.h"
 #include "platform/FrameWnd.h"
 #include "platform/WinApp.h"
 
 namespace {
+DialogItem Item(DialogItemKind kind, UINT id, std::string text, const TextDialogPlace& place, DWORD style) {
+    return {kind, id, std::move(text), place.x, place.y, place.cx, place.cy, style};
+}
+
+DialogItem Button(TextDialogButtonIndex index, UINT id, DWORD style) {
+    const TextDialogButton& button = textDialogButtons[index];
+    return Item(DialogItemKind::Button, id, ProgramWords(button.words, GetLanguage()), button.place, style);
+}
+
 DialogTemplate TextTemplate() {
-    const auto words = [](ProgramText text) { return ProgramWords(text, GetLanguage()); };
     DialogTemplate t;
     t.caption = DialogCaption(IDD_TEXT, GetLanguage());
     t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-    t.cx = 281;
-    t.cy = 138;
+    t.cx = textDialogArea.cx;
+    t.cy = textDialogArea.cy;
     t.items = {
-        {DialogItemKind::Picture, IDC_STATIC, "res/textdlg.bmp", 0, 0, 281, 138, WS_DISABLED | SS_SUNKEN},
-        {DialogItemKind::Button, CTextDialog::IDC_FONT, words(ProgramText::fontButton), 9, 92, 92, 18,
-         WS_TABSTOP},
-        {DialogItemKind::Button, CTextDialog::IDC_CENTER, words(ProgramText::centreButton), 108, 92, 63, 18,
-         BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP},
-        {DialogItemKind::Button, CTextDialog::IDC_COLOUR, words(ProgramText::colourButton), 178, 92, 92, 18,
-         WS_TABSTOP},
-        {DialogItemKind::Button, UINT(IDOK), words(ProgramText::okButton), 9, 114, 50, 18,
-         BS_DEFPUSHBUTTON | WS_TABSTOP},
-        {DialogItemKind::Button, UINT(IDCANCEL), words(ProgramText::cancelButton), 220, 114, 50, 18,
-         WS_TABSTOP},
-        // OK and Cancel are wide enough for "Abbrechen"; a hint longer than the line between them wraps
-        // onto a second one.
-        {DialogItemKind::Static, CTextDialog::IDC_PROMPT, "", 65, 114, 149, 18,
-         SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN},
-        {DialogItemKind::Edit, CTextDialog::IDC_TEXT, "", 8, 7, 263, 82,
-         ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        Item(DialogItemKind::Picture, IDC_STATIC, "res/textdlg.bmp", textDialogArea, WS_DISABLED | SS_SUNKEN),
+        Button(textFontButton, CTextDialog::IDC_FONT, WS_TABSTOP),
+        Button(textCentreButton, CTextDialog::IDC_CENTER, BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP),
+        Button(textColourButton, CTextDialog::IDC_COLOUR, WS_TABSTOP),
+        Button(textOkButton, UINT(IDOK), BS_DEFPUSHBUTTON | WS_TABSTOP),
+        Button(textCancelButton, UINT(IDCANCEL), WS_TABSTOP),
+        Item(DialogItemKind::Static, CTextDialog::IDC_PROMPT, "", textDialogHint,
+             SS_CENTER | SS_CENTERIMAGE | SS_SUNKEN),
+        Item(DialogItemKind::Edit, CTextDialog::IDC_TEXT, "", textDialogEdit,
+             ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP),
     };
     return t;
 }

@@ -401,10 +401,10 @@ TEST_F(DragScreen, TextsLyingOnALayerGoWithItAndATextDraggedAloneMovesAlone) {
     const RECT was = AreaOf(text);
     strip->Select(layers[2]);
     Button(moveId)->Clicked();
-    const auto drag = [this](int handle, POINT by) {
-        const RECT& h = mixer->GetHandle(std::max(handle, 0));
-        const POINT from =
-            handle < 0 ? POINT{400, 300} : POINT{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
+    // A press on the body is where the dragged layer shows: on the balloon beside the text.
+    const auto drag = [this](int handle, POINT by, POINT body = {150, 100}) {
+        const RECT h = mixer->GetFrame()->GetHandle(std::max(handle, 0));
+        const POINT from = handle < 0 ? body : POINT{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
         Press(from.x, from.y);
         MoveTo(from.x + by.x / 2, from.y + by.y / 2);
         EXPECT_TRUE(CanvasIsComposedWhole()) << "the text follows each step";
@@ -423,7 +423,7 @@ TEST_F(DragScreen, TextsLyingOnALayerGoWithItAndATextDraggedAloneMovesAlone) {
 
     const RECT under = AreaOf(slot), on = AreaOf(text);
     strip->Select(layers[1]); // the frame goes with the selection
-    drag(-1, {-10, 5});
+    drag(-1, {-10, 5}, {(on.left + on.right) / 2, (on.top + on.bottom) / 2});
     EXPECT_EQ(AreaOf(slot), under);
     EXPECT_EQ(AreaOf(text), (RECT{on.left - 10, on.top + 5, on.right - 10, on.bottom + 5}));
     EXPECT_TRUE(CanvasIsComposedWhole());

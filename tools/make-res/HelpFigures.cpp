@@ -6,6 +6,7 @@
 #include "ScreenLayout.h"
 #include "StandInPainter.h"
 #include "app/ProgramTexts.h"
+#include "app/TextDialogLayout.h"
 #include <QPainter>
 #include <QPainterPath>
 
@@ -283,37 +284,30 @@ void CHelpFigures::DrawText(QPainter& p, int language) const {
     const QRectF dialog(0, 0, 788, 417);
     look::Panel(p, dialog.adjusted(-4, -4, 4, 4), 10, QColor(0xe8, 0xee, 0xf6));
     const qreal sx = 788 / 419.0, sy = 417 / 222.0;
-    const auto unit = [&](qreal x, qreal y, qreal w, qreal h) {
-        return QRectF(x * 1.5 * sx, y * 1.625 * sy, w * 1.5 * sx, h * 1.625 * sy);
+    const auto unit = [&](const TextDialogPlace& r) {
+        return QRectF(r.x * 1.5 * sx, r.y * 1.625 * sy, r.cx * 1.5 * sx, r.cy * 1.625 * sy);
     };
     look::Sky(p, dialog);
     p.setPen(QPen(QColor(0x7a, 0x8a, 0xa8), 2));
     p.setBrush(Qt::white);
-    p.drawRect(unit(8, 7, 263, 82));
+    p.drawRect(unit(textDialogEdit));
     p.setFont(look::Font(34, false));
     p.setPen(QColor(0x32, 0x00, 0x1e));
-    p.drawText(unit(8, 7, 263, 82).adjusted(14, 10, -14, -10), Qt::AlignLeft | Qt::AlignTop,
+    p.drawText(unit(textDialogEdit).adjusted(14, 10, -14, -10), Qt::AlignLeft | Qt::AlignTop,
                QStringLiteral("Hi!"));
-    const struct {
-        QRectF r;
-        ProgramText text;
-    } controls[] = {{unit(9, 92, 92, 18), ProgramText::fontButton},
-                    {unit(108, 92, 63, 18), ProgramText::centreButton},
-                    {unit(178, 92, 92, 18), ProgramText::colourButton},
-                    {unit(9, 114, 50, 18), ProgramText::okButton},
-                    {unit(220, 114, 50, 18), ProgramText::cancelButton}};
-    for (const auto& c : controls) {
+    for (const TextDialogButton& button : textDialogButtons) {
+        const QRectF r = unit(button.place);
         p.setPen(QPen(QColor(0x7a, 0x8a, 0xa8), 2));
         p.setBrush(QColor(0xf0, 0xf2, 0xf6));
-        p.drawRoundedRect(c.r, 6, 6);
+        p.drawRoundedRect(r, 6, 6);
         p.setPen(Qt::black);
         // Longer words of some languages get a smaller size, so that each keeps a margin in its button.
-        const QString words = QString::fromUtf8(ProgramWords(c.text, language));
+        const QString words = QString::fromUtf8(ProgramWords(button.words, language));
         int size = 22;
         do
             p.setFont(look::Font(size--, false));
-        while (size > 12 && p.fontMetrics().horizontalAdvance(words) > c.r.width() - 16);
-        p.drawText(c.r, Qt::AlignCenter, words);
+        while (size > 12 && p.fontMetrics().horizontalAdvance(words) > r.width() - 16);
+        p.drawText(r, Qt::AlignCenter, words);
     }
     const QImage balloon = Trimmed(CBalloonPainter::Paint(CBalloonPainter::speechRight));
     const QRectF below(150, 440, 488, 280);
