@@ -104,6 +104,10 @@ BOOL CButton::Create(const std::string& caption, DWORD style, const RECT& rect, 
     b->swallowClick = false;
     button->setCheckable(type == BS_AUTOCHECKBOX);
     button->setDefault(type == BS_DEFPUSHBUTTON);
+    // A picture button clicked leaves the keyboard where it was, with the picture area that takes keys;
+    // Tab still reaches it.
+    if (b->ownerDraw)
+        button->setFocusPolicy(Qt::TabFocus);
     // In a dialog, Enter on a focused push button presses it, but Enter on a check box the default one.
     if (type == BS_AUTOCHECKBOX)
         button->setAutoDefault(false);

@@ -81,6 +81,18 @@ TEST_F(ButtonFixture, OwnerDrawStatesFollowHoverPressAndDisable) {
     EXPECT_EQ(button.states.size(), drawn + 1);
 }
 
+TEST_F(ButtonFixture, AClickLeavesTheKeyboardWithTheWindowThatHadIt) {
+    CWnd keys;
+    ASSERT_TRUE(keys.Create("k", WS_CHILD | WS_VISIBLE, {60, 60, 90, 90}, &parent, 43));
+    keys.GetQWidget()->setFocusPolicy(Qt::StrongFocus);
+    QApplication::setActiveWindow(Top());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Top()));
+    keys.SetFocus();
+    QTest::mouseClick(button.GetQWidget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_EQ(button.clicks, 1);
+    EXPECT_TRUE(keys.GetQWidget()->hasFocus());
+}
+
 TEST_F(ButtonFixture, ClickAndDoubleClickNotifyOnceEach) {
     QTest::mouseClick(Top(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     EXPECT_EQ(button.clicks, 1);
