@@ -10,11 +10,27 @@ CQuimbleDoc::CQuimbleDoc()
           return mixer && mixer->SaveToLayeredFile(path);
       }) {}
 
+namespace {
+void MarkClean(CDocument& doc) {
+    if (auto* view = dynamic_cast<CQuimbleView*>(doc.GetFirstView()))
+        view->PictureIsClean();
+}
+} // namespace
+
 BOOL CQuimbleDoc::OnNewDocument() {
     if (auto* view = dynamic_cast<CQuimbleView*>(GetFirstView()))
         view->ClearPicture();
     m_autosave.Discard();
+    MarkClean(*this);
     return CDocument::OnNewDocument();
+}
+
+BOOL CQuimbleDoc::DoSave(const char* path, BOOL replace) {
+    if (!CDocument::DoSave(path, replace))
+        return FALSE;
+    if (replace)
+        MarkClean(*this);
+    return TRUE;
 }
 
 BOOL CQuimbleDoc::OnSaveDocument(const char* path) {
@@ -32,6 +48,11 @@ void CQuimbleDoc::OnPictureChanged() {
 
 void CQuimbleDoc::PictureIsFile(const std::string& path) {
     SetPathName(path, TRUE);
+    PictureIsUnchanged();
+    MarkClean(*this);
+}
+
+void CQuimbleDoc::PictureIsUnchanged() {
     SetModifiedFlag(FALSE);
     m_autosave.Discard();
 }

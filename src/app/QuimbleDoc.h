@@ -21,8 +21,12 @@ public:
     // Every committed change of the picture arrives here: there is something to save, and the autosave
     // is due.
     void OnPictureChanged() override;
+    BOOL DoSave(const char* path, BOOL replace = TRUE) override;
+
     // The picture is what the layered file path holds now (it was just loaded or saved there).
     void PictureIsFile(const std::string& path);
+    // Undo or redo came back to the picture as it was last saved, loaded or begun.
+    void PictureIsUnchanged();
     // Brings back the picture of the autosave at path that an earlier run left: untitled, changed, and
     // kept in this run's own autosave at once. False, after telling the user, when it cannot be read.
     bool RestoreAutosave(const std::string& path);

@@ -82,6 +82,9 @@ public:
     bool CanUndo() const { return m_history.CanUndo(); }
     bool CanRedo() const { return m_history.CanRedo(); }
     const CUndoHistory& GetHistory() const { return m_history; }
+    // The picture as it is now is what its document's file holds (or a new picture): undo or redo back to
+    // it leaves the document unchanged.
+    void PictureIsClean() { m_history.MarkClean(); }
 
 private:
     void OnPictureComposed() override;

@@ -3,6 +3,7 @@
 #include "app/QuimbleView.h"
 
 #include "app/ControlIds.h"
+#include "app/QuimbleDoc.h"
 #include "app/QuimbleResource.h"
 #include "composition/DIBMixer.h"
 #include "controls/ButtonControl.h"
@@ -34,6 +35,9 @@ void CQuimbleView::Redo() {
 void CQuimbleView::Restore(const CPictureState& state) {
     if (CDIBMixer* mixer = GetPictureArea())
         mixer->RestoreState(state);
+    // Back at the picture the file holds, there is nothing left to save or to autosave.
+    if (CQuimbleDoc* doc = GetDocument(); doc && m_history.IsClean())
+        doc->PictureIsUnchanged();
     UpdateHistoryCommands();
 }
 

@@ -6,6 +6,7 @@ void CUndoHistory::Reset(CPictureState state) {
     m_steps.clear();
     m_steps.push_back(std::move(state));
     m_current = 0;
+    m_clean = 0;
 }
 
 bool CUndoHistory::Commit(CPictureState state) {
@@ -16,9 +17,13 @@ bool CUndoHistory::Commit(CPictureState state) {
         return false;
     }
     m_steps.erase(m_steps.begin() + std::ptrdiff_t(m_current) + 1, m_steps.end());
+    if (m_clean != noStep && m_clean > m_current)
+        m_clean = noStep;
     m_steps.push_back(std::move(state));
-    while (m_steps.size() > m_limit)
+    while (m_steps.size() > m_limit) {
         m_steps.pop_front();
+        m_clean = m_clean == 0 || m_clean == noStep ? noStep : m_clean - 1;
+    }
     m_current = m_steps.size() - 1;
     return true;
 }

@@ -22,9 +22,16 @@ public:
     const CPictureState& Redo();
     const CPictureState& Current() const { return m_steps[m_current]; }
     std::size_t GetCount() const { return m_steps.size(); }
+    // The current step is the picture as its file holds it, or a new picture (Reset marks its state so):
+    // a way back or forth to that step leaves nothing to save.
+    void MarkClean() { m_clean = m_current; }
+    bool IsClean() const { return m_clean == m_current; }
 
 private:
+    static constexpr std::size_t noStep = std::size_t(-1);
     std::deque<CPictureState> m_steps{CPictureState{}};
     std::size_t m_current = 0;
+    // The clean step, or noStep when a change after going back or the limit dropped it.
+    std::size_t m_clean = 0;
     std::size_t m_limit;
 };

@@ -199,6 +199,14 @@ TEST_F(EditorCommands, PickedPicturesFillTheLayersFromTheLastTowardsTheFirst) {
     EXPECT_EQ(answers.asked[1].text, "Save changes to Untitled?");
     EXPECT_FALSE(app.Doc()->IsModified());
     EXPECT_NE(Find<CHoldControl>(IDC_PICKED)->GetImage(), nullptr);
+
+    // Undo brings the layers back, to be saved; redo goes back to the new picture, with nothing to save.
+    Click(IDC_UNDO);
+    EXPECT_EQ(Mixer()->GetSlots().size(), 3u);
+    EXPECT_TRUE(app.Doc()->IsModified());
+    Click(IDC_REDO);
+    EXPECT_TRUE(Mixer()->GetSlots().empty());
+    EXPECT_FALSE(app.Doc()->IsModified());
 }
 
 TEST_F(EditorCommands, ReplaceAnsweredCancelKeepsTheLayerAndItsKeyAndClearsTheSelection) {

@@ -44,6 +44,45 @@ TEST(UndoHistory, KeepsItsLimitDropsTheStepsAheadOnANewChangeAndFollowsTheSelect
     EXPECT_EQ(KeyOf(history.Undo()), 3u);
 }
 
+TEST(UndoHistory, KnowsTheStepTheFileHoldsUntilItIsDroppedOrOverwritten) {
+    CUndoHistory history(3);
+    history.Reset(StateWith(0));
+    EXPECT_TRUE(history.IsClean()) << "a new picture has nothing to save";
+    history.Commit(StateWith(1));
+    history.MarkClean(); // saved
+    history.Commit(StateWith(2));
+    EXPECT_FALSE(history.IsClean());
+    history.Undo();
+    EXPECT_TRUE(history.IsClean()) << "back at the saved picture";
+    history.Undo();
+    EXPECT_FALSE(history.IsClean());
+    history.Redo();
+    history.Redo();
+    history.Commit(StateWith(3)); // 1 2 3: the oldest went, the saved one moved to the front
+    history.Undo();
+    history.Undo();
+    EXPECT_TRUE(history.IsClean());
+    history.Redo();
+    history.Commit(StateWith(4)); // 2 4: the saved step was the one the limit drops next
+    history.Commit(StateWith(5));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(history.IsClean()) << i;
+        history.Undo();
+    }
+    history.MarkClean();
+    history.Redo();
+    history.Commit(StateWith(6)); // a change after going back drops the saved step ahead only
+    history.Undo();
+    history.Undo();
+    EXPECT_TRUE(history.IsClean());
+    history.Redo();
+    history.MarkClean();
+    history.Undo();
+    history.Commit(StateWith(7));
+    history.Redo();
+    EXPECT_FALSE(history.IsClean()) << "the saved step ahead was overwritten";
+}
+
 TEST_F(LayerScreen, UndoAndRedoBringBackEachStepByteForByte) {
     Recorder recorder;
     recorder.mixer = mixer;
