@@ -140,15 +140,7 @@ BOOL CDIB::Create(int width, int height, int bitCount, const CPalette* palette) 
     auto block = NewBlock(size);
     if (!block)
         return FALSE;
-    BITMAPINFOHEADER h{};
-    h.biSize = infoHeaderSize;
-    h.biWidth = width;
-    h.biHeight = height;
-    h.biPlanes = 1;
-    h.biBitCount = bits;
-    h.biCompression = BI_RGB;
-    h.biSizeImage = DWORD(image);
-    h.biClrUsed = used;
+    const BITMAPINFOHEADER h = PlainInfoHeader(width, height, bits, DWORD(image), used);
     std::memcpy(block.get(), &h, infoHeaderSize);
     auto* table = reinterpret_cast<RGBQUAD*>(block.get() + infoHeaderSize);
     for (UINT i = 0; i < used; ++i)

@@ -134,9 +134,7 @@ public:
     void SetMirrorVertical(int on) { m_mirrorVertical = on ? 1 : 0; }
 
     // Stride of a row of width pixels at bitCount bits, padded to four bytes.
-    static DWORD StrideOf(int width, int bitCount) {
-        return DWORD((std::uint64_t(bitCount) * width + 31) / 32 * 4);
-    }
+    static DWORD StrideOf(int width, int bitCount) { return BitmapStride(width, bitCount); }
 
 private:
     BYTE* AddressOf(BYTE* firstRow, UINT width, UINT height, UINT stride, WORD bitCount, int x, int y) const {

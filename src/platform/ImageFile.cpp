@@ -18,25 +18,14 @@ namespace {
 constexpr DWORD headerSize = sizeof(BITMAPINFOHEADER);
 constexpr DWORD greyTableSize = 256 * sizeof(RGBQUAD);
 
-DWORD StrideOf(LONG width, int bitCount) {
-    return DWORD((std::uint64_t(bitCount) * std::uint64_t(width) + 31) / 32 * 4);
-}
-
 // A zeroed packed bitmap of width x height at bitCount bits with room for tableSize bytes of colour
 // table; none when memory runs out.
 std::unique_ptr<BYTE[]> NewBitmap(LONG width, LONG height, WORD bitCount, DWORD tableSize, DWORD size) {
     std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[size]());
     if (!block)
         return nullptr;
-    BITMAPINFOHEADER h{};
-    h.biSize = headerSize;
-    h.biWidth = width;
-    h.biHeight = height;
-    h.biPlanes = 1;
-    h.biBitCount = bitCount;
-    h.biCompression = BI_RGB;
-    h.biSizeImage = size - headerSize - tableSize;
-    h.biClrUsed = tableSize / sizeof(RGBQUAD);
+    const BITMAPINFOHEADER h =
+        PlainInfoHeader(width, height, bitCount, size - headerSize - tableSize, tableSize / sizeof(RGBQUAD));
     std::memcpy(block.get(), &h, headerSize);
     return block;
 }
@@ -68,7 +57,7 @@ bool ReadImageFile(const std::string& path, LONG maxDimension, DWORD maxBlockSiz
     const LONG width = image.width(), height = image.height();
     if (image.isNull() || width > maxDimension || height > maxDimension)
         return false;
-    const DWORD stride = StrideOf(width, 24), coverageStride = StrideOf(width, 8);
+    const DWORD stride = BitmapStride(width, 24), coverageStride = BitmapStride(width, 8);
     const std::uint64_t size = headerSize + std::uint64_t(stride) * std::uint64_t(height);
     const std::uint64_t coverageSize =
         headerSize + greyTableSize + std::uint64_t(coverageStride) * std::uint64_t(height);
