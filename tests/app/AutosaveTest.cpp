@@ -5,30 +5,17 @@
 #include "PictureScreen.h"
 #include "app/LeftAutosave.h"
 #include "platform/StateFolder.h"
+#include "support/ScopedEnv.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShownTitle.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 
 namespace {
 bool Exists(const std::string& path) {
     return std::filesystem::exists(path);
 }
-
-// Sets an environment variable (null: unsets it) for one test.
-struct ScopedEnv {
-    ScopedEnv(const char* name, const char* value) : name(name) {
-        if (const char* old = std::getenv(name))
-            before = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnv() { before ? setenv(name, before->c_str(), 1) : unsetenv(name); }
-    const char* name;
-    std::optional<std::string> before;
-};
 
 // A writer that writes text and counts its calls.
 struct CountingWriter {

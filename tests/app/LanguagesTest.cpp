@@ -6,6 +6,7 @@
 #include "app/StartupPicture.h"
 #include "app/TextDialog.h"
 #include "controls/MessageTable.h"
+#include "support/ScopedEnv.h"
 #include "support/ScriptedAnswers.h"
 #include "support/ShellFixture.h"
 #include "support/ShownTitle.h"
@@ -16,9 +17,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStyle>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <optional>
 #include <set>
 
 namespace {
@@ -98,14 +97,8 @@ TEST(Languages, MenuFrameworkQuestionsAndCaptionsSpeakTheLanguageOfTheCommandLin
 
 // The desktop's language counts only where the command line names none.
 TEST(Languages, ANumberWinsOverTheDesktopsLanguage) {
-    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-    std::vector<std::optional<std::string>> saved;
-    for (const char* name : names) {
-        const char* value = std::getenv(name);
-        saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
-        unsetenv(name);
-    }
-    setenv("LANG", "de_DE.UTF-8", 1);
+    const ScopedEnv language("LANGUAGE", nullptr), all("LC_ALL", nullptr), messages("LC_MESSAGES", nullptr),
+        lang("LANG", "de_DE.UTF-8");
     const struct {
         std::vector<std::string> arguments;
         int language;
@@ -119,8 +112,6 @@ TEST(Languages, ANumberWinsOverTheDesktopsLanguage) {
         EXPECT_EQ(GetLanguage(), c.language) << c.arguments.size();
         SetLanguage(LANG_NONE);
     }
-    for (std::size_t i = 0; i < saved.size(); ++i)
-        saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
 }
 
 // The shortcuts are the same in every language and each item shows its own; within the menu bar and

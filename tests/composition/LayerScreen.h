@@ -6,6 +6,7 @@
 #include "ReferenceCompose.h"
 #include "composition/BlendTable.h"
 #include "composition/DIBMixer.h"
+#include "composition/UndoHistory.h"
 #include "controls/ButtonControl.h"
 #include "controls/ContentKey.h"
 #include "controls/ControlManager.h"
@@ -125,6 +126,21 @@ protected:
     CDIBMixer* mixer = nullptr;
     CLayerStrip* strip = nullptr;
     std::vector<CLayerControl*> layers;
+};
+
+// Keeps every composed change of mixer's picture as a step, as the editor does, from the picture it has now
+// for as long as it lives.
+struct HistoryRecorder : CPictureObserver {
+    explicit HistoryRecorder(CDIBMixer* mixer) : mixer(mixer) {
+        history.Reset(mixer->CaptureState());
+        mixer->SetObserver(this);
+    }
+    ~HistoryRecorder() { mixer->SetObserver(nullptr); }
+    HistoryRecorder(const HistoryRecorder&) = delete;
+    HistoryRecorder& operator=(const HistoryRecorder&) = delete;
+    void OnPictureComposed() override { history.Commit(mixer->CaptureState()); }
+    CDIBMixer* mixer;
+    CUndoHistory history;
 };
 
 // A picture of w x h in colour with a white (key) hole, or cut out through an alpha companion with a

@@ -1,5 +1,4 @@
 #include "LayerScreen.h"
-#include "composition/UndoHistory.h"
 #include "platform/Cursor.h"
 
 #include <QApplication>
@@ -89,6 +88,13 @@ protected:
         return {canvas.GetBits(), canvas.GetBits() + canvas.GetStride() * canvas.GetHeight()};
     }
     RECT Placement() const { return {slot->m_x, slot->m_y, slot->m_width, slot->m_height}; }
+    // The middle of handle i of the frame the picture area shows now.
+    POINT HandleCentre(int i) const {
+        const std::optional<CSelectionFrame> frame = mixer->GetFrame();
+        EXPECT_TRUE(frame);
+        const RECT h = frame ? frame->GetHandle(i) : RECT{};
+        return {(h.left + h.right) / 2, (h.top + h.bottom) / 2};
+    }
 
     int m_width = 788, m_height = 550;
     CDIBSlot* slot = nullptr;
@@ -118,13 +124,7 @@ TEST_P(ScaledDrag, EachHandleAndTheBodyChangeTheirRowOfThePlacementByTheTravel) 
             SCOPED_TRACE(::testing::Message() << "handle " << row.handle << (interactive ? ", live" : ""));
             Place(start);
             // The body is taken in the middle of the layer.
-            const std::optional<CSelectionFrame> frame = mixer->GetFrame();
-            ASSERT_TRUE(frame);
-            POINT p{int(160 * sx), int(125 * sy)};
-            if (row.handle >= 0) {
-                const RECT& h = frame->GetHandle(row.handle);
-                p = {(h.left + h.right) / 2, (h.top + h.bottom) / 2};
-            }
+            POINT p = row.handle < 0 ? POINT{int(160 * sx), int(125 * sy)} : HandleCentre(row.handle);
             const POINT from = p;
             const std::vector<BYTE> before = CanvasBytes();
             Press(p.x, p.y);
@@ -173,8 +173,7 @@ TEST_F(DragScreen, AnEdgeDraggedPastTheOppositeOneMirrorsTheLayer) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.handle);
         Place(start);
-        const RECT h = mixer->GetFrame()->GetHandle(row.handle);
-        POINT p{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
+        POINT p = HandleCentre(row.handle);
         Press(p.x, p.y);
         for (int i = 0; i < 4; ++i) {
             p = {p.x + row.step.x, p.y + row.step.y};
@@ -188,8 +187,7 @@ TEST_F(DragScreen, AnEdgeDraggedPastTheOppositeOneMirrorsTheLayer) {
         EXPECT_EQ(Canvas(row.at.x, row.at.y), row.colour);
         EXPECT_TRUE(CanvasIsComposedWhole());
         // The handle sits on the mirrored frame, where the edge it moves now lies, and takes it back.
-        const RECT again = mixer->GetFrame()->GetHandle(row.handle);
-        const POINT c{(again.left + again.right) / 2, (again.top + again.bottom) / 2};
+        const POINT c = HandleCentre(row.handle);
         EXPECT_EQ(row.step.x ? c.x : c.y, row.step.x ? 20 : 10);
         Press(c.x, c.y);
         MoveTo(c.x - 4 * row.step.x, c.y - 4 * row.step.y);
@@ -290,12 +288,7 @@ TEST_F(DragScreen, AClickTakesTheLayerUnderThePointerAndDragsIt) {
 
 // The pointer shows what a press does: resize the way of the handle, move, or nothing.
 TEST_F(DragScreen, ThePointerShowsWhatAPressDoes) {
-    const std::optional<CSelectionFrame> frame = mixer->GetFrame();
-    ASSERT_TRUE(frame);
-    const auto centre = [&](int i) {
-        const RECT& h = frame->GetHandle(i);
-        return POINT{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
-    };
+    const auto centre = [this](int i) { return HandleCentre(i); };
     const struct {
         POINT p;
         StandardCursor cursor;
@@ -316,19 +309,9 @@ TEST_F(DragScreen, ThePointerShowsWhatAPressDoes) {
     Release(400, 300);
 }
 
-// Keeps every composed change as a step, as the editor does.
-struct StepCounter : CPictureObserver {
-    void OnPictureComposed() override { history.Commit(mixer->CaptureState()); }
-    CDIBMixer* mixer = nullptr;
-    CUndoHistory history;
-};
-
 // The keys with the picture area focused, each change one step; a key that changes nothing makes none.
 TEST_F(DragScreen, TheKeysWorkOnTheSelectedLayerEachChangeOneStep) {
-    StepCounter steps;
-    steps.mixer = mixer;
-    steps.history.Reset(mixer->CaptureState());
-    mixer->SetObserver(&steps);
+    HistoryRecorder steps(mixer);
     int asked = 0;
     SetModalResponder([&](const ModalQuestion&) {
         ++asked;
@@ -389,7 +372,6 @@ TEST_F(DragScreen, TheKeysWorkOnTheSelectedLayerEachChangeOneStep) {
         MoveTo(60 + i, 30 + i / 2);
     Release(80, 40);
     EXPECT_EQ(steps.history.GetCount(), 9u);
-    mixer->SetObserver(nullptr);
 }
 
 // A text put on the layer goes with it: moved, stretched (it keeps its share of the layer's width) and
@@ -403,8 +385,7 @@ TEST_F(DragScreen, TextsLyingOnALayerGoWithItAndATextDraggedAloneMovesAlone) {
     Button(moveId)->Clicked();
     // A press on the body is where the dragged layer shows: on the balloon beside the text.
     const auto drag = [this](int handle, POINT by, POINT body = {150, 100}) {
-        const RECT h = mixer->GetFrame()->GetHandle(std::max(handle, 0));
-        const POINT from = handle < 0 ? body : POINT{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
+        const POINT from = handle < 0 ? body : HandleCentre(handle);
         Press(from.x, from.y);
         MoveTo(from.x + by.x / 2, from.y + by.y / 2);
         EXPECT_TRUE(CanvasIsComposedWhole()) << "the text follows each step";

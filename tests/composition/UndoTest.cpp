@@ -1,5 +1,4 @@
 #include "LayerScreen.h"
-#include "composition/UndoHistory.h"
 
 namespace {
 CPictureState StateWith(std::uint32_t key, int selected = -1) {
@@ -12,13 +11,6 @@ CPictureState StateWith(std::uint32_t key, int selected = -1) {
 std::uint32_t KeyOf(const CPictureState& state) {
     return state.layers.at(0).key;
 }
-
-// Keeps every composed change as a step, as the editor does.
-struct Recorder : CPictureObserver {
-    void OnPictureComposed() override { history.Commit(mixer->CaptureState()); }
-    CDIBMixer* mixer = nullptr;
-    CUndoHistory history;
-};
 
 std::string Bytes(const CDIB& dib) {
     return {reinterpret_cast<const char*>(dib.GetBlock()), dib.GetSize()};
@@ -84,10 +76,7 @@ TEST(UndoHistory, KnowsTheStepTheFileHoldsUntilItIsDroppedOrOverwritten) {
 }
 
 TEST_F(LayerScreen, UndoAndRedoBringBackEachStepByteForByte) {
-    Recorder recorder;
-    recorder.mixer = mixer;
-    recorder.history.Reset(mixer->CaptureState());
-    mixer->SetObserver(&recorder);
+    HistoryRecorder recorder(mixer);
     std::vector<std::string> canvases{Bytes(mixer->GetCanvas())};
     const auto step = [&](const std::function<void()>& change) {
         change();
@@ -128,5 +117,4 @@ TEST_F(LayerScreen, UndoAndRedoBringBackEachStepByteForByte) {
         EXPECT_TRUE(restored()) << i;
     }
     EXPECT_EQ(recorder.history.GetCount(), canvases.size()) << "restoring is no change of its own";
-    mixer->SetObserver(nullptr);
 }
