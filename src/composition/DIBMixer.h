@@ -166,7 +166,7 @@ public:
     int GetHotHandle() const { return m_hotHandle; }
     bool IsFrameShown() const { return m_frameShown; }
     // The frame of the selected slot as it is now, in canvas pixels; none without one.
-    std::optional<CSelectionFrame> GetFrame() const;
+    std::optional<CSelectionFrame> CurrentFrame() const;
 
     const CDIB& GetCanvas() const { return m_canvas; }
     const std::vector<std::unique_ptr<CDIBSlot>>& GetSlots() const { return m_slots; }

@@ -96,7 +96,7 @@ std::optional<PointF> Crossing(PointF a, PointF b, PointF c, PointF d) {
 }
 } // namespace
 
-std::optional<CSelectionFrame> CDIBMixer::GetFrame() const {
+std::optional<CSelectionFrame> CDIBMixer::CurrentFrame() const {
     if (!m_manager || !m_selectedSlot)
         return std::nullopt;
     return CSelectionFrame(PlacementOf(*m_selectedSlot), m_manager->GetScaleX(), m_manager->GetScaleY());
@@ -105,7 +105,7 @@ std::optional<CSelectionFrame> CDIBMixer::GetFrame() const {
 void CDIBMixer::DrawSelectionFrame(CDC* dc) {
     if (!m_manager || !dc)
         return;
-    const std::optional<CSelectionFrame> frame = GetFrame();
+    const std::optional<CSelectionFrame> frame = CurrentFrame();
     m_frameShown = frame.has_value();
     if (!frame)
         return;
@@ -128,7 +128,7 @@ void CDIBMixer::OnLeftButtonDown(UINT, int x, int y) {
     EndAttachedMove();
     m_drag.reset();
     const POINT p{x, y};
-    const std::optional<CSelectionFrame> frame = GetFrame();
+    const std::optional<CSelectionFrame> frame = CurrentFrame();
     m_hotHandle = frame ? frame->HandleAt(p) : -1;
     if (m_hotHandle < 0 && IsOn(m_moveButton))
         PickLayerAt(p);
@@ -223,7 +223,7 @@ void CDIBMixer::OnLeftButtonUp(UINT, int x, int y) {
 
 void CDIBMixer::ShowPointerFor(POINT p) {
     StandardCursor cursor = StandardCursor::arrow;
-    if (const std::optional<CSelectionFrame> frame = GetFrame())
+    if (const std::optional<CSelectionFrame> frame = CurrentFrame())
         cursor = frame->CursorOf(frame->HandleAt(p));
     if (cursor == StandardCursor::arrow && m_manager) {
         // With Move on a press takes the layer under the pointer; otherwise it moves the selected one.

@@ -41,14 +41,13 @@ public:
     CDIB* GetThumbnail() const { return m_thumbnail.get(); }
     CDIB* GetOverlay() const { return m_overlay.get(); }
 
-    int m_marginX;
-    int m_marginY;
-
 protected:
     // A new picture gets a new thumbnail and shows itself rather than the overlay.
     void ImageReplaced() override;
 
 private:
+    const int m_marginX;
+    const int m_marginY;
     std::unique_ptr<CDIB> m_thumbnail;
     CDIBRef m_overlay;
 };

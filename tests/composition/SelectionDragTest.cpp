@@ -90,7 +90,7 @@ protected:
     RECT Placement() const { return {slot->m_x, slot->m_y, slot->m_width, slot->m_height}; }
     // The middle of handle i of the frame the picture area shows now.
     POINT HandleCentre(int i) const {
-        const std::optional<CSelectionFrame> frame = mixer->GetFrame();
+        const std::optional<CSelectionFrame> frame = mixer->CurrentFrame();
         EXPECT_TRUE(frame);
         const RECT h = frame ? frame->GetHandle(i) : RECT{};
         return {(h.left + h.right) / 2, (h.top + h.bottom) / 2};
