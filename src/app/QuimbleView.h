@@ -136,4 +136,6 @@ private:
     std::string m_loadPath;
     std::string m_savePath;
     std::string m_exportPath;
+    // The folder pictures were last added from, where Add Pictures opens next (with a "/" at its end).
+    std::string m_addFolder;
 };

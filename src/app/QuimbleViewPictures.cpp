@@ -33,10 +33,14 @@ bool IsThumbStripPart(int id) {
 } // namespace
 
 void CQuimbleView::AddPictures() {
-    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY,
+    // A family adds its pictures from one folder of photos or drawings, often a few at a time.
+    CFileDialog dialog(TRUE, nullptr, m_addFolder.empty() ? nullptr : m_addFolder.c_str(),
+                       OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY,
                        PicturesFilter(GetLanguage()).c_str(), this);
-    if (dialog.DoModal() == IDOK)
-        AddPictureFiles(dialog.GetPathNames());
+    if (dialog.DoModal() != IDOK || dialog.GetPathNames().empty())
+        return;
+    m_addFolder = SplitPath(dialog.GetPathNames().front()).folder;
+    AddPictureFiles(dialog.GetPathNames());
 }
 
 bool CQuimbleView::CanDropFilesOn(CWnd* target) const {

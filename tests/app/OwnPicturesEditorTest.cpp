@@ -7,6 +7,7 @@
 #include "controls/LayerStrip.h"
 #include "controls/ThumbStrip.h"
 #include "imaging/DIB.h"
+#include "platform/FullPath.h"
 #include "support/EditorFixture.h"
 #include "support/PictureFiles.h"
 #include "support/ScriptedAnswers.h"
@@ -79,6 +80,11 @@ TEST_F(OwnPicturesEditor, AddPicturesCopiesIntoTheShownContentAndSaysWhichFileIt
     EXPECT_EQ(data.home.List("quimble/chars"), std::vector<std::string>{"cat.png"});
     EXPECT_EQ(Shown().back(), data.Own("chars/cat.png")) << "the strip moved to show it at once";
     EXPECT_TRUE(Find<CButtonControl>(IDC_THUMB_BACK)->GetWindow()->IsWindowEnabled());
+
+    answers.Then(IDCANCEL);
+    app.MenuItem("A&dd Pictures...")->trigger();
+    EXPECT_EQ(answers.Last(ModalKind::OpenFile)->fileName, SplitPath(Figure("cat.png")).folder)
+        << "the next one opens where the last pictures came from";
 }
 
 TEST_F(OwnPicturesEditor, ADropOnThePictureAreaAlsoFillsTheSelectedOrTheNearestEmptyLayer) {
