@@ -12,16 +12,17 @@ const std::string prefix = "autosave-";
 const std::string extension = ".qmf";
 } // namespace
 
-CAutosave::CAutosave(Writer write, std::string path)
+CAutosave::CAutosave(Writer write, std::string path, int delay)
     : m_write(std::move(write)), m_path(std::move(path)), m_lock(m_path + ".lock"),
-      m_timer([this] { WriteNow(); }) {}
+      m_timer([this] { WriteNow(); }), m_delay(delay) {}
 
 CAutosave::~CAutosave() {
     Discard();
 }
 
 void CAutosave::Schedule() {
-    m_timer.Start(delayMilliseconds);
+    if (!m_timer.IsActive())
+        m_timer.Start(m_delay);
 }
 
 bool CAutosave::WriteNow() {

@@ -1,8 +1,8 @@
 #pragma once
 // The copy of a changed picture that outlives a crash: written as a layered file a few seconds after the
-// latest change, into the program's state folder under a name of this process, guarded by a lock file
-// beside it that this process holds from the first write on. Saving the picture, a new picture and a
-// normal end remove it.
+// first change it does not hold yet, however busy the user keeps on, into the program's state folder under a
+// name of this process, guarded by a lock file beside it that this process holds from the first write on.
+// Saving the picture, a new picture and a normal end remove it.
 
 #include "platform/LockFile.h"
 #include "platform/Timer.h"
@@ -16,12 +16,14 @@ public:
     static constexpr int delayMilliseconds = 5000;
 
     // The file is path; by default the one of this process in Folder().
-    explicit CAutosave(Writer write, std::string path = PathOf(GetCurrentProcessId()));
+    explicit CAutosave(Writer write, std::string path = PathOf(GetCurrentProcessId()),
+                       int delay = delayMilliseconds);
     ~CAutosave();
     CAutosave(const CAutosave&) = delete;
     CAutosave& operator=(const CAutosave&) = delete;
 
-    // The picture changed: it is written once no change has followed for the delay.
+    // The picture changed: it is written the delay after the first change since the last write. Later
+    // changes do not put that off, so that steady work is kept too.
     void Schedule();
     // Writes the picture now, making the folder on the first write. False when it could not be written,
     // which only a line on standard error says: the user is not interrupted.
@@ -45,5 +47,6 @@ private:
     std::string m_path;
     CLockFile m_lock;
     CTimer m_timer;
+    int m_delay;
     bool m_written = false;
 };

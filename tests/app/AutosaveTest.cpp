@@ -9,6 +9,8 @@
 #include "support/ScriptedAnswers.h"
 #include "support/ShownTitle.h"
 
+#include <QElapsedTimer>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -90,6 +92,22 @@ TEST(Autosave, ScheduledItWaitsTheFolderComesWithTheFirstWriteAndDiscardRemovesF
     }
     EXPECT_TRUE(dir.List("state/quimble").empty()) << "a normal end removes it";
     EXPECT_EQ(writer.calls, 2);
+}
+
+TEST(Autosave, SteadyChangesDoNotPutTheWriteOff) {
+    TempDir dir;
+    CountingWriter writer;
+    CAutosave autosave(writer.Get(), dir.Join("autosave-7.qmf"), 200);
+    autosave.Schedule();
+    // Changes every 0.15 s, closer than the delay: the first one is written all the same.
+    QElapsedTimer clock;
+    clock.start();
+    while (writer.calls == 0 && clock.elapsed() < 2000) {
+        QTest::qWait(150);
+        autosave.Schedule();
+    }
+    EXPECT_EQ(writer.calls, 1);
+    EXPECT_TRUE(autosave.IsScheduled()) << "the change after the write waits for the next one";
 }
 
 TEST(Autosave, OneThatCannotBeWrittenSaysOneLineAndAsksNothing) {
