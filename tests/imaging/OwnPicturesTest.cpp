@@ -67,6 +67,9 @@ TEST(OwnPictures, AddingCopiesReducesNumbersAndRefuses) {
         {"wide.png", big, COwnPictures::Result::added, "wide.png", 2048, 682},
         {"photo", EncodedPicture(20, 10, "jpg", figure(20, 10), false), COwnPictures::Result::added,
          "photo.jpeg", 20, 10},
+        // Qt's format plugins are installed with the program: photographs from the web come as WebP.
+        {"web.webp", EncodedPicture(20, 10, "webp", figure(20, 10)), COwnPictures::Result::added, "web.webp",
+         20, 10},
         {"broken.png", small.substr(0, small.size() / 2), COwnPictures::Result::unreadable, "", 0, 0},
         {"notes.png", "no picture", COwnPictures::Result::unreadable, "", 0, 0},
     };
