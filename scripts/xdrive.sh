@@ -25,6 +25,12 @@ xd_poll() {
     return 1
 }
 
+# Ends the program when it still runs; one that has ended already is no error, so that a cleanup under set -e
+# goes on to show the program's output.
+xd_stop() {
+    if [ -n "${XD_PROGRAM:-}" ]; then kill "$XD_PROGRAM" 2>/dev/null || true; fi
+}
+
 xd_main_window() { xdotool search --onlyvisible --name ' - Quimble$' 2>/dev/null; }
 
 # Waits for a dialog of the program to open and prints its id.
@@ -56,6 +62,12 @@ xd_start() {
     ./quimble 3 >"${1:-/dev/null}" 2>&1 &
     XD_PROGRAM=$!
     XD_WINDOW=$(xd_poll xd_main_window) || xd_fail "the program's window did not appear"
+    xd_close_startup
+}
+
+# Waits for the start-up picture and closes it with Return: afterwards it is gone, and no other dialog of the
+# program is mistaken for it.
+xd_close_startup() {
     local dialog
     dialog=$(xd_wait_dialog "the start-up picture")
     # On a busy machine the key may come before the picture has the keyboard: it is pressed again then.
@@ -63,7 +75,7 @@ xd_start() {
         xdotool windowfocus --sync "$dialog" 2>/dev/null || true
         xdotool key Return
         for _ in $(seq 10); do
-            [ -z "$(xd_other_windows)" ] && return 0
+            xd_other_windows | grep -qx "$dialog" || return 0
             sleep 0.1
         done
     done
