@@ -1,6 +1,7 @@
 #include "app/Autosave.h"
 
 #include "platform/StateFolder.h"
+#include "platform/Wnd.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,7 +15,7 @@ const std::string extension = ".qmf";
 
 CAutosave::CAutosave(Writer write, std::string path, int delay)
     : m_write(std::move(write)), m_path(std::move(path)), m_lock(m_path + ".lock"),
-      m_timer([this] { WriteNow(); }), m_delay(delay) {}
+      m_timer([this] { Due(); }), m_delay(delay) {}
 
 CAutosave::~CAutosave() {
     Discard();
@@ -23,6 +24,13 @@ CAutosave::~CAutosave() {
 void CAutosave::Schedule() {
     if (!m_timer.IsActive())
         m_timer.Start(m_delay);
+}
+
+void CAutosave::Due() {
+    if (GetKeyState(VK_LBUTTON) < 0)
+        m_timer.Start(gestureWaitMilliseconds);
+    else
+        WriteNow();
 }
 
 bool CAutosave::WriteNow() {

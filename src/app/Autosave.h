@@ -14,6 +14,9 @@ public:
     // Writes the picture as a layered file to the path; false when it could not.
     using Writer = std::function<bool(const char* path)>;
     static constexpr int delayMilliseconds = 5000;
+    // While the mouse button is held (a drag), the write waits this long and looks again: a drag keeps
+    // its motion.
+    static constexpr int gestureWaitMilliseconds = 250;
 
     // The file is path; by default the one of this process in Folder().
     explicit CAutosave(Writer write, std::string path = PathOf(GetCurrentProcessId()),
@@ -22,8 +25,8 @@ public:
     CAutosave(const CAutosave&) = delete;
     CAutosave& operator=(const CAutosave&) = delete;
 
-    // The picture changed: it is written the delay after the first change since the last write. Later
-    // changes do not put that off, so that steady work is kept too.
+    // The picture changed: it is written the delay after the first change since the last write, or once
+    // the mouse button is let go. Later changes do not put that off, so that steady work is kept too.
     void Schedule();
     // Writes the picture now, making the folder on the first write. False when it could not be written,
     // which only a line on standard error says: the user is not interrupted.
@@ -43,6 +46,8 @@ public:
     static bool IsAutosaveName(const std::string& name);
 
 private:
+    void Due();
+
     Writer m_write;
     std::string m_path;
     CLockFile m_lock;

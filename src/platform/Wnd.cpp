@@ -264,7 +264,8 @@ std::optional<Qt::KeyboardModifiers> keyEventModifiers;
 int GetKeyState(int key) {
     const Qt::KeyboardModifiers held = keyEventModifiers.value_or(QGuiApplication::keyboardModifiers());
     const bool down = (key == int(VK_SHIFT) && (held & Qt::ShiftModifier)) ||
-                      (key == int(VK_CONTROL) && (held & Qt::ControlModifier));
+                      (key == int(VK_CONTROL) && (held & Qt::ControlModifier)) ||
+                      (key == int(VK_LBUTTON) && (QGuiApplication::mouseButtons() & Qt::LeftButton));
     return down ? -128 : 0;
 }
 

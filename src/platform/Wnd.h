@@ -29,7 +29,8 @@ constexpr UINT MK_RBUTTON = 0x2;
 constexpr UINT MK_SHIFT = 0x4;
 constexpr UINT MK_CONTROL = 0x8;
 
-// Virtual key codes handed to OnKeyDown.
+// Virtual key codes handed to OnKeyDown, and the mouse's left button for GetKeyState.
+constexpr UINT VK_LBUTTON = 0x01;
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_SHIFT = 0x10;
 constexpr UINT VK_CONTROL = 0x11;
@@ -42,7 +43,8 @@ constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_DELETE = 0x2E;
 
-// Negative while key (VK_SHIFT or VK_CONTROL) is held down, as the last input event had it; else 0.
+// Negative while key (VK_SHIFT or VK_CONTROL) is held down, as the last input event had it, or while the
+// left mouse button is (VK_LBUTTON); else 0.
 int GetKeyState(int key);
 
 // Showing and placing windows.

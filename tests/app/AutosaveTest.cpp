@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QWidget>
 #include <filesystem>
 #include <fstream>
 
@@ -108,6 +109,17 @@ TEST(Autosave, SteadyChangesDoNotPutTheWriteOff) {
     }
     EXPECT_EQ(writer.calls, 1);
     EXPECT_TRUE(autosave.IsScheduled()) << "the change after the write waits for the next one";
+
+    // Not while the mouse button is held, as in a drag: then once it is let go.
+    QWidget window;
+    window.resize(50, 50);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton);
+    QTest::qWait(500);
+    EXPECT_EQ(writer.calls, 1);
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return writer.calls == 2; }, 2000));
 }
 
 TEST(Autosave, OneThatCannotBeWrittenSaysOneLineAndAsksNothing) {
