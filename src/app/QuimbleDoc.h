@@ -4,11 +4,10 @@
 // saves on to the view.
 
 #include "app/Autosave.h"
-#include "composition/PictureChangeListener.h"
 #include "platform/Document.h"
 #include <string>
 
-class CQuimbleDoc : public CDocument, public CPictureChangeListener {
+class CQuimbleDoc : public CDocument {
 public:
     CQuimbleDoc();
 
@@ -18,9 +17,9 @@ public:
     // written, so that the framework never takes a path that holds nothing as the document's.
     BOOL OnSaveDocument(const char* path) override;
 
-    // Every committed change of the picture arrives here: there is something to save, and the autosave
-    // is due.
-    void OnPictureChanged() override;
+    // Every change of the picture arrives here, through the view: there is something to save, and the
+    // autosave is due.
+    void OnPictureChanged();
     BOOL DoSave(const char* path, BOOL replace = TRUE) override;
 
     // The picture is what the layered file path holds now (it was just loaded or saved there).

@@ -184,7 +184,6 @@ bool CQuimbleView::BuildControl(const ScreenPlace& place) {
         mixer->SetButtons(Button(*this, IDC_MOVE), Button(*this, IDC_TEXT),
                           Button(*this, IDC_INTERACTIVE_UPDATE), Button(*this, IDC_HELP));
         mixer->SetHelpPrefix(HelpPrefix(GetLanguage()));
-        mixer->SetChangeListener(GetDocument());
         return true;
     }
     case ScreenKind::HoldCell: {

@@ -87,6 +87,8 @@ public:
     void PictureIsClean() { m_history.MarkClean(); }
 
 private:
+    // The document keeps the changed state and the autosave.
+    void OnPictureChanged() override;
     void OnPictureComposed() override;
     // Starts the steps anew from the picture as it is.
     void ResetHistory();

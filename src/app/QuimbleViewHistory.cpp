@@ -9,9 +9,14 @@
 #include "controls/ButtonControl.h"
 #include "platform/FrameWnd.h"
 
+void CQuimbleView::OnPictureChanged() {
+    if (CQuimbleDoc* doc = GetDocument())
+        doc->OnPictureChanged();
+}
+
 void CQuimbleView::OnPictureComposed() {
     CDIBMixer* mixer = GetPictureArea();
-    // The document hears of the change itself; here it becomes a step.
+    // The document heard of the change already; here it becomes a step.
     if (mixer && m_history.Commit(mixer->CaptureState()))
         UpdateHistoryCommands();
 }

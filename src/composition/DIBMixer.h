@@ -10,7 +10,6 @@
 #include "composition/CanvasComposer.h"
 #include "composition/DIBSlot.h"
 #include "composition/LayeredExtensions.h"
-#include "composition/PictureChangeListener.h"
 #include "composition/PictureObserver.h"
 #include "composition/PictureState.h"
 #include "composition/SelectionFrame.h"
@@ -65,16 +64,14 @@ public:
     void Recompose(BOOL blend) override;
     // Brings the slots in line with the layer strip: one per layer with content, in the strip's order,
     // new content at 0, 0, content gone without its slot. Grows rect (design units) by every area whose
-    // look may have changed, and tells the change listener when there was any. 0 without a strip.
+    // look may have changed, and tells the observer when there was any. 0 without a strip.
     BOOL UpdateFromLayerStrip(RECT* rect);
-    // Who hears of every change of the picture from now on (none: nobody); not owned.
-    void SetChangeListener(CPictureChangeListener* listener) { m_changeListener = listener; }
 
     // The picture as a value, and the picture made that value again (composed, painted, unheard by the
     // observer).
     CPictureState CaptureState() const;
     void RestoreState(const CPictureState& state);
-    // Who hears of every composed change from now on (none: nobody); not owned.
+    // Who hears of every change and every composed change from now on (none: nobody); not owned.
     void SetObserver(CPictureObserver* observer) { m_observer = observer; }
 
     // What the layer strip asks of the picture area.
@@ -242,7 +239,6 @@ private:
     CButtonControl* m_textButton = nullptr;
     CButtonControl* m_interactiveUpdateButton = nullptr;
     CButtonControl* m_helpButton = nullptr;
-    CPictureChangeListener* m_changeListener = nullptr;
     CBlendTable m_blendTable;
     CCanvasComposer m_composer;
     std::uint32_t m_coverKey = 0;

@@ -190,8 +190,8 @@ BOOL CDIBMixer::UpdateFromLayerStrip(RECT* rect) {
     }
     // The slots were all taken out or dropped, so the kept ones become the slots as they are, in order.
     m_slots = std::move(kept);
-    if (changed && m_changeListener)
-        m_changeListener->OnPictureChanged();
+    if (changed && m_observer)
+        m_observer->OnPictureChanged();
     return TRUE;
 }
 
