@@ -25,8 +25,9 @@ public:
     CAutosave(const CAutosave&) = delete;
     CAutosave& operator=(const CAutosave&) = delete;
 
-    // The picture changed: it is written the delay after the first change since the last write, or once
-    // the mouse button is let go. Later changes do not put that off, so that steady work is kept too.
+    // The picture changed: it is written the delay after the first change since the last write (when the
+    // mouse button is held then, once it is let go). Later changes do not put that off, so that steady work
+    // is kept too.
     void Schedule();
     // Writes the picture now, making the folder on the first write. False when it could not be written,
     // which only a line on standard error says: the user is not interrupted.
