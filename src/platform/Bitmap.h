@@ -18,6 +18,8 @@ public:
     // Platform side: the pixels (Format_RGB32), or null before the bitmap was created.
     QImage* GetSurface() const;
     static constexpr int maxSide = 16384;
+
+private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -39,6 +39,8 @@ public:
     // Platform side: the Qt font (the default font when none was created) and whether to smooth glyphs.
     QFont GetQFont() const;
     bool IsAntialiased() const;
+
+private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };
