@@ -14,12 +14,6 @@ namespace {
 double Follow(double offset, double from, double length, double to, double newLength) {
     return length == 0 ? to + (offset - from) : to + (offset - from) / length * newLength;
 }
-
-RECT AreaOf(const CDIBSlot& slot) {
-    RECT area{};
-    CLayerStrip::UniteSlotArea(&area, {slot.m_x, slot.m_y, slot.m_width, slot.m_height});
-    return area;
-}
 } // namespace
 
 void CDIBMixer::MoveAttachedTexts(const SlotState& was, const CDIBSlot& slot, RECT* swept) {
@@ -46,11 +40,11 @@ void CDIBMixer::MoveAttachedTexts(const SlotState& was, const CDIBSlot& slot, RE
         const double middleX = start.x + start.width / 2.0, middleY = start.y + start.height / 2.0;
         const double x = Follow(middleX, from.x, from.width, slot.m_x, slot.m_width);
         const double y = Follow(middleY, from.y, from.height, slot.m_y, slot.m_height);
-        RECT area = AreaOf(*text);
+        RECT area = text->GetArea();
         UnionRect(*swept, *swept, area);
         text->m_x = std::int32_t(std::lround(x - start.width / 2.0));
         text->m_y = std::int32_t(std::lround(y - start.height / 2.0));
-        area = AreaOf(*text);
+        area = text->GetArea();
         UnionRect(*swept, *swept, area);
     }
 }

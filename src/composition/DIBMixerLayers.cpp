@@ -37,13 +37,9 @@ void Cover(CDIBSlot& slot, LONG width, LONG height) {
     slot.m_y = -((slot.m_height - height) / 2);
 }
 
-SlotPlacement PlacementOf(const CDIBSlot& slot) {
-    return {slot.m_x, slot.m_y, slot.m_width, slot.m_height};
-}
-
 // Grows rect by the area the slot covers.
 void Unite(RECT* rect, const CDIBSlot& slot) {
-    CLayerStrip::UniteSlotArea(rect, PlacementOf(slot));
+    CLayerStrip::UniteSlotArea(rect, slot.GetPlacement());
 }
 } // namespace
 
@@ -105,7 +101,7 @@ bool CDIBMixer::FindSlotPlacement(std::uint32_t key, SlotPlacement* placement) c
     const CDIBSlot* slot = FindDibSlot(key);
     if (!slot || !placement)
         return false;
-    *placement = PlacementOf(*slot);
+    *placement = slot->GetPlacement();
     return true;
 }
 

@@ -28,17 +28,6 @@ bool IsOn(const CButtonControl* button) {
     return button && button->IsOn();
 }
 
-// The area the slot covers, normalised, in design units.
-RECT AreaOf(const CDIBSlot& slot) {
-    RECT area{};
-    CLayerStrip::UniteSlotArea(&area, {slot.m_x, slot.m_y, slot.m_width, slot.m_height});
-    return area;
-}
-
-SlotPlacement PlacementOf(const CDIBSlot& slot) {
-    return {slot.m_x, slot.m_y, slot.m_width, slot.m_height};
-}
-
 // Where a slot lies on the canvas, in pixels: width and height keep their signs. Held within a range where
 // the arrow's sums cannot overflow; a slot read from a file may lie anywhere.
 struct CanvasPlace {
@@ -99,7 +88,7 @@ std::optional<PointF> Crossing(PointF a, PointF b, PointF c, PointF d) {
 std::optional<CSelectionFrame> CDIBMixer::CurrentFrame() const {
     if (!m_manager || !m_selectedSlot)
         return std::nullopt;
-    return CSelectionFrame(PlacementOf(*m_selectedSlot), m_manager->GetScaleX(), m_manager->GetScaleY());
+    return CSelectionFrame(m_selectedSlot->GetPlacement(), m_manager->GetScaleX(), m_manager->GetScaleY());
 }
 
 void CDIBMixer::DrawSelectionFrame(CDC* dc) {
@@ -135,7 +124,7 @@ void CDIBMixer::OnLeftButtonDown(UINT, int x, int y) {
     if (!m_selectedSlot)
         return;
     // The drag starts in the same press, from the place the layer has now.
-    m_drag.emplace(PlacementOf(*m_selectedSlot), m_hotHandle);
+    m_drag.emplace(m_selectedSlot->GetPlacement(), m_hotHandle);
     m_dragKey = m_selectedSlot->m_key;
     m_pressPoint = p;
     BeginDrag();
@@ -186,14 +175,14 @@ void CDIBMixer::OnMouseOver(UINT keyFlags, int x, int y) {
 void CDIBMixer::PlaceSelectedSlot(const SlotPlacement& to, bool composeNow) {
     CDIBSlot& slot = *m_selectedSlot;
     // A step that moves nothing changes nothing, so a click on the frame leaves the picture unchanged.
-    const SlotPlacement now = PlacementOf(slot);
+    const SlotPlacement now = slot.GetPlacement();
     if (to.x == now.x && to.y == now.y && to.width == now.width && to.height == now.height)
         return;
     const SlotState was = slot.GetPlace();
-    const RECT before = AreaOf(slot);
+    const RECT before = slot.GetArea();
     slot.m_x = to.x, slot.m_y = to.y, slot.m_width = to.width, slot.m_height = to.height;
     RECT swept;
-    UnionRect(swept, before, AreaOf(slot));
+    UnionRect(swept, before, slot.GetArea());
     MoveAttachedTexts(was, slot, &swept);
     InflateRect(swept, stepMargin, stepMargin);
     // The flags follow the signs before this step is composed: an edge dragged past the opposite one would
@@ -247,7 +236,7 @@ void CDIBMixer::OnKeyDown(UINT key, UINT repeat, UINT) {
         if (m_selectedSlot && !m_drag) {
             const int dx = key == VK_LEFT ? -step : key == VK_RIGHT ? step : 0;
             const int dy = key == VK_UP ? -step : key == VK_DOWN ? step : 0;
-            SlotPlacement to = PlacementOf(*m_selectedSlot);
+            SlotPlacement to = m_selectedSlot->GetPlacement();
             to = CSlotDrag(to, -1).PlaceFor({dx, dy}, 1, 1);
             PlaceSelectedSlot(to, true);
             // Each key is a move of its own: the texts on the layer start from where it left them.

@@ -101,10 +101,6 @@ CTextPlacement::Covered CoveredBy(const CDIBSlot& slot) {
     return {{designX(box.left), designY(box.top), designX(box.right), designY(box.bottom)},
             {designX(sumX / count + 0.5), designY(sumY / count + 0.5)}};
 }
-
-SlotPlacement PlacementOf(const CDIBSlot& slot) {
-    return {slot.m_x, slot.m_y, slot.m_width, slot.m_height};
-}
 } // namespace
 
 CDIBMixer::TextTarget CDIBMixer::FindTextTarget() const {
@@ -175,7 +171,8 @@ BOOL CDIBMixer::SetTextLayer(const std::string& text, const LOGFONT* font, COLOR
         std::optional<SlotPlacement> place;
         std::uint32_t attachedTo = 0;
         if (old) {
-            place = CTextPlacement::InPlaceOf(PlacementOf(*old), {old->GetWidth(), old->GetHeight()}, pixels);
+            place =
+                CTextPlacement::InPlaceOf(old->GetPlacement(), {old->GetWidth(), old->GetHeight()}, pixels);
             attachedTo = layer->GetAttachedTo();
         } else if (covered) {
             place = CTextPlacement::OnPicture(*covered, pixels);

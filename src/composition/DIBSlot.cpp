@@ -1,13 +1,10 @@
 #include "composition/DIBSlot.h"
 
+#include "controls/LayerStrip.h"
 #include "platform/Memory.h"
 
 #include <cstring>
 #include <new>
-
-namespace {
-constexpr double slotScale = 0.5555555555555556; // the double nearest 5/9
-} // namespace
 
 CDIBSlot::~CDIBSlot() = default;
 
@@ -27,8 +24,8 @@ BOOL CDIBSlot::CreateFromLayerDib(CDIB* source, std::uint32_t key) {
     }
     m_key = key;
     m_x = m_y = 0;
-    m_width = std::int32_t(GetWidth() * slotScale);
-    m_height = std::int32_t(GetHeight() * slotScale);
+    m_width = std::int32_t(GetWidth() * placedScale);
+    m_height = std::int32_t(GetHeight() * placedScale);
     m_source = source;
     return TRUE;
 }
@@ -58,6 +55,12 @@ SlotState CDIBSlot::GetPlace() const {
             GetStretchMode(),
             GetMirrorHorizontal() != 0,
             GetMirrorVertical() != 0};
+}
+
+RECT CDIBSlot::GetArea() const {
+    RECT area{};
+    CLayerStrip::UniteSlotArea(&area, GetPlacement());
+    return area;
 }
 
 void CDIBSlot::SetPlace(const SlotState& place) {

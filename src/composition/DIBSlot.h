@@ -4,11 +4,15 @@
 // opposite one; the picture's mirror flags then follow the signs.
 
 #include "composition/PictureState.h"
+#include "controls/LayerCompositor.h"
 #include "imaging/DIB.h"
 #include <cstdint>
 
 class CDIBSlot : public CDIB {
 public:
+    // A new slot shows its picture at 5/9 of its pixel size, in design units.
+    static constexpr double placedScale = 5.0 / 9.0;
+
     CDIBSlot() = default;
     ~CDIBSlot() override;
 
@@ -23,6 +27,9 @@ public:
     // key stays).
     SlotState GetPlace() const;
     void SetPlace(const SlotState& place);
+    // Place and size alone, signs kept; and the area that covers, normalised, in design units.
+    SlotPlacement GetPlacement() const { return {m_x, m_y, m_width, m_height}; }
+    RECT GetArea() const;
 
     CDIB* m_source = nullptr; // the layer's content picture; its alpha companion blends this slot
     std::uint32_t m_key = 0;

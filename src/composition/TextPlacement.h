@@ -3,13 +3,14 @@
 // centred where the picture covers most and made smaller until it fits inside the oval the covered area
 // holds; a changed text stays centred where it was at the scale the user gave it.
 
+#include "composition/DIBSlot.h"
 #include "controls/LayerCompositor.h"
 #include "platform/WinTypes.h"
 
 class CTextPlacement {
 public:
-    // How a new slot shows its picture: 5/9 of its pixel size in design units.
-    static constexpr double defaultScale = 5.0 / 9.0;
+    // How a new text shows its picture, as every new slot does.
+    static constexpr double defaultScale = CDIBSlot::placedScale;
 
     // What a picture covers on the picture area, in design units: the box of its covered pixels and
     // their middle (their mean place).
