@@ -208,6 +208,8 @@ private:
     std::vector<LayeredExtras> ExtrasOf(const std::vector<const CDIBSlot*>& written) const;
     // A new slot for the layer's content; none (after an error box) when it cannot be made.
     static std::unique_ptr<CDIBSlot> MakeDibSlot(const CLayerControl& layer);
+    // The area slot covers, normalised, in design units.
+    static RECT AreaOf(const CDIBSlot& slot);
 
     // Selection frame and dragging.
     void PickLayerAt(POINT p);

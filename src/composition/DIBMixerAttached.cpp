@@ -40,11 +40,11 @@ void CDIBMixer::MoveAttachedTexts(const SlotState& was, const CDIBSlot& slot, RE
         const double middleX = start.x + start.width / 2.0, middleY = start.y + start.height / 2.0;
         const double x = Follow(middleX, from.x, from.width, slot.m_x, slot.m_width);
         const double y = Follow(middleY, from.y, from.height, slot.m_y, slot.m_height);
-        RECT area = text->GetArea();
+        RECT area = AreaOf(*text);
         UnionRect(*swept, *swept, area);
         text->m_x = std::int32_t(std::lround(x - start.width / 2.0));
         text->m_y = std::int32_t(std::lround(y - start.height / 2.0));
-        area = text->GetArea();
+        area = AreaOf(*text);
         UnionRect(*swept, *swept, area);
     }
 }

@@ -43,6 +43,12 @@ void Unite(RECT* rect, const CDIBSlot& slot) {
 }
 } // namespace
 
+RECT CDIBMixer::AreaOf(const CDIBSlot& slot) {
+    RECT area{};
+    CLayerStrip::UniteSlotArea(&area, slot.GetPlacement());
+    return area;
+}
+
 BOOL CDIBMixer::AddDibSlot(std::unique_ptr<CDIBSlot> slot) {
     if (!slot)
         return FALSE;

@@ -179,10 +179,10 @@ void CDIBMixer::PlaceSelectedSlot(const SlotPlacement& to, bool composeNow) {
     if (to.x == now.x && to.y == now.y && to.width == now.width && to.height == now.height)
         return;
     const SlotState was = slot.GetPlace();
-    const RECT before = slot.GetArea();
+    const RECT before = AreaOf(slot);
     slot.m_x = to.x, slot.m_y = to.y, slot.m_width = to.width, slot.m_height = to.height;
     RECT swept;
-    UnionRect(swept, before, slot.GetArea());
+    UnionRect(swept, before, AreaOf(slot));
     MoveAttachedTexts(was, slot, &swept);
     InflateRect(swept, stepMargin, stepMargin);
     // The flags follow the signs before this step is composed: an edge dragged past the opposite one would

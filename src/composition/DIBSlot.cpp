@@ -1,6 +1,5 @@
 #include "composition/DIBSlot.h"
 
-#include "controls/LayerStrip.h"
 #include "platform/Memory.h"
 
 #include <cstring>
@@ -55,12 +54,6 @@ SlotState CDIBSlot::GetPlace() const {
             GetStretchMode(),
             GetMirrorHorizontal() != 0,
             GetMirrorVertical() != 0};
-}
-
-RECT CDIBSlot::GetArea() const {
-    RECT area{};
-    CLayerStrip::UniteSlotArea(&area, GetPlacement());
-    return area;
 }
 
 void CDIBSlot::SetPlace(const SlotState& place) {

@@ -27,9 +27,8 @@ public:
     // key stays).
     SlotState GetPlace() const;
     void SetPlace(const SlotState& place);
-    // Place and size alone, signs kept; and the area that covers, normalised, in design units.
+    // Place and size alone, signs kept.
     SlotPlacement GetPlacement() const { return {m_x, m_y, m_width, m_height}; }
-    RECT GetArea() const;
 
     CDIB* m_source = nullptr; // the layer's content picture; its alpha companion blends this slot
     std::uint32_t m_key = 0;
