@@ -1,6 +1,7 @@
 #include "composition/LayeredExtensions.h"
 
 #include "platform/File.h"
+#include "platform/LittleEndian.h"
 
 #include <cstring>
 #include <string>
@@ -12,15 +13,9 @@ constexpr std::uint32_t version = 1;
 constexpr std::size_t textHead = 4 + 4 + 5 * 4 + 8 + LF_FACESIZE;
 
 void Put(std::string& bytes, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes += char(BYTE(value >> (8 * i)));
-}
-
-std::uint32_t Get(const BYTE* bytes) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= std::uint32_t(bytes[i]) << (8 * i);
-    return value;
+    BYTE word[4];
+    PutLittleEndian(word, 0, value);
+    bytes.append(reinterpret_cast<const char*>(word), sizeof word);
 }
 
 std::string TextBytes(const LayerText& t) {
@@ -41,12 +36,12 @@ std::optional<LayerText> TextOf(const std::vector<BYTE>& b) {
     if (b.size() < textHead)
         return std::nullopt;
     LayerText t;
-    t.colour = Get(&b[0]) & 0xFFFFFF;
-    t.centred = Get(&b[4]) != 0;
+    t.colour = GetLittleEndian(b.data(), 0) & 0xFFFFFF;
+    t.centred = GetLittleEndian(b.data(), 4) != 0;
     LOGFONT& f = t.font;
     LONG* numbers[] = {&f.lfHeight, &f.lfWidth, &f.lfEscapement, &f.lfOrientation, &f.lfWeight};
     for (std::size_t i = 0; i < std::size(numbers); ++i)
-        *numbers[i] = LONG(std::int32_t(Get(&b[8 + 4 * i])));
+        *numbers[i] = LONG(std::int32_t(GetLittleEndian(b.data(), 8 + 4 * i)));
     BYTE* small[] = {&f.lfItalic,       &f.lfUnderline,     &f.lfStrikeOut, &f.lfCharSet,
                      &f.lfOutPrecision, &f.lfClipPrecision, &f.lfQuality,   &f.lfPitchAndFamily};
     for (std::size_t i = 0; i < std::size(small); ++i)
@@ -98,9 +93,9 @@ bool CLayeredExtensions::Read(CFile* file, std::vector<LayeredExtras>* extras) {
         return false;
     BYTE head[12];
     if (file->Read(head, sizeof head) < sizeof head || std::memcmp(head, tag, sizeof tag) != 0 ||
-        Get(head + 4) != version)
+        GetLittleEndian(head, 4) != version)
         return false;
-    const std::uint32_t count = Get(head + 8);
+    const std::uint32_t count = GetLittleEndian(head, 8);
     if (count > maxRecords)
         return false;
     std::vector<LayeredExtras> read = *extras;
@@ -109,7 +104,8 @@ bool CLayeredExtensions::Read(CFile* file, std::vector<LayeredExtras>* extras) {
         BYTE record[12];
         if (file->Read(record, sizeof record) < sizeof record)
             return false;
-        const std::uint32_t entry = Get(record), kind = Get(record + 4), length = Get(record + 8);
+        const std::uint32_t entry = GetLittleEndian(record, 0), kind = GetLittleEndian(record, 4),
+                            length = GetLittleEndian(record, 8);
         // Only what the file holds is taken: a length beyond its end is damage, found before the room
         // for it is asked for.
         const std::uint64_t end = file->GetLength(), at = file->GetPosition();
@@ -124,9 +120,10 @@ bool CLayeredExtensions::Read(CFile* file, std::vector<LayeredExtras>* extras) {
         if (kind == kindText) {
             if (std::optional<LayerText> text = TextOf(bytes))
                 e.text = std::move(text);
-        } else if (kind == kindAttachedTo && length == 4 && Get(bytes.data()) < read.size() &&
-                   Get(bytes.data()) != entry) {
-            e.attachedTo = int(Get(bytes.data()));
+        } else if (kind == kindAttachedTo && length == 4) {
+            const std::uint32_t under = GetLittleEndian(bytes.data(), 0);
+            if (under < read.size() && under != entry)
+                e.attachedTo = int(under);
         }
     }
     *extras = std::move(read);

@@ -2,6 +2,7 @@
 
 #include "composition/DIBSlot.h"
 #include "platform/File.h"
+#include "platform/LittleEndian.h"
 #include "platform/Memory.h"
 
 #include <algorithm>
@@ -29,18 +30,6 @@ enum : std::size_t {
 };
 static_assert(atAlphaName + CLayeredFile::nameSize == CLayeredFile::recordSize);
 
-void Put(BYTE* bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = BYTE(value >> (8 * i));
-}
-
-std::uint32_t Get(const BYTE* bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i)
-        value |= std::uint32_t(bytes[at + i]) << (8 * i);
-    return value;
-}
-
 // A name too long for its field loses whole characters (UTF-8) from its end, so that what is kept
 // stays a valid name; the zero after it ends it.
 void PutName(BYTE* bytes, std::size_t at, const std::string& name) {
@@ -59,19 +48,19 @@ std::string GetName(const BYTE* bytes, std::size_t at) {
 
 LayeredRecord ParseRecord(const BYTE* bytes) {
     LayeredRecord r;
-    r.key = Get(bytes, atKey);
-    r.x = std::int32_t(Get(bytes, atX));
-    r.y = std::int32_t(Get(bytes, atY));
-    r.width = std::int32_t(Get(bytes, atWidth));
-    r.height = std::int32_t(Get(bytes, atHeight));
-    r.stretchMode = std::int32_t(Get(bytes, atStretchMode));
+    r.key = GetLittleEndian(bytes, atKey);
+    r.x = std::int32_t(GetLittleEndian(bytes, atX));
+    r.y = std::int32_t(GetLittleEndian(bytes, atY));
+    r.width = std::int32_t(GetLittleEndian(bytes, atWidth));
+    r.height = std::int32_t(GetLittleEndian(bytes, atHeight));
+    r.stretchMode = std::int32_t(GetLittleEndian(bytes, atStretchMode));
     // The stored flags repeat the signs in every file the program writes; where another writer made them
     // disagree, the signs win, since placing and changed areas follow the signs.
     r.mirrorHorizontal = r.width < 0;
     r.mirrorVertical = r.height < 0;
-    r.visible = Get(bytes, atVisible) != 0;
-    r.hasAlpha = Get(bytes, atHasAlpha) != 0;
-    r.noImage = Get(bytes, atNoImage) != 0;
+    r.visible = GetLittleEndian(bytes, atVisible) != 0;
+    r.hasAlpha = GetLittleEndian(bytes, atHasAlpha) != 0;
+    r.noImage = GetLittleEndian(bytes, atNoImage) != 0;
     r.imageName = GetName(bytes, atImageName);
     r.alphaName = GetName(bytes, atAlphaName);
     return r;
@@ -113,7 +102,7 @@ CLayeredFile::ReadResult CLayeredFile::Read(CFile* file, int maxEntries, std::ui
             return ReadResult::notLayered;
         if (file->Read(head + 4, 4) < 4)
             return ReadResult::damaged;
-        const std::int32_t stored = std::int32_t(Get(head, 4));
+        const std::int32_t stored = std::int32_t(GetLittleEndian(head, 4));
         const int count = std::clamp(stored, 0, std::max(maxEntries, 0));
         std::vector<LayeredEntry> entries;
         entries.reserve(std::size_t(count));
@@ -158,23 +147,23 @@ CLayeredFile::ReadResult CLayeredFile::Read(CFile* file, int maxEntries, std::ui
 void CLayeredFile::WriteHeader(CFile* file, std::int32_t count) {
     BYTE head[8];
     std::memcpy(head, magic, sizeof magic);
-    Put(head, 4, std::uint32_t(count));
+    PutLittleEndian(head, 4, std::uint32_t(count));
     file->Write(head, sizeof head);
 }
 
 BOOL CLayeredFile::WriteEntry(CFile* file, const LayeredRecord& record, CDIB* image) {
     BYTE bytes[recordSize] = {};
-    Put(bytes, atKey, record.key);
-    Put(bytes, atX, std::uint32_t(record.x));
-    Put(bytes, atY, std::uint32_t(record.y));
-    Put(bytes, atWidth, std::uint32_t(record.width));
-    Put(bytes, atHeight, std::uint32_t(record.height));
-    Put(bytes, atStretchMode, std::uint32_t(record.stretchMode));
-    Put(bytes, atMirrorHorizontal, record.mirrorHorizontal);
-    Put(bytes, atMirrorVertical, record.mirrorVertical);
-    Put(bytes, atVisible, record.visible);
-    Put(bytes, atHasAlpha, record.hasAlpha);
-    Put(bytes, atNoImage, record.noImage);
+    PutLittleEndian(bytes, atKey, record.key);
+    PutLittleEndian(bytes, atX, std::uint32_t(record.x));
+    PutLittleEndian(bytes, atY, std::uint32_t(record.y));
+    PutLittleEndian(bytes, atWidth, std::uint32_t(record.width));
+    PutLittleEndian(bytes, atHeight, std::uint32_t(record.height));
+    PutLittleEndian(bytes, atStretchMode, std::uint32_t(record.stretchMode));
+    PutLittleEndian(bytes, atMirrorHorizontal, record.mirrorHorizontal);
+    PutLittleEndian(bytes, atMirrorVertical, record.mirrorVertical);
+    PutLittleEndian(bytes, atVisible, record.visible);
+    PutLittleEndian(bytes, atHasAlpha, record.hasAlpha);
+    PutLittleEndian(bytes, atNoImage, record.noImage);
     PutName(bytes, atImageName, record.imageName);
     PutName(bytes, atAlphaName, record.alphaName);
     file->Write(bytes, recordSize);

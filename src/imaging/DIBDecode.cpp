@@ -1,6 +1,7 @@
 #include "imaging/DIBDecode.h"
 
 #include "imaging/DIBBlock.h"
+#include "platform/LittleEndian.h"
 
 #include <algorithm>
 #include <array>
@@ -15,13 +16,6 @@ constexpr DWORD fileHeaderSize = sizeof(BITMAPFILEHEADER);
 // OS/2 1.x: width, height, planes and bit count in 16 bits each, table entries of blue, green, red.
 constexpr DWORD coreHeaderSize = 12;
 constexpr DWORD BI_ALPHABITFIELDS = 6;
-
-DWORD Get(const BYTE* bytes, std::size_t at, int size) {
-    DWORD value = 0;
-    for (int i = 0; i < size; ++i)
-        value |= DWORD(bytes[at + i]) << (8 * i);
-    return value;
-}
 
 // Where the rows start: at the file's offset to the pixels where that lies inside the file after the end
 // of the table, else right after the table (a writer that leaves no gap may leave the offset wrong).
@@ -94,15 +88,15 @@ bool AreSoundMasks(const std::array<DWORD, 4>& masks, WORD bits) {
 
 std::optional<Source> Parse(const BYTE* bytes, DWORD size, DWORD pixelOffset) {
     Source s;
-    const DWORD headerSize = Get(bytes, 0, 4);
+    const DWORD headerSize = GetLittleEndian(bytes, 0, 4);
     const bool core = headerSize == coreHeaderSize;
     DWORD compression = BI_RGB;
     if (core) {
         if (size < coreHeaderSize)
             return std::nullopt;
-        s.width = LONG(Get(bytes, 4, 2));
-        s.height = LONG(Get(bytes, 6, 2));
-        s.bits = WORD(Get(bytes, 10, 2));
+        s.width = LONG(GetLittleEndian(bytes, 4, 2));
+        s.height = LONG(GetLittleEndian(bytes, 6, 2));
+        s.bits = WORD(GetLittleEndian(bytes, 10, 2));
         s.entrySize = 3;
         s.colours = s.bits <= 8 ? 1u << s.bits : 0;
     } else {
@@ -153,7 +147,7 @@ std::optional<Source> Parse(const BYTE* bytes, DWORD size, DWORD pixelOffset) {
         if (infoHeaderSize + 4 * count > size)
             return std::nullopt;
         for (DWORD i = 0; i < count; ++i)
-            s.masks[i] = Get(bytes, infoHeaderSize + 4 * i, 4);
+            s.masks[i] = GetLittleEndian(bytes, infoHeaderSize + 4 * i, 4);
         if (!AreSoundMasks(s.masks, s.bits))
             return std::nullopt;
         s.rows = Rows::bitFields;
@@ -328,7 +322,7 @@ bool Convert(const BYTE* bytes, DWORD size, const Source& s, std::uint64_t* budg
             BYTE* o = rows + storedRow(r) * stride;
             BYTE* a = coverage ? coverage + storedRow(r) * alphaStride : nullptr;
             for (LONG x = 0; x < s.width; ++x, p += pixelBytes, o += 3) {
-                const DWORD v = Get(p, 0, pixelBytes);
+                const DWORD v = GetLittleEndian(p, 0, pixelBytes);
                 o[0] = blue(v), o[1] = green(v), o[2] = red(v);
                 if (a) {
                     a[x] = opacity(v);
@@ -363,7 +357,7 @@ bool Decode(std::unique_ptr<BYTE[]> bytes, DWORD size, DWORD pixelOffset, std::u
             Picture* out) {
     if (!bytes || !out || size < 4)
         return false;
-    if (Get(bytes.get(), 0, 4) >= infoHeaderSize && size >= infoHeaderSize) {
+    if (GetLittleEndian(bytes.get(), 0, 4) >= infoHeaderSize && size >= infoHeaderSize) {
         BITMAPINFOHEADER h;
         std::memcpy(&h, bytes.get(), infoHeaderSize);
         if (h.biCompression == BI_RGB && h.biBitCount != 2)
