@@ -88,9 +88,9 @@ void CQuimbleView::PutPictureIntoLayer(const std::string& path) {
     auto* strip = FindControlAs<CLayerStrip>(IDC_LAYER_STRIP);
     if (!picked || !strip || !picked->SetImageFromFile(path.c_str()))
         return;
-    int selected = 0;
-    while (strip->GetLayer(selected) && strip->GetLayer(selected) != strip->GetSelected())
-        ++selected;
+    // With no layer selected, from the back.
+    int selected = strip->GetCount();
+    strip->IndexOf(strip->GetSelected(), &selected);
     // Outward from the selected layer, the nearer side first towards the back.
     for (int step = 0; step < LAYER_COUNT; ++step) {
         for (const int at : {selected + step, selected - step}) {

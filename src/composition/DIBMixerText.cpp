@@ -112,8 +112,7 @@ CDIBMixer::TextTarget CDIBMixer::FindTextTarget() const {
     if (!selected->GetImage())
         return {TextTargetKind::newText, selected};
     int position = 0;
-    while (position < m_layerStrip->GetCount() && m_layerStrip->GetLayer(position) != selected)
-        ++position;
+    m_layerStrip->IndexOf(selected, &position);
     for (int p = position - 1; p >= 0; --p)
         if (CLayerControl* layer = m_layerStrip->GetLayer(p); layer && !layer->GetImage())
             return {TextTargetKind::onPicture, layer, selected};

@@ -24,6 +24,8 @@ struct LOGFONT {
     BYTE lfQuality = 0;
     BYTE lfPitchAndFamily = 0;
     char lfFaceName[LF_FACESIZE] = {};
+
+    bool operator==(const LOGFONT&) const = default;
 };
 constexpr BYTE ANTIALIASED_QUALITY = 4;
 constexpr BYTE CLEARTYPE_QUALITY = 5;
