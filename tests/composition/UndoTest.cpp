@@ -1,5 +1,9 @@
 #include "LayerScreen.h"
 
+#include <functional>
+#include <map>
+#include <sstream>
+
 namespace {
 CPictureState StateWith(std::uint32_t key, int selected = -1) {
     CPictureState state;
@@ -37,42 +41,26 @@ TEST(UndoHistory, KeepsItsLimitDropsTheStepsAheadOnANewChangeAndFollowsTheSelect
 }
 
 TEST(UndoHistory, KnowsTheStepTheFileHoldsUntilItIsDroppedOrOverwritten) {
+    // Steps of a limit of 3: c a change, u undo, r redo, s saved, k nothing; a 1 or 0 after one says
+    // whether the picture then has nothing to save. A new picture is clean; the saved step moves to the
+    // front as the oldest go, is lost once the limit drops it, and a change after going back drops it only
+    // when it lay ahead.
+    const std::string script = "k1 c s c0 u1 u0 r r c u u1 r c c0 u0 u0 u s r c u u1 r s u c r0";
     CUndoHistory history(3);
     history.Reset(StateWith(0));
-    EXPECT_TRUE(history.IsClean()) << "a new picture has nothing to save";
-    history.Commit(StateWith(1));
-    history.MarkClean(); // saved
-    history.Commit(StateWith(2));
-    EXPECT_FALSE(history.IsClean());
-    history.Undo();
-    EXPECT_TRUE(history.IsClean()) << "back at the saved picture";
-    history.Undo();
-    EXPECT_FALSE(history.IsClean());
-    history.Redo();
-    history.Redo();
-    history.Commit(StateWith(3)); // 1 2 3: the oldest went, the saved one moved to the front
-    history.Undo();
-    history.Undo();
-    EXPECT_TRUE(history.IsClean());
-    history.Redo();
-    history.Commit(StateWith(4)); // 2 4: the saved step was the one the limit drops next
-    history.Commit(StateWith(5));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_FALSE(history.IsClean()) << i;
-        history.Undo();
+    std::uint32_t key = 0;
+    const std::map<char, std::function<void()>> act{{'c', [&] { history.Commit(StateWith(++key)); }},
+                                                    {'u', [&] { history.Undo(); }},
+                                                    {'r', [&] { history.Redo(); }},
+                                                    {'s', [&] { history.MarkClean(); }},
+                                                    {'k', [] {}}};
+    std::istringstream steps(script);
+    for (std::string step; steps >> step;) {
+        act.at(step[0])();
+        if (step.size() > 1) {
+            EXPECT_EQ(history.IsClean(), step[1] == '1') << "after " << key << " changes: " << step;
+        }
     }
-    history.MarkClean();
-    history.Redo();
-    history.Commit(StateWith(6)); // a change after going back drops the saved step ahead only
-    history.Undo();
-    history.Undo();
-    EXPECT_TRUE(history.IsClean());
-    history.Redo();
-    history.MarkClean();
-    history.Undo();
-    history.Commit(StateWith(7));
-    history.Redo();
-    EXPECT_FALSE(history.IsClean()) << "the saved step ahead was overwritten";
 }
 
 TEST_F(LayerScreen, UndoAndRedoBringBackEachStepByteForByte) {
