@@ -31,7 +31,7 @@ const struct {
      {"&Printerinstellingen...", "&Configuration de l'impression...", "P&rint Setup...",
       "Drucker&einrichtung..."}},
     {SEPARATOR, {}},
-    {ID_APP_EXIT, {"&Afsluiten", "&Quitter", "E&xit", "&Beenden"}},
+    {ID_APP_EXIT, {"&Afsluiten\tCtrl+Q", "&Quitter\tCtrl+Q", "E&xit\tCtrl+Q", "&Beenden\tStrg+Q"}},
     {POPUP, {"Be&werken", "&Édition", "&Edit", "&Bearbeiten"}},
     {ID_EDIT_UNDO, {"&Ongedaan maken\tCtrl+Z", "&Annuler\tCtrl+Z", "&Undo\tCtrl+Z", "&Rückgängig\tStrg+Z"}},
     {ID_EDIT_REDO,
@@ -84,10 +84,11 @@ DOCRESOURCE QuimbleDocResource(int language) {
         else
             r.menu.AddItem(row.text[column], row.command);
     }
-    r.accelerators = {{FCONTROL, 'N', ID_NEW_PICTURE},        {FCONTROL, 'O', ID_FILE_OPEN},
-                      {FCONTROL, 'S', ID_FILE_SAVE},          {FCONTROL, 'E', ID_FILE_EXPORT},
-                      {FCONTROL, 'P', ID_FILE_PRINT},         {FCONTROL, 'Z', ID_EDIT_UNDO},
-                      {FCONTROL | FSHIFT, 'Z', ID_EDIT_REDO}, {FCONTROL, 'Y', ID_EDIT_REDO}};
+    r.accelerators = {{FCONTROL, 'N', ID_NEW_PICTURE}, {FCONTROL, 'O', ID_FILE_OPEN},
+                      {FCONTROL, 'S', ID_FILE_SAVE},   {FCONTROL, 'E', ID_FILE_EXPORT},
+                      {FCONTROL, 'P', ID_FILE_PRINT},  {FCONTROL, 'Q', ID_APP_EXIT},
+                      {FCONTROL, 'Z', ID_EDIT_UNDO},   {FCONTROL | FSHIFT, 'Z', ID_EDIT_REDO},
+                      {FCONTROL, 'Y', ID_EDIT_REDO}};
     return r;
 }
 

@@ -36,12 +36,10 @@ inline UINT IndexAt(const BYTE* row, int x, int bitCount) {
     }
 }
 
-// A channel of bits bits (1 to 32) widened or narrowed to 8: its bits repeated from the top, so that the
-// largest value becomes 255 and 0 stays 0 (five bits: v << 3 | v >> 2, as Qt draws 5-5-5 pixels).
+// A channel of bits bits (1 to 32) scaled to 8, v * 255 / max rounded to nearest, so that the largest
+// value becomes 255, 0 stays 0 and every level between lands on the nearest of the 256.
 constexpr BYTE Widen(std::uint32_t value, unsigned bits) {
-    std::uint32_t top = value << (32 - bits);
-    for (unsigned filled = bits; filled < 8; filled *= 2)
-        top |= top >> filled;
-    return BYTE(top >> 24);
+    const std::uint64_t max = (std::uint64_t(1) << bits) - 1;
+    return BYTE((std::uint64_t(value) * 255 + max / 2) / max);
 }
 } // namespace dibblock

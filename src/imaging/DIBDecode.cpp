@@ -243,22 +243,25 @@ void DecodeRuns(const BYTE* in, const BYTE* end, WORD bits, BYTE* rows, DWORD st
     }
 }
 
-// One bit-field channel: its bits picked out and widened to 8 (only the top 8 of a wider one count).
+// One bit-field channel: its bits picked out and scaled to 8, through a table for up to 8 bits.
 class Channel {
 public:
     explicit Channel(DWORD mask) : m_mask(mask) {
         if (!mask)
             return;
-        const int width = std::popcount(mask);
-        m_shift = std::countr_zero(mask) + std::max(width - 8, 0);
-        const unsigned kept = unsigned(std::min(width, 8));
-        for (std::uint32_t v = 0; v < (1u << kept); ++v)
-            m_widened[v] = Widen(v, kept);
+        m_width = unsigned(std::popcount(mask));
+        m_shift = std::countr_zero(mask);
+        for (std::uint32_t v = 0; m_width <= 8 && v < (1u << m_width); ++v)
+            m_widened[v] = Widen(v, m_width);
     }
-    BYTE operator()(DWORD pixel) const { return m_widened[(pixel & m_mask) >> m_shift]; }
+    BYTE operator()(DWORD pixel) const {
+        const DWORD v = (pixel & m_mask) >> m_shift;
+        return m_width <= 8 ? m_widened[v] : Widen(v, m_width);
+    }
 
 private:
     DWORD m_mask;
+    unsigned m_width = 0;
     int m_shift = 0;
     std::array<BYTE, 256> m_widened{};
 };

@@ -31,7 +31,7 @@ TEST(Commands, EveryMenuItemReachesItsHandler) {
                                              ModalKind::SaveFile, ModalKind::Print, ModalKind::PrintPreview,
                                              ModalKind::PrintSetup, ModalKind::Dialog}));
 
-    app.MenuItem("E&xit")->trigger();
+    app.MenuItem("E&xit\tCtrl+Q")->trigger();
     EXPECT_FALSE(app.Window()->isVisible());
 }
 
@@ -58,6 +58,10 @@ TEST(Commands, ShortcutsReachTheSameHandlers) {
     EXPECT_EQ(answers.asked[2].filter,
               "PNG file (*.png)|*.png|Bitmap file (*.bmp)|*.bmp|All Files (*.*)|*.*||");
     EXPECT_EQ(answers.asked[3].kind, ModalKind::Print);
+    // The desktop's Quit: the picture is unchanged, so the window goes without a question.
+    QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(answers.asked.size(), 4u);
 }
 
 TEST(Commands, TheMenuAsTheProgramShowsIt) {
@@ -65,7 +69,7 @@ TEST(Commands, TheMenuAsTheProgramShowsIt) {
     ASSERT_TRUE(app.Start());
     EXPECT_EQ(app.MenuAsShown(), "&File|  &New...\tCtrl+N|  &Open...\tCtrl+O|  &Save\tCtrl+S|  Save &As...|"
                                  "  &Export...\tCtrl+E|  A&dd Pictures...|-|"
-                                 "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit|"
+                                 "  &Print...\tCtrl+P|  Print Pre&view|  P&rint Setup...|-|  E&xit\tCtrl+Q|"
                                  "&Edit|  &Undo\tCtrl+Z|  &Redo\tCtrl+Y|&Help|  &About Quimble...");
 }
 

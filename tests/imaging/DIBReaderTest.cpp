@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <QImage>
+#include <cmath>
 #include <gtest/gtest.h>
 
 // The BMP reader on files of each kind a user meets, made here byte by byte: each loads 3 x 2 in a layout
@@ -108,7 +109,7 @@ std::vector<Case> Cases() {
              File(32, BI_BITFIELDS, 108,
                   Rows(32, {0x20080200, 0xFFFFFFFF, 0xC0402BFC}, {0xFFF00000, 0x800FFC00, 0x400003FF}),
                   {0x3FF00000, 0x000FFC00, 0x000003FF, 0xC0000000}),
-             24, {red, green, blue, white, white, RGB(1, 2, 255)}, {255, 170, 85, 0, 255, 255}),
+             24, {red, green, blue, white, white, RGB(1, 2, 254)}, {255, 170, 85, 0, 255, 255}),
         Kind("alpha bit fields after a 40-byte header, top-down", File(32, 6, 40, argbRows, argb, {}, -2), 24,
              {c[3], c[4], c[5], c[0], c[1], white}, {10, 255, 200, 255, 128, 0}),
         Kind("an alpha channel 0 everywhere is none",
@@ -166,6 +167,41 @@ TEST(DIBReader, EveryKindShowsItsPixelsOnEveryPath) {
         ASSERT_TRUE(dib.MapToPalette(palette.get())) << k.what;
         for (int i = 0; i < 6; ++i)
             EXPECT_EQ(entries.at(At(dib, i % 3, i / 3)), k.colours[i]) << k.what << " mapped, " << i;
+    }
+}
+
+// Every level of a 5- or 6-bit channel lands on the nearest of 256: v * 255 / max, rounded. Bit
+// repetition, the shortcut, is one level off for about one value in five.
+TEST(DIBReader, SixteenBitLevelsScaleToTheNearestOf256) {
+    std::vector<DWORD> rgb555, rgb565;
+    for (DWORD v = 0; v < 64; ++v) {
+        rgb555.push_back((v & 31) << 10 | (31 - (v & 31)) << 5 | (v & 31));
+        rgb565.push_back((v & 31) << 11 | v << 5 | (31 - (v & 31)));
+    }
+    const auto nearest = [](DWORD v, int max) { return int(std::lround(v * 255.0 / max)); };
+    TempDir dir;
+    for (const auto& [what, file] :
+         {std::pair{"5-5-5", MakeBmp({64, 1, 16, BI_RGB, 0, 40, {}, PackRows(64, 16, {rgb555})})},
+          std::pair{"5-6-5", MakeBmp({64,
+                                      1,
+                                      16,
+                                      BI_BITFIELDS,
+                                      0,
+                                      40,
+                                      {},
+                                      PackRows(64, 16, {rgb565}),
+                                      {0xF800, 0x07E0, 0x001F}})}}) {
+        CDIB dib;
+        ASSERT_TRUE(dib.Load(dir.Write("levels.bmp", file))) << what;
+        BYTE row[3 * 64];
+        dib.CopyRowAs24Bit(0, row);
+        const bool six = std::string(what) == "5-6-5";
+        for (DWORD v = 0; v < 64; ++v) {
+            const DWORD low = v & 31;
+            EXPECT_EQ(row[3 * v + 2], nearest(low, 31)) << what << " red " << low;
+            EXPECT_EQ(row[3 * v + 1], six ? nearest(v, 63) : nearest(31 - low, 31)) << what << " green " << v;
+            EXPECT_EQ(row[3 * v], six ? nearest(31 - low, 31) : nearest(low, 31)) << what << " blue " << low;
+        }
     }
 }
 
