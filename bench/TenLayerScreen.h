@@ -4,11 +4,11 @@
 // pixels arranged over the picture. Made after the application and gone before it: windows cannot outlive
 // it.
 
-#include "composition/DIBMixer.h"
+#include "composition/ContentKey.h"
 #include "composition/PickSlotAt.h"
 #include "controls/ButtonControl.h"
-#include "controls/ContentKey.h"
 #include "controls/ControlManager.h"
+#include "controls/DIBMixer.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 

@@ -4,10 +4,10 @@
 // file class. The last lines give the ratio of the medians: what the layered file costs beyond its bytes.
 
 #include "MedianReporter.h"
-#include "composition/DIBMixer.h"
+#include "composition/ContentKey.h"
 #include "controls/ButtonControl.h"
-#include "controls/ContentKey.h"
 #include "controls/ControlManager.h"
+#include "controls/DIBMixer.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "platform/File.h"

@@ -1,6 +1,6 @@
 # Fails when a file of a subsystem includes a header of a subsystem above it.
 # Run with -DSOURCE_DIR=<the src folder>.
-set(order platform imaging controls composition app)
+set(order platform imaging composition controls app)
 set(faults "")
 list(LENGTH order count)
 math(EXPR last "${count} - 1")

@@ -1,7 +1,7 @@
 #include "app/QuimbleDoc.h"
 
 #include "app/QuimbleView.h"
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 
 CQuimbleDoc::CQuimbleDoc()
     : m_autosave([this](const char* path) {

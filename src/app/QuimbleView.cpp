@@ -6,7 +6,7 @@
 #include "app/QuimbleDoc.h"
 #include "app/QuimbleResource.h"
 #include "app/ScreenLayout.h"
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 #include "controls/HoldControl.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"

@@ -3,10 +3,10 @@
 // OnControlEvent, from its controls as well as from the menu, the application and the document.
 
 #include "app/TextDialog.h"
+#include "composition/LayerText.h"
 #include "composition/PictureObserver.h"
 #include "composition/UndoHistory.h"
 #include "controls/ControlView.h"
-#include "controls/LayerText.h"
 #include "platform/View.h"
 #include <string>
 #include <vector>

@@ -7,7 +7,7 @@
 #include "app/PromptForFileName.h"
 #include "app/QuimbleDoc.h"
 #include "app/QuimbleResource.h"
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 #include "platform/Cursor.h"
 #include "platform/DC.h"
 #include "platform/FullPath.h"

@@ -5,8 +5,8 @@
 #include "app/ControlIds.h"
 #include "app/QuimbleDoc.h"
 #include "app/QuimbleResource.h"
-#include "composition/DIBMixer.h"
 #include "controls/ButtonControl.h"
+#include "controls/DIBMixer.h"
 #include "platform/FrameWnd.h"
 
 void CQuimbleView::OnPictureChanged() {

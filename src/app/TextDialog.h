@@ -3,7 +3,7 @@
 // centring. The caller's settings go in and come back out, whichever button closed it; Cancel empties
 // the text.
 
-#include "controls/LayerText.h"
+#include "composition/LayerText.h"
 #include "platform/Dialog.h"
 #include <string>
 

@@ -4,7 +4,7 @@
 // opposite one; the picture's mirror flags then follow the signs.
 
 #include "composition/PictureState.h"
-#include "controls/LayerCompositor.h"
+#include "composition/SlotPlacement.h"
 #include "imaging/DIB.h"
 #include <cstdint>
 

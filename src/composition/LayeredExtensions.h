@@ -8,7 +8,7 @@
 // UTF-8); 2, the entry of the picture a text lies on. A kind this reader does not know, or a record of an
 // entry the file has not, is passed over; a damaged block is ignored as a whole.
 
-#include "controls/LayerText.h"
+#include "composition/LayerText.h"
 #include <cstdint>
 #include <optional>
 #include <vector>

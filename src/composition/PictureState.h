@@ -4,7 +4,7 @@
 // on; per slot its place, size, mirror flags and stretch mode; the selected layer and which frame shows. Two
 // states show the same picture when all but the selection agree.
 
-#include "controls/LayerText.h"
+#include "composition/LayerText.h"
 #include "imaging/DIBRef.h"
 #include <cstdint>
 #include <optional>

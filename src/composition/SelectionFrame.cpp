@@ -1,6 +1,5 @@
 #include "composition/SelectionFrame.h"
 
-#include "controls/Control.h"
 #include <algorithm>
 #include <cmath>
 
@@ -12,7 +11,7 @@ constexpr int pickMargin = 2;
 constexpr LONG pixelLimit = 1 << 24;
 
 LONG Pixel(double v) {
-    return std::clamp(CControl::Truncate(v), -pixelLimit, pixelLimit);
+    return std::clamp(TruncateToLong(v), -pixelLimit, pixelLimit);
 }
 } // namespace
 

@@ -3,7 +3,7 @@
 // centred on the edge or corner it moves, wherever that edge lies (on a mirrored axis too). The handles
 // are 9 pixels at the design size and grow with the window.
 
-#include "controls/LayerCompositor.h"
+#include "composition/SlotPlacement.h"
 #include "platform/Cursor.h"
 #include "platform/WinTypes.h"
 

@@ -3,7 +3,7 @@
 // pressed (-1: the body) decide where it lies for any travel of the pointer since. The travel is converted
 // to design units as a whole, so no part of a pointer move is lost however small the steps.
 
-#include "controls/LayerCompositor.h"
+#include "composition/SlotPlacement.h"
 #include "platform/WinTypes.h"
 
 class CSlotDrag {

@@ -4,7 +4,7 @@
 // holds; a changed text stays centred where it was at the scale the user gave it.
 
 #include "composition/DIBSlot.h"
-#include "controls/LayerCompositor.h"
+#include "composition/SlotPlacement.h"
 #include "platform/WinTypes.h"
 
 class CTextPlacement {

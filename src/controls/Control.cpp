@@ -5,7 +5,6 @@
 #include "platform/Wnd.h"
 
 #include <algorithm>
-#include <limits>
 
 CControl::CControl(CControlManager* manager, CWnd* parentWnd, int id, const RECT& designRect, DWORD style)
     : m_manager(manager), m_parentWnd(parentWnd), m_id(id), m_rect(designRect), m_designRect(designRect),
@@ -130,10 +129,4 @@ void CControl::FitAspect(const RECT& source, RECT& dest) {
         dest.right = Truncate(dh * aspect);
         OffsetRect(dest, LONG((std::int64_t(dw) - dest.right) >> 1), 0);
     }
-}
-
-LONG CControl::Truncate(double value) {
-    constexpr double low = std::numeric_limits<LONG>::min();
-    constexpr double high = std::numeric_limits<LONG>::max();
-    return value != value ? 0 : LONG(std::clamp(value, low, high));
 }

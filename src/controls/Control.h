@@ -90,7 +90,7 @@ public:
     // width or height, or a destination without height, leaves dest as it is.
     static void FitAspect(const RECT& source, RECT& dest);
     // value truncated toward zero, held within the range of LONG.
-    static LONG Truncate(double value);
+    static LONG Truncate(double value) { return TruncateToLong(value); }
 
 protected:
     // Turns the bits of mask on or off; true when that changed anything.

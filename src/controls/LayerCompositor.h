@@ -2,16 +2,12 @@
 // What the layer strip needs of the picture area that follows it. The picture area lives a level higher
 // and implements this; the strip knows it only by this interface.
 
+#include "composition/SlotPlacement.h"
 #include "platform/WinTypes.h"
 #include <cstdint>
 
 class CButtonControl;
 class CLayerStrip;
-
-// Where a slot of the picture lies, in design units; a negative width or height reaches left or up of x, y.
-struct SlotPlacement {
-    std::int32_t x = 0, y = 0, width = 0, height = 0;
-};
 
 class CLayerCompositor {
 public:

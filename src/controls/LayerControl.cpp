@@ -1,7 +1,7 @@
 #include "controls/LayerControl.h"
 
+#include "composition/LayerLabel.h"
 #include "controls/ControlManager.h"
-#include "controls/LayerLabel.h"
 #include "imaging/DIB.h"
 #include "imaging/DIBManager.h"
 #include "platform/DC.h"

@@ -5,8 +5,8 @@
 // the picture area reads of a layer: the content picture, the content key, the hide toggle and whether
 // anything changed since the picture area looked.
 
+#include "composition/LayerText.h"
 #include "controls/HoldControl.h"
-#include "controls/LayerText.h"
 #include <cstdint>
 #include <memory>
 #include <optional>

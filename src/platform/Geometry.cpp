@@ -1,6 +1,7 @@
 #include "platform/Geometry.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 void NormalizeRect(RECT& r) {
@@ -23,4 +24,10 @@ bool UnionRect(RECT& dst, const RECT& a, const RECT& b) {
         return false;
     }
     return true;
+}
+
+LONG TruncateToLong(double value) {
+    constexpr double low = std::numeric_limits<LONG>::min();
+    constexpr double high = std::numeric_limits<LONG>::max();
+    return value != value ? 0 : LONG(std::clamp(value, low, high));
 }

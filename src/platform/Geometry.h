@@ -19,6 +19,9 @@ struct RECT {
     bool operator==(const RECT&) const = default;
 };
 
+// value truncated toward zero, held within the range of LONG (0 for not a number).
+LONG TruncateToLong(double value);
+
 inline bool IsRectEmpty(const RECT& r) {
     return r.right <= r.left || r.bottom <= r.top;
 }

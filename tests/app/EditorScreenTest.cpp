@@ -1,7 +1,7 @@
 // The whole editor screen as the program builds it from the data folder that the resource tool lays out.
 
 #include "app/ScreenLayout.h"
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 #include "controls/HoldControl.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"

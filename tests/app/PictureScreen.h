@@ -3,8 +3,8 @@
 // and a picture put together on its layers as the editor's commands would.
 
 #include "app/ControlIds.h"
-#include "composition/DIBMixer.h"
-#include "controls/ContentKey.h"
+#include "composition/ContentKey.h"
+#include "controls/DIBMixer.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "support/EditorFixture.h"

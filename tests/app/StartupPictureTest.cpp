@@ -2,8 +2,8 @@
 
 #include "app/QuimbleApp.h"
 #include "app/QuimbleView.h"
-#include "composition/DIBMixer.h"
 #include "composition/LayeredFile.h"
+#include "controls/DIBMixer.h"
 #include "controls/MessageTable.h"
 #include "platform/Document.h"
 #include "platform/File.h"

@@ -1,6 +1,6 @@
 #include "support/ControlTestKit.h"
 
-#include "controls/ContentKey.h"
+#include "composition/ContentKey.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "imaging/DIB.h"

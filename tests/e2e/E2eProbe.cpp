@@ -14,9 +14,9 @@
 //       nearest the layer's middle where a click takes that layer (-1 -1 where none does).
 
 #include "app/ControlIds.h"
-#include "composition/DIBMixer.h"
+#include "composition/ContentKey.h"
 #include "composition/PickSlotAt.h"
-#include "controls/ContentKey.h"
+#include "controls/DIBMixer.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "support/Pictures.h"

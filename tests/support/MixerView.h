@@ -2,9 +2,9 @@
 // A view that is its own control manager, with the picture area where the editor screen has it and its
 // help button. The design screen is 788 x 550, so a view of that size has the scale 1.
 
-#include "composition/DIBMixer.h"
 #include "controls/ButtonControl.h"
 #include "controls/ControlManager.h"
+#include "controls/DIBMixer.h"
 #include "platform/DC.h"
 
 struct MixerView : CWnd, CControlManager {

@@ -3,13 +3,13 @@
 // as the editor screen joins them, for the tests of the compositor following the strip, dragged, and given
 // text.
 
-#include "ReferenceCompose.h"
 #include "composition/BlendTable.h"
-#include "composition/DIBMixer.h"
+#include "composition/ContentKey.h"
+#include "composition/ReferenceCompose.h"
 #include "composition/UndoHistory.h"
 #include "controls/ButtonControl.h"
-#include "controls/ContentKey.h"
 #include "controls/ControlManager.h"
+#include "controls/DIBMixer.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "platform/DC.h"

@@ -1,4 +1,4 @@
-#include "controls/ContentKey.h"
+#include "composition/ContentKey.h"
 
 namespace {
 std::uint32_t counter = 0;

@@ -1,36 +1,17 @@
 // Printing and the flat exports: the picture composed into a picture of its own at the flat size, which
 // depends on the layers alone, never on the window; drawn or written.
 
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 
-#include "composition/FlatPictureSize.h"
+#include "composition/Picture.h"
 #include "controls/ControlManager.h"
 #include "platform/DC.h"
 #include "platform/FullPath.h"
 #include <algorithm>
-#include <cmath>
 
-namespace {
-// pixels / units, raised by the least step where rounding would leave units times it short of pixels:
-// else the last column or row of the picture could stay background.
-double FactorOnto(LONG pixels, LONG units) {
-    double factor = double(pixels) / units;
-    while (double(units) * factor < pixels)
-        factor = std::nextafter(factor, HUGE_VAL);
-    return factor;
-}
-} // namespace
-
-bool CDIBMixer::ComposeAt(const RECT& target, CDIB* picture) {
-    const LONG designWidth = m_designRect.Width(), designHeight = m_designRect.Height();
-    if (designWidth <= 0 || designHeight <= 0 || target.Width() <= 0 || target.Height() <= 0 ||
-        !picture->Create(target.Width(), target.Height(), 24))
-        return false;
-    picture->SetStretchMode(m_canvas.GetStretchMode());
-    m_composer.Compose(*picture, m_slots, FactorOnto(target.Width(), designWidth),
-                       FactorOnto(target.Height(), designHeight), nullptr, true, MIXER_KEY_COLOUR,
-                       MIXER_BACKGROUND);
-    return true;
+bool CDIBMixer::ComposeAt(const RECT& target, CDIB* picture) const {
+    CPictureComposer composer;
+    return composer.ComposeAt(Picture(), {target.Width(), target.Height()}, picture);
 }
 
 BOOL CDIBMixer::RenderToDC(CDC* dc, const RECT* dest, const RECT* target) {
@@ -67,11 +48,7 @@ void CDIBMixer::GetLargestSlotSize(int* width, int* height) const {
 }
 
 RECT CDIBMixer::GetFlatPictureTarget() const {
-    std::vector<LayerExtent> layers;
-    layers.reserve(m_slots.size());
-    for (const auto& slot : m_slots)
-        layers.push_back({slot->GetWidth(), slot->GetHeight(), slot->m_width, slot->m_height});
-    const SIZE size = FlatPictureSize(layers, {m_designRect.Width(), m_designRect.Height()});
+    const SIZE size = CPictureComposer::FlatSize(Picture());
     return {0, 0, size.cx, size.cy};
 }
 

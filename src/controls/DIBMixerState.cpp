@@ -1,7 +1,8 @@
 // The picture area's side of undo: the picture as a value, and the picture brought back to a value.
 
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 
+#include "composition/Picture.h"
 #include "controls/ButtonControl.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
@@ -42,10 +43,21 @@ CPictureState CDIBMixer::CaptureState() const {
     return state;
 }
 
+CPicture CDIBMixer::Picture() const {
+    CPicture picture({m_designRect.Width(), m_designRect.Height()},
+                     m_layerStrip ? m_layerStrip->GetCount() : CPicture::maxLayers);
+    picture.SetState(CaptureState());
+    return picture;
+}
+
 void CDIBMixer::RestoreState(const CPictureState& state) {
+    const QuietChanges quiet(this);
+    ShowState(state, false);
+}
+
+void CDIBMixer::ShowState(const CPictureState& state, bool whole) {
     if (!m_layerStrip)
         return;
-    const QuietChanges quiet(this);
     ForgetSelectedSlot();
     for (int i = 0; i < m_layerStrip->GetCount(); ++i) {
         CLayerControl* layer = m_layerStrip->GetLayer(i);
@@ -93,6 +105,6 @@ void CDIBMixer::RestoreState(const CPictureState& state) {
                                                             : nullptr;
     if (mode && selected && SelectSlotOfKey(selected->GetContentKey()))
         mode->SetOn(true);
-    ComposeCanvas(&changed, TRUE, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
+    ComposeCanvas(whole ? nullptr : &changed, TRUE, MIXER_KEY_COLOUR, MIXER_BACKGROUND);
     Draw(nullptr);
 }

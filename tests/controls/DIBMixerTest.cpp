@@ -1,4 +1,4 @@
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 #include "controls/ButtonControl.h"
 #include "controls/ControlManager.h"
 #include "platform/DC.h"
@@ -156,70 +156,6 @@ TEST_F(MixerTest, AnEventOfAnotherControlLeavesThePictureToWhoeverChangedIt) {
     SetPixelAt(canvas, 5, 5, red);
     EXPECT_FALSE(mixer->OnControlEvent(100003, 0));
     EXPECT_EQ(PixelAt(canvas, 5, 5), red);
-}
-
-TEST_F(MixerTest, ExportWritesTheSamePictureAtEveryWindowSizeAndLeavesTheCanvas) {
-    TempDir dir;
-    AddSlot(red, 1024, 768, {0, 0, 569, 421}, 1);
-    AddSlot(RGB(10, 20, 200), 100, 100, {200, 100, 250, 150}, 2);
-    const double sx = GetScaleX(), sy = GetScaleY();
-    const RECT target = mixer->GetFlatPictureTarget();
-    // The picture area's proportions at the big picture's denser axis: 768 / 421 pixels a unit.
-    EXPECT_EQ(target, (RECT{0, 0, 1038, 768}));
-    ASSERT_TRUE(mixer->ExportBitmap(dir.Join("out.bmp").c_str(), &target));
-    CDIB written;
-    ASSERT_TRUE(written.Load(dir.Join("out.bmp")));
-    EXPECT_EQ(written.GetWidth(), 1038);
-    EXPECT_EQ(written.GetHeight(), 768);
-    EXPECT_EQ(PixelAt(written, 1037, 767), red);
-    EXPECT_EQ(mixer->GetCanvas().GetWidth(), 569);
-
-    // Another window, of another shape: the same bytes.
-    Resize(1300, 700);
-    ASSERT_EQ(mixer->GetFlatPictureTarget(), target);
-    ASSERT_TRUE(mixer->ExportBitmap(dir.Join("wide.bmp").c_str(), &target));
-    EXPECT_EQ(dir.Read("wide.bmp"), dir.Read("out.bmp"));
-    Resize(788, 550);
-
-    // A 0 x 0 target cannot be made: the canvas as it is gets written, the factors stay exactly.
-    const RECT none{0, 0, 0, 0};
-    ASSERT_TRUE(mixer->ExportBitmap(dir.Join("small.bmp").c_str(), &none));
-    ASSERT_TRUE(written.Load(dir.Join("small.bmp")));
-    EXPECT_EQ(written.GetWidth(), 569);
-    EXPECT_EQ(GetScaleX(), sx);
-    EXPECT_EQ(GetScaleY(), sy);
-
-    // A file that cannot be written is reported as such, for the caller to tell the user once.
-    const std::size_t asked = questions.size();
-    EXPECT_FALSE(mixer->ExportBitmap(dir.Join("missing/out.bmp").c_str(), &target));
-    EXPECT_EQ(questions.size(), asked);
-    EXPECT_FALSE(mixer->ExportBitmap(nullptr, &target));
-}
-
-TEST_F(MixerTest, PrintingComposesAtTheTargetSizeAndStretchesToTheDestination) {
-    AddSlot(red, 100, 100, {0, 0, 100, 100}, 1);
-    CDC memory;
-    ASSERT_TRUE(memory.CreateCompatibleDC(nullptr));
-    CBitmap page;
-    ASSERT_TRUE(page.CreateCompatibleBitmap(&memory, 400, 300));
-    memory.SelectObject(&page);
-    const RECT dest{0, 0, 400, 300};
-    const RECT target{0, 0, 1138, 842};
-    ASSERT_TRUE(mixer->RenderToDC(&memory, &dest, &target));
-    // The slot covers 100 of 569 design units across: 70 of 400 page pixels.
-    EXPECT_EQ(memory.GetPixel(69, 60), red);
-    EXPECT_EQ(memory.GetPixel(72, 60), grey);
-    EXPECT_EQ(mixer->GetCanvas().GetWidth(), 569);
-    EXPECT_FALSE(mixer->RenderToDC(nullptr, &dest, &target));
-
-    // Without slots the target is 0 x 0: nothing is drawn and the factors stay exactly as they were.
-    const double sx = GetScaleX(), sy = GetScaleY();
-    memory.FillSolidRect(dest, RGB(1, 2, 3));
-    const RECT none{0, 0, 0, 0};
-    EXPECT_TRUE(mixer->RenderToDC(&memory, &dest, &none));
-    EXPECT_EQ(memory.GetPixel(10, 10), RGB(1, 2, 3));
-    EXPECT_EQ(GetScaleX(), sx);
-    EXPECT_EQ(GetScaleY(), sy);
 }
 
 TEST_F(MixerTest, HelpShowsEachPageStretchedUntilOneIsMissingThenRepaintsThePicture) {

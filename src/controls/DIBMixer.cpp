@@ -1,4 +1,4 @@
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 
 #include "controls/ButtonControl.h"
 #include "controls/ControlManager.h"

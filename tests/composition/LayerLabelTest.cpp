@@ -1,4 +1,4 @@
-#include "controls/LayerLabel.h"
+#include "composition/LayerLabel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The compositor's side of the layer strip: one slot per layer with content, found by content key,
 // brought in line with the strip before each compose; and the selected slot.
 
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 
 #include "controls/ButtonControl.h"
 #include "controls/LayerControl.h"

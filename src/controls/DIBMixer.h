@@ -10,6 +10,7 @@
 #include "composition/CanvasComposer.h"
 #include "composition/DIBSlot.h"
 #include "composition/LayeredExtensions.h"
+#include "composition/PictureComposer.h"
 #include "composition/PictureObserver.h"
 #include "composition/PictureState.h"
 #include "composition/SelectionFrame.h"
@@ -23,6 +24,7 @@
 #include <vector>
 
 class CButtonControl;
+class CPicture;
 class CLayerControl;
 class CLayerStrip;
 struct LOGFONT;
@@ -32,9 +34,6 @@ enum : std::uint32_t {
     CMX_CANVAS_READY = 0x10000,
     CMX_SLOT_SELECTED = 0x20000, // read by the layer strip
 };
-
-constexpr COLORREF MIXER_KEY_COLOUR = 0xFFFFFF;
-constexpr COLORREF MIXER_BACKGROUND = 0xC8C8C8;
 
 class CDIBMixer : public CWndControl, public CLayerCompositor {
 public:
@@ -71,6 +70,8 @@ public:
     // observer).
     CPictureState CaptureState() const;
     void RestoreState(const CPictureState& state);
+    // The picture shown, apart from the screen: what files, exports and printing are made of.
+    CPicture Picture() const;
     // Who hears of every change and every composed change from now on (none: nobody); not owned.
     void SetObserver(CPictureObserver* observer) { m_observer = observer; }
 
@@ -193,9 +194,11 @@ private:
     void Compose(RECT* rect, bool blend, COLORREF key, COLORREF background, double sx, double sy);
     // The whole picture composed into picture at target's size, the picture area's design size stretched
     // onto it; false when it cannot be made.
-    bool ComposeAt(const RECT& target, CDIB* picture);
+    bool ComposeAt(const RECT& target, CDIB* picture) const;
     void ShowHelp();
     static void SwitchOff(CButtonControl* button);
+    // The picture made state again, heard by the observer, and composed whole or only where it changed.
+    void ShowState(const CPictureState& state, bool whole);
     // No slot is selected any more: the move and text buttons go off, without events.
     void ForgetSelectedSlot();
     // Takes the front-most slot of key out of the slots, leaving its place empty.
@@ -204,8 +207,6 @@ private:
     void PlaceNewSlot(const CLayerControl& layer, const SlotPlacement& place);
     // The layer whose content key is key, or none.
     CLayerControl* FindLayerOfKey(std::uint32_t key) const;
-    // What the layers of the slots written, in the file's order, keep beyond their entries.
-    std::vector<LayeredExtras> ExtrasOf(const std::vector<const CDIBSlot*>& written) const;
     // A new slot for the layer's content; none (after an error box) when it cannot be made.
     static std::unique_ptr<CDIBSlot> MakeDibSlot(const CLayerControl& layer);
     // The area slot covers, normalised, in design units.

@@ -1,4 +1,4 @@
-#include "controls/ContentKey.h"
+#include "composition/ContentKey.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The selection frame of the picture area, dragging the selected layer with it, picking a layer by
 // clicking it, and the keys that work on the selected layer.
 
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 
 #include "composition/PickSlotAt.h"
 #include "controls/ButtonControl.h"

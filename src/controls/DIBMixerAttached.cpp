@@ -1,7 +1,7 @@
 // Texts that lie on a picture go with it: dragging, stretching or mirroring the picture keeps each text at
 // its place on it, while a text dragged alone moves alone.
 
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"

@@ -1,10 +1,10 @@
 // The text layer of the picture area: text typed by the user becomes the content of a layer, on its own,
 // in place of an earlier text, or onto a picture.
 
-#include "composition/DIBMixer.h"
+#include "controls/DIBMixer.h"
 
+#include "composition/ContentKey.h"
 #include "composition/TextPlacement.h"
-#include "controls/ContentKey.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "platform/Cursor.h"
