@@ -2,14 +2,13 @@
 
 #include "app/ControlIds.h"
 #include "app/ScreenLayout.h"
-#include "composition/DIBMixer.h"
-#include "controls/ControlManager.h"
-#include "controls/LayerControl.h"
-#include "controls/LayerStrip.h"
+#include "composition/Picture.h"
+#include "composition/PictureComposer.h"
+#include "composition/PictureFile.h"
+#include "controls/DIBMixer.h"
 #include "imaging/DIB.h"
-#include "platform/FullPath.h"
+#include "imaging/DIBManager.h"
 #include "platform/Modal.h"
-#include "platform/Wnd.h"
 
 #include <algorithm>
 #include <charconv>
@@ -19,45 +18,6 @@
 namespace {
 const char usage[] =
     "usage: quimble --render PICTURE.qmf OUT.bmp|OUT.png [--size WxH] [PICTURE.qmf OUT [--size WxH]]...\n";
-
-// The editor's picture area with its ten layers, at scale 1 (its canvas the size of its design
-// rectangle), in a window that is never shown.
-class PictureAreaAtScaleOne : public CWnd, public CControlManager {
-public:
-    PictureAreaAtScaleOne() : CControlManager(this) {
-        if (!Create("", 0, {0, 0, DESIGN_WIDTH, DESIGN_HEIGHT}, nullptr, 0))
-            return;
-        CDIBMixer* mixer = Add<CDIBMixer>(IDC_MIXER, FindScreenPlace(IDC_MIXER)->rect, 0u);
-        auto* strip = Add<CLayerStrip>(IDC_LAYER_STRIP, FindScreenPlace(IDC_LAYER_STRIP)->rect, 0u, 0, 0);
-        if (!mixer || !strip)
-            return;
-        const std::string toggle = MakeFullPath(HIDE_TOGGLE_PICTURE);
-        for (int k = 0; k < LAYER_COUNT; ++k) {
-            const int id = IDC_LAYER1 + 2 * k;
-            if (auto* layer = Add<CLayerControl>(id, RECT{}, nullptr, DWORD(0), toggle.c_str(), id + 1, 0, 0))
-                strip->AddControl(layer);
-        }
-        if (strip->GetCount() != LAYER_COUNT)
-            return;
-        strip->SetCompositor(mixer);
-        SetBackground(nullptr);
-        PaintBackground(nullptr); // the window has the design screen's size: scale 1
-        m_mixer = mixer;
-    }
-
-    // The picture area, or none when it could not be made.
-    CDIBMixer* m_mixer = nullptr;
-
-private:
-    template <class Control, class... Arguments> Control* Add(Arguments&&... arguments) {
-        auto* control = new (std::nothrow) Control(this, this, std::forward<Arguments>(arguments)...);
-        if (control && !AddControl(control)) {
-            delete control;
-            return nullptr;
-        }
-        return control;
-    }
-};
 
 // A whole number from 1 to the largest picture side at the start of [text, end); where it ends, or null.
 const char* ParseSide(const char* text, const char* end, int* side) {
@@ -90,18 +50,20 @@ std::vector<std::string> RenderWords(const std::vector<std::string>& arguments) 
     return words;
 }
 
-// The export's size (the canvas's for a picture without layers) shrunk, keeping its shape, until its long
-// side is at most longSide.
-RECT ThumbnailTarget(const RECT& exported, int longSide, const CDIB& canvas) {
-    const bool empty = exported.Width() <= 0 || exported.Height() <= 0;
-    const long long width = empty ? canvas.GetWidth() : exported.Width();
-    const long long height = empty ? canvas.GetHeight() : exported.Height();
+// The export's size (the design size for a picture without layers) shrunk, keeping its shape, until its
+// long side is at most longSide.
+SIZE ThumbnailSize(SIZE exported, int longSide, SIZE design) {
+    const bool empty = exported.cx <= 0 || exported.cy <= 0;
+    const long long width = empty ? design.cx : exported.cx;
+    const long long height = empty ? design.cy : exported.cy;
     const long long side = std::max(width, height);
     if (side <= longSide)
-        return {0, 0, int(width), int(height)};
+        return {LONG(width), LONG(height)};
     // Rounded to the nearest pixel, and never below one.
-    auto scaled = [&](long long length) { return int(std::max(1LL, (length * longSide + side / 2) / side)); };
-    return {0, 0, scaled(width), scaled(height)};
+    auto scaled = [&](long long length) {
+        return LONG(std::max(1LL, (length * longSide + side / 2) / side));
+    };
+    return {scaled(width), scaled(height)};
 }
 
 // Nobody is there to answer: a question is told on standard error and answered with Cancel.
@@ -175,29 +137,35 @@ bool CRenderCommand::Parse(const std::vector<std::string>& given, std::vector<Jo
 }
 
 bool CRenderCommand::Render(const Job& job, std::FILE* out, std::FILE* err) {
-    PictureAreaAtScaleOne screen;
-    CDIBMixer* mixer = screen.m_mixer;
-    if (!mixer) {
-        std::fputs("quimble: the picture area could not be made\n", err);
-        return false;
-    }
-    if (!mixer->LoadFromLayeredFile(job.picture.c_str())) {
+    // The picture alone, composed as the editor's picture area composes it: no window is made.
+    const RECT area = FindScreenPlace(IDC_MIXER)->rect;
+    CDIBManager store;
+    CPicture picture({area.Width(), area.Height()});
+    if (!CPictureFile::Read(job.picture, store, &picture)) {
         std::fprintf(err, "quimble: %s: cannot be read as a layered picture (missing or damaged)\n",
                      job.picture.c_str());
         return false;
     }
-    RECT target = job.width ? RECT{0, 0, job.width, job.height} : mixer->GetFlatPictureTarget();
+    SIZE size = job.width ? SIZE{job.width, job.height} : CPictureComposer::FlatSize(picture);
     CDIB::FileFormat format = CDIB::pngFile;
     if (job.longSide)
-        target = ThumbnailTarget(target, job.longSide, mixer->GetCanvas());
+        size = ThumbnailSize(size, job.longSide, picture.GetSize());
     else
         CDIBMixer::FlatFormatOf(job.output, &format);
-    SIZE written{};
-    if (!mixer->ExportBitmap(job.output.c_str(), &target, format, &written)) {
+    // Where the picture cannot be made at that size (memory ran out), it is written at its design size.
+    CPictureComposer composer;
+    CDIB composed;
+    if (!composer.ComposeAt(picture, size, &composed) &&
+        !composer.ComposeAt(picture, picture.GetSize(), &composed)) {
+        std::fputs("quimble: the picture could not be composed\n", err);
+        return false;
+    }
+    if (!composed.Save(job.output, CDIB::callerReportsFailure, format)) {
         std::fprintf(err, "quimble: %s: cannot be written\n", job.output.c_str());
         return false;
     }
     if (out)
-        std::fprintf(out, "wrote %s (%d x %d)\n", job.output.c_str(), int(written.cx), int(written.cy));
+        std::fprintf(out, "wrote %s (%d x %d)\n", job.output.c_str(), composed.GetWidth(),
+                     composed.GetHeight());
     return true;
 }

@@ -1,9 +1,12 @@
 // quimble --render and --thumbnail, run as the program itself with no display, against the editor's own
 // exports; and what the program's command line answers without a window.
 
+#include "app/RenderCommand.h"
 #include "PictureScreen.h"
+#include "support/PictureFiles.h"
 #include "support/ScriptedAnswers.h"
 
+#include <QApplication>
 #include <cstdlib>
 #include <cstring>
 #include <sys/wait.h>
@@ -161,4 +164,34 @@ TEST_F(Render, HelpVersionAndUnknownOptionsAreAnsweredInTheLanguageChosen) {
                 EXPECT_NE(outcome.out.find(option), std::string::npos) << option;
         }
     }
+}
+
+namespace {
+// Counts every event any widget receives while it lives: a widget made, laid out or shown hears of it.
+struct WidgetWatch : QObject {
+    WidgetWatch() { qApp->installEventFilter(this); }
+    ~WidgetWatch() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent*) override {
+        heard += watched->isWidgetType();
+        return false;
+    }
+    int heard = 0;
+};
+} // namespace
+
+TEST_F(Render, ARenderAndAThumbnailOfTenLayersMakeNoWidget) {
+    for (int k = 0; k < LAYER_COUNT; ++k)
+        Put(k, SolidPicture(40 + 10 * k, 30, RGB(20 * k, 100, 200 - 15 * k)), 25 * k, 20 * k);
+    SaveAs("ten.qmf");
+    const std::string picture = dir.Join("ten.qmf");
+    const int widgets = QApplication::allWidgets().size();
+    WidgetWatch watch;
+    CRenderCommand command;
+    EXPECT_EQ(command.Run({"--render", picture, dir.Join("ten.png")}, nullptr, stderr),
+              CRenderCommand::rendered);
+    EXPECT_EQ(command.Thumbnail(picture, dir.Join("ten-thumbnail.png"), "96", stderr),
+              CRenderCommand::rendered);
+    EXPECT_EQ(watch.heard, 0);
+    EXPECT_EQ(QApplication::allWidgets().size(), widgets);
+    EXPECT_EQ(DecodedPicture(dir.Join("ten-thumbnail.png")).width(), 96);
 }
