@@ -11,6 +11,7 @@
 #include "controls/DIBMixer.h"
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
+#include "support/ShownPictureFile.h"
 
 #include <QDir>
 #include <algorithm>

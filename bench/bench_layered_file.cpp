@@ -11,6 +11,7 @@
 #include "controls/LayerControl.h"
 #include "controls/LayerStrip.h"
 #include "platform/File.h"
+#include "support/ShownPictureFile.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -75,13 +76,13 @@ std::vector<char> bytes; // as many as the layered file holds
 
 void SaveLayered(benchmark::State& state) {
     for (auto _ : state)
-        if (!screen->mixer->SaveToLayeredFile(layeredPath.c_str()))
+        if (!WriteShownPicture(*screen->mixer, layeredPath.c_str()))
             state.SkipWithError("save failed");
 }
 
 void LoadLayered(benchmark::State& state) {
     for (auto _ : state)
-        if (!screen->mixer->LoadFromLayeredFile(layeredPath.c_str()))
+        if (!ReadShownPicture(*screen->mixer, layeredPath.c_str()))
             state.SkipWithError("load failed");
 }
 
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
     screen = &built;
     layeredPath = built.folder.filePath("ten.qmf").toStdString();
     plainPath = built.folder.filePath("plain.bin").toStdString();
-    if (!built.mixer->SaveToLayeredFile(layeredPath.c_str())) {
+    if (!WriteShownPicture(*built.mixer, layeredPath.c_str())) {
         std::fprintf(stderr, "cannot write %s\n", layeredPath.c_str());
         return 1;
     }

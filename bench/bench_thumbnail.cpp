@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     preview = folder.filePath("preview.png").toStdString();
     {
         bench::TenLayerScreen screen;
-        if (!screen.mixer->SaveToLayeredFile(picture.c_str())) {
+        if (!WriteShownPicture(*screen.mixer, picture.c_str())) {
             std::fprintf(stderr, "bench_thumbnail: cannot write %s\n", picture.c_str());
             return 1;
         }

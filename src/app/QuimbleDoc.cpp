@@ -1,27 +1,30 @@
 #include "app/QuimbleDoc.h"
 
+#include "app/ControlIds.h"
 #include "app/QuimbleView.h"
-#include "controls/DIBMixer.h"
-
-CQuimbleDoc::CQuimbleDoc()
-    : m_autosave([this](const char* path) {
-          auto* view = dynamic_cast<CQuimbleView*>(GetFirstView());
-          CDIBMixer* mixer = view ? view->GetPictureArea() : nullptr;
-          return mixer && mixer->SaveToLayeredFile(path);
-      }) {}
+#include "app/ScreenLayout.h"
+#include "composition/PictureFile.h"
 
 namespace {
-void MarkClean(CDocument& doc) {
-    if (auto* view = dynamic_cast<CQuimbleView*>(doc.GetFirstView()))
-        view->PictureIsClean();
+// The picture's places are measured in the picture area's design units.
+SIZE DesignSize() {
+    const RECT area = FindScreenPlace(IDC_MIXER)->rect;
+    return {area.Width(), area.Height()};
 }
 } // namespace
+
+CQuimbleDoc::CQuimbleDoc()
+    : m_picture(DesignSize(), LAYER_COUNT),
+      // Without a screen there is no picture to keep.
+      m_autosave(
+          [this](const char* path) { return GetFirstView() && CPictureFile::Write(path, m_picture); }) {}
 
 BOOL CQuimbleDoc::OnNewDocument() {
     if (auto* view = dynamic_cast<CQuimbleView*>(GetFirstView()))
         view->ClearPicture();
+    m_picture.Clear();
     m_autosave.Discard();
-    MarkClean(*this);
+    m_history.MarkClean();
     return CDocument::OnNewDocument();
 }
 
@@ -29,7 +32,7 @@ BOOL CQuimbleDoc::DoSave(const char* path, BOOL replace) {
     if (!CDocument::DoSave(path, replace))
         return FALSE;
     if (replace)
-        MarkClean(*this);
+        m_history.MarkClean();
     return TRUE;
 }
 
@@ -46,10 +49,50 @@ void CQuimbleDoc::OnPictureChanged() {
     m_autosave.Schedule();
 }
 
+bool CQuimbleDoc::PictureCommitted(const CPictureState& state) {
+    m_picture.SetState(state);
+    return m_history.Commit(state);
+}
+
+bool CQuimbleDoc::ReadPicture(const std::string& path, CDIBManager& store) {
+    if (!CPictureFile::Read(path, store, &m_picture))
+        return false;
+    m_history.Commit(m_picture.GetState());
+    return true;
+}
+
+bool CQuimbleDoc::Undo() {
+    return GoTo(m_history.CanUndo(), &CUndoHistory::Undo);
+}
+
+bool CQuimbleDoc::Redo() {
+    return GoTo(m_history.CanRedo(), &CUndoHistory::Redo);
+}
+
+bool CQuimbleDoc::GoTo(bool can, const CPictureState& (CUndoHistory::*step)()) {
+    if (!can)
+        return false;
+    m_picture.SetState((m_history.*step)());
+    // Back at the picture the file holds, there is nothing left to save or to autosave.
+    if (m_history.IsClean())
+        PictureIsUnchanged();
+    return true;
+}
+
+void CQuimbleDoc::ResetHistory(const CPictureState& state) {
+    m_picture.SetState(state);
+    m_history.Reset(state);
+}
+
+void CQuimbleDoc::ForgetPicture() {
+    m_picture.SetState({}, true);
+    m_history.Reset({});
+}
+
 void CQuimbleDoc::PictureIsFile(const std::string& path) {
     SetPathName(path, TRUE);
     PictureIsUnchanged();
-    MarkClean(*this);
+    m_history.MarkClean();
 }
 
 void CQuimbleDoc::PictureIsUnchanged() {
@@ -61,8 +104,10 @@ bool CQuimbleDoc::RestoreAutosave(const std::string& path) {
     auto* view = dynamic_cast<CQuimbleView*>(GetFirstView());
     if (!view || !view->LoadPicture(path.c_str(), FALSE))
         return false;
-    // The picture was never saved under a name of its own, and nowhere but in the autosave.
+    // The picture was never saved under a name of its own, and nowhere but in the autosave: going back
+    // from it leaves changes to save too.
     CDocument::OnNewDocument();
+    m_history.ForgetClean();
     SetModifiedFlag(TRUE);
     m_autosave.WriteNow();
     return true;

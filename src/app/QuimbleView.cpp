@@ -57,6 +57,13 @@ template <class Control, class Load> bool Picture(Control* control, const char* 
 
 CQuimbleView::CQuimbleView() : CControlView(GetLanguage()) {}
 
+CQuimbleView::~CQuimbleView() {
+    if (CQuimbleDoc* doc = GetDocument()) {
+        doc->RemovePictureListener(this);
+        doc->ForgetPicture();
+    }
+}
+
 CQuimbleDoc* CQuimbleView::GetDocument() const {
     return dynamic_cast<CQuimbleDoc*>(CView::GetDocument());
 }
@@ -147,6 +154,8 @@ void CQuimbleView::OnInitialUpdate() {
     // would be drawn again, on surfaces made at sizes soon left.
     SetDrawingEnabled(false);
     BuildEditorScreen();
+    if (CQuimbleDoc* doc = GetDocument())
+        doc->AddPictureListener(this);
     SetDrawingEnabled(true);
     DragAcceptFiles();
 }

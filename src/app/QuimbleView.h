@@ -4,8 +4,8 @@
 
 #include "app/TextDialog.h"
 #include "composition/LayerText.h"
+#include "composition/PictureListener.h"
 #include "composition/PictureObserver.h"
-#include "composition/UndoHistory.h"
 #include "controls/ControlView.h"
 #include "platform/View.h"
 #include <string>
@@ -15,9 +15,10 @@ class CDIBMixer;
 class CQuimbleDoc;
 struct ScreenPlace;
 
-class CQuimbleView : public CControlView<CView>, private CPictureObserver {
+class CQuimbleView : public CControlView<CView>, private CPictureObserver, private CPictureListener {
 public:
     CQuimbleView();
+    ~CQuimbleView() override;
 
     CQuimbleDoc* GetDocument() const;
 
@@ -77,29 +78,24 @@ private:
     bool m_firstPaintDone = false;
     bool m_firstFolderShown = false;
 
-    // Undo and redo (QuimbleViewHistory.cpp). Every composed change of the picture becomes a step.
-public:
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
-    const CUndoHistory& GetHistory() const { return m_history; }
-    // The picture as it is now is what its document's file holds (or a new picture): undo or redo back to
-    // it leaves the document unchanged.
-    void PictureIsClean() { m_history.MarkClean(); }
-
+    // Undo and redo (QuimbleViewHistory.cpp). Every composed change of the picture on the screen goes to
+    // the document's picture, and becomes a step of its history; what the document changes of its picture
+    // (undo, redo, a file read, a new picture) the screen shows.
 private:
     // The document keeps the changed state and the autosave.
     void OnPictureChanged() override;
     void OnPictureComposed() override;
-    // Starts the steps anew from the picture as it is.
+    void OnChangesDone(bool replaced) override;
+    // Starts the steps anew from the picture on the screen.
     void ResetHistory();
     // Brings back the step before (after) the current one.
     void Undo();
     void Redo();
-    void Restore(const CPictureState& state);
     // The undo and redo buttons and menu items are enabled exactly when there is a step to go to.
     void UpdateHistoryCommands();
 
-    CUndoHistory m_history;
+    // While the screen's own change goes to the document, the document's news of it is not shown again.
+    bool m_committing = false;
 
     // The file and print commands (QuimbleViewFiles.cpp).
 public:

@@ -7,6 +7,7 @@
 #include "app/PromptForFileName.h"
 #include "app/QuimbleDoc.h"
 #include "app/QuimbleResource.h"
+#include "composition/PictureFile.h"
 #include "controls/DIBMixer.h"
 #include "platform/Cursor.h"
 #include "platform/DC.h"
@@ -31,11 +32,10 @@ BOOL CQuimbleView::LoadPicture(const char* path, BOOL takePath) {
     // A file that does not become the document's is not offered in the open dialog either.
     if (takePath)
         m_loadPath = chosen;
-    CDIBMixer* mixer = GetPictureArea();
-    if (!mixer)
+    if (!doc || !GetPictureArea())
         return FALSE;
     ShowWaitCursor();
-    const BOOL loaded = mixer->LoadFromLayeredFile(chosen.c_str());
+    const BOOL loaded = doc->ReadPicture(chosen, GetDIBManager());
     ShowArrowCursor();
     if (!Report(loaded, MSG_READ_ERROR, chosen))
         return FALSE;
@@ -66,14 +66,14 @@ BOOL CQuimbleView::SavePicture(const char* path) {
 }
 
 BOOL CQuimbleView::SaveLayeredPicture(const char* path) {
-    CDIBMixer* mixer = GetPictureArea();
-    if (!path || !mixer)
+    const CQuimbleDoc* doc = GetDocument();
+    if (!path || !doc || !GetPictureArea())
         return FALSE;
     // No extension is added to a typed name, and only this one, exactly so, says to write layers.
     BOOL saved = FALSE;
     if (SplitPath(path).extension == ".qmf") {
         ShowWaitCursor();
-        saved = mixer->SaveToLayeredFile(path);
+        saved = CPictureFile::Write(path, doc->GetPicture());
         ShowArrowCursor();
     }
     return Report(saved, MSG_SAVE_ERROR, path);

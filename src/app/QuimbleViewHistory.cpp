@@ -1,4 +1,5 @@
-// Undo and redo: the picture after each committed change is a step of the history.
+// Undo and redo: the picture after each committed change is a step of the document's history, and the
+// screen shows whatever the document makes of its picture.
 
 #include "app/QuimbleView.h"
 
@@ -16,37 +17,50 @@ void CQuimbleView::OnPictureChanged() {
 
 void CQuimbleView::OnPictureComposed() {
     CDIBMixer* mixer = GetPictureArea();
+    CQuimbleDoc* doc = GetDocument();
+    if (!mixer || !doc)
+        return;
     // The document heard of the change already; here it becomes a step.
-    if (mixer && m_history.Commit(mixer->CaptureState()))
+    m_committing = true;
+    const bool step = doc->PictureCommitted(mixer->CaptureState());
+    m_committing = false;
+    if (step)
         UpdateHistoryCommands();
 }
 
+void CQuimbleView::OnChangesDone(bool replaced) {
+    CDIBMixer* mixer = GetPictureArea();
+    CQuimbleDoc* doc = GetDocument();
+    if (m_committing || !mixer || !doc)
+        return;
+    mixer->ShowPicture(doc->GetPicture().GetState(), replaced);
+    UpdateHistoryCommands();
+}
+
 void CQuimbleView::ResetHistory() {
-    if (CDIBMixer* mixer = GetPictureArea())
-        m_history.Reset(mixer->CaptureState());
+    CDIBMixer* mixer = GetPictureArea();
+    if (CQuimbleDoc* doc = GetDocument(); doc && mixer) {
+        m_committing = true;
+        doc->ResetHistory(mixer->CaptureState());
+        m_committing = false;
+    }
     UpdateHistoryCommands();
 }
 
 void CQuimbleView::Undo() {
-    if (m_history.CanUndo())
-        Restore(m_history.Undo());
+    if (CQuimbleDoc* doc = GetDocument())
+        doc->Undo();
+    UpdateHistoryCommands();
 }
 
 void CQuimbleView::Redo() {
-    if (m_history.CanRedo())
-        Restore(m_history.Redo());
-}
-
-void CQuimbleView::Restore(const CPictureState& state) {
-    if (CDIBMixer* mixer = GetPictureArea())
-        mixer->RestoreState(state);
-    // Back at the picture the file holds, there is nothing left to save or to autosave.
-    if (CQuimbleDoc* doc = GetDocument(); doc && m_history.IsClean())
-        doc->PictureIsUnchanged();
+    if (CQuimbleDoc* doc = GetDocument())
+        doc->Redo();
     UpdateHistoryCommands();
 }
 
 void CQuimbleView::UpdateHistoryCommands() {
+    const CQuimbleDoc* doc = GetDocument();
     const auto enable = [this](int button, UINT command, bool on) {
         if (auto* control = FindControlAs<CButtonControl>(button))
             if (CWnd* wnd = control->GetWindow(); wnd && bool(wnd->IsWindowEnabled()) != on)
@@ -54,6 +68,6 @@ void CQuimbleView::UpdateHistoryCommands() {
         if (CFrameWnd* frame = GetParentFrame())
             frame->EnableCommand(command, on);
     };
-    enable(IDC_UNDO, ID_EDIT_UNDO, m_history.CanUndo());
-    enable(IDC_REDO, ID_EDIT_REDO, m_history.CanRedo());
+    enable(IDC_UNDO, ID_EDIT_UNDO, doc && doc->GetHistory().CanUndo());
+    enable(IDC_REDO, ID_EDIT_REDO, doc && doc->GetHistory().CanRedo());
 }

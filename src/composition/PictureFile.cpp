@@ -107,8 +107,9 @@ bool CPictureFile::Read(const std::string& path, CDIBManager& store, CPicture* p
     if (result != CLayeredFile::ReadResult::read)
         return false;
 
-    // The file is good: it replaces the whole picture. The first entry goes to the back-most layer.
-    picture->Clear();
+    // The file is good: it replaces the whole picture, in one edit. The first entry goes to the back-most
+    // layer.
+    CPicture read(picture->GetSize(), layers);
     std::vector<LayeredEntry>& entries = layered.GetEntries();
     std::vector<std::uint32_t> keys(entries.size(), 0);
     for (std::size_t f = 0; f < entries.size(); ++f) {
@@ -130,19 +131,20 @@ bool CPictureFile::Read(const std::string& path, CDIBManager& store, CPicture* p
                        record.stretchMode,
                        record.mirrorHorizontal,
                        record.mirrorVertical};
-        picture->SetLayer(layers - 1 - int(f), std::move(layer));
+        read.SetLayer(layers - 1 - int(f), std::move(layer));
     }
     // Texts once every entry has its key, for the pictures they lie on.
     for (std::size_t f = 0; f < entries.size(); ++f) {
         const LayeredExtras& extras = entries[f].extras;
-        const int index = picture->FindLayerOfKey(keys[f]);
+        const int index = read.FindLayerOfKey(keys[f]);
         if (index < 0 || !extras.text)
             continue;
-        PictureLayer layer = picture->GetLayer(index);
+        PictureLayer layer = read.GetLayer(index);
         layer.text = extras.text;
         layer.label = TextLabel(extras.text->text);
         layer.attachedTo = extras.attachedTo >= 0 ? keys[std::size_t(extras.attachedTo)] : 0;
-        picture->SetLayer(index, std::move(layer));
+        read.SetLayer(index, std::move(layer));
     }
+    picture->SetState(read.GetState(), true);
     return true;
 }

@@ -25,6 +25,8 @@ public:
     // The current step is the picture as its file holds it, or a new picture (Reset marks its state so):
     // a way back or forth to that step leaves nothing to save.
     void MarkClean() { m_clean = m_current; }
+    // No step is what a file holds (a picture brought back from an autosave): every one has changes to save.
+    void ForgetClean() { m_clean = noStep; }
     bool IsClean() const { return m_clean == m_current; }
 
 private:

@@ -70,8 +70,12 @@ public:
     // observer).
     CPictureState CaptureState() const;
     void RestoreState(const CPictureState& state);
-    // The picture shown, apart from the screen: what files, exports and printing are made of.
+    // The picture shown, apart from the screen: what exports and printing are made of.
     CPicture Picture() const;
+    // Shows the picture state holds, told by whoever keeps the picture (unheard by the observer but for
+    // the change itself). replaced: it replaces the whole picture (a file read, a new picture), and all of
+    // it is composed anew, no layer selected; else only what changed is.
+    void ShowPicture(const CPictureState& state, bool replaced);
     // Who hears of every change and every composed change from now on (none: nobody); not owned.
     void SetObserver(CPictureObserver* observer) { m_observer = observer; }
 
@@ -98,15 +102,6 @@ public:
     // Whether path names a flat picture by its extension, ".bmp" or ".png" exactly so, and which.
     static bool FlatFormatOf(const std::string& path, CDIB::FileFormat* format);
 
-    // The layered picture file (.qmf; DIBMixerFile.cpp). Saving writes every slot, back-most first, with
-    // its placement and its layer's picture and alpha companion; 0 without path, manager or canvas, or
-    // when the file cannot be written, and then the file that was there stays as it was. Neither shows a
-    // message when the file cannot be opened (the caller does; the detail goes to standard error). Loading
-    // reads and checks the whole file before it changes anything: only a file that reads completely replaces
-    // the picture, its first entry on the back-most layer, each picture with a fresh content key. 0,
-    // with the picture as it was, for a file that cannot be opened, is no layered file, or is damaged.
-    BOOL SaveToLayeredFile(const char* path);
-    BOOL LoadFromLayeredFile(const char* path);
     // How a help page went: not shown (missing), turned by a click on it, or left by Escape or a click
     // beside the picture (the help button among them).
     enum class HelpPage { missing, turned, left };
@@ -205,8 +200,6 @@ private:
     std::unique_ptr<CDIBSlot> TakeDibSlot(std::uint32_t key);
     // Puts the slot of layer's new content at place at once, rather than where new slots go.
     void PlaceNewSlot(const CLayerControl& layer, const SlotPlacement& place);
-    // The layer whose content key is key, or none.
-    CLayerControl* FindLayerOfKey(std::uint32_t key) const;
     // A new slot for the layer's content; none (after an error box) when it cannot be made.
     static std::unique_ptr<CDIBSlot> MakeDibSlot(const CLayerControl& layer);
     // The area slot covers, normalised, in design units.

@@ -1,4 +1,4 @@
-// The picture area's side of undo: the picture as a value, and the picture brought back to a value.
+// The picture area's side of the picture: the picture shown as a value, and a value shown.
 
 #include "controls/DIBMixer.h"
 
@@ -53,6 +53,16 @@ CPicture CDIBMixer::Picture() const {
 void CDIBMixer::RestoreState(const CPictureState& state) {
     const QuietChanges quiet(this);
     ShowState(state, false);
+}
+
+void CDIBMixer::ShowPicture(const CPictureState& state, bool replaced) {
+    if (!replaced || !m_layerStrip)
+        return RestoreState(state);
+    // Whatever the old picture showed is gone.
+    ForgetSelectedSlot();
+    m_slots.clear();
+    m_layerStrip->ClearAllLayers();
+    ShowState(state, true);
 }
 
 void CDIBMixer::ShowState(const CPictureState& state, bool whole) {

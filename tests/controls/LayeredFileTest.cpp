@@ -2,6 +2,7 @@
 #include "LayerScreen.h"
 #include "platform/File.h"
 #include "support/BmpFixtures.h"
+#include "support/ShownPictureFile.h"
 
 #include <cstring>
 #include <functional>
@@ -113,7 +114,7 @@ TEST_F(LayeredFile, SlotsAreWrittenBackMostFirstAndComeBackOnTheBackLayersWithFr
     SlotOf(0)->SetMirrorVertical(1);
     SlotOf(0)->SetStretchMode(HALFTONE);
     strip->Refresh(0, TRUE);
-    ASSERT_TRUE(mixer->SaveToLayeredFile(Path("p.qmf").c_str()));
+    ASSERT_TRUE(WriteShownPicture(*mixer, Path("p.qmf").c_str()));
     EXPECT_EQ(Peek<std::int32_t>(dir.Read("p.qmf"), 4), 2);
 
     Put(1, Picture(20, 20, RGB(0, 200, 0), false));
@@ -121,7 +122,7 @@ TEST_F(LayeredFile, SlotsAreWrittenBackMostFirstAndComeBackOnTheBackLayersWithFr
     Drag(SlotOf(1), {300, 200, 340, 240}); // where the file puts nothing
     strip->Refresh(0, TRUE);
     const std::uint32_t newestBefore = NewContentKey();
-    ASSERT_TRUE(mixer->LoadFromLayeredFile(Path("p.qmf").c_str()));
+    ASSERT_TRUE(ReadShownPicture(*mixer, Path("p.qmf").c_str()));
 
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(layers[i]->GetImage(), nullptr) << i;
@@ -175,7 +176,7 @@ TEST_F(LayeredFile, TextsComeBackFromTheBlockAfterTheEntriesAndADamagedBlockIsPa
     std::strcpy(font.lfFaceName, "DejaVu Sans");
     ASSERT_TRUE(mixer->SetTextLayer("H\xc3\xa9llo\nthere", &font, RGB(1, 2, 3), 1));
     const LayerText written = *layers[2]->GetText();
-    ASSERT_TRUE(mixer->SaveToLayeredFile(Path("p.qmf").c_str()));
+    ASSERT_TRUE(WriteShownPicture(*mixer, Path("p.qmf").c_str()));
     const std::string good = dir.Read("p.qmf");
     const std::size_t block = good.rfind("QMFX"), first = block + 12; // the first record: entry 1's text
     ASSERT_NE(block, std::string::npos);
@@ -199,7 +200,7 @@ TEST_F(LayeredFile, TextsComeBackFromTheBlockAfterTheEntriesAndADamagedBlockIsPa
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         // The slots of layers 0, 2 and 3 are written back-most first and come back on layers 2 to 4.
-        ASSERT_TRUE(mixer->LoadFromLayeredFile(dir.Write("t.qmf", row.bytes).c_str()));
+        ASSERT_TRUE(ReadShownPicture(*mixer, dir.Write("t.qmf", row.bytes).c_str()));
         EXPECT_EQ(Slots().size(), 3u);
         EXPECT_EQ(layers[3]->GetText() == written, row.text);
         EXPECT_EQ(layers[3]->GetAttachedTo(), row.text ? layers[4]->GetContentKey() : 0u);
@@ -215,7 +216,7 @@ TEST_F(LayeredFile, TheWrittenFileFollowsTheLayoutByteForByte) {
     strip->Refresh(0, TRUE);
     Drag(SlotOf(1), {-7, 8, -27, 30});
     strip->Refresh(0, TRUE);
-    ASSERT_TRUE(mixer->SaveToLayeredFile(Path("p.qmf").c_str()));
+    ASSERT_TRUE(WriteShownPicture(*mixer, Path("p.qmf").c_str()));
     const std::string b = dir.Read("p.qmf");
 
     EXPECT_EQ(b.substr(0, 8), std::string("QMF\0\2\0\0\0", 8));
@@ -244,13 +245,13 @@ TEST_F(LayeredFile, TheWrittenFileFollowsTheLayoutByteForByte) {
     EXPECT_EQ(b.size(), alpha + 14 + 40 + 1024 + 8);
 
     // Read back, a name without its terminating zero is its first 259 characters.
-    ASSERT_TRUE(mixer->LoadFromLayeredFile(Path("p.qmf").c_str()));
+    ASSERT_TRUE(ReadShownPicture(*mixer, Path("p.qmf").c_str()));
     EXPECT_EQ(layers[4]->GetImage()->GetName(), std::string(259, 'm'));
     EXPECT_EQ(layers[3]->GetImage()->GetName(), std::string(258, 'n'));
-    ASSERT_TRUE(mixer->LoadFromLayeredFile(
-        dir.Write("unended.qmf",
-                  Qmf(1, {{0, 0, 9, 9, true, false, std::string(260, 'u'), SolidBmp(2, 2, "abc"), ""}}))
-            .c_str()));
+    ASSERT_TRUE(ReadShownPicture(
+        *mixer, dir.Write("unended.qmf", Qmf(1, {{0, 0, 9, 9, true, false, std::string(260, 'u'),
+                                                  SolidBmp(2, 2, "abc"), ""}}))
+                    .c_str()));
     EXPECT_EQ(layers[4]->GetImage()->GetName(), std::string(259, 'u'));
     EXPECT_EQ(layers[4]->GetLabel(), std::string(259, 'u'));
 }
@@ -263,7 +264,7 @@ TEST_F(LayeredFile, EntriesFillTheLayersFromTheBackAndANoImageEntryUsesUpItsPlac
         {0, 0, 0, 0, true, true, "", "", ""},
         {1, 2, 3, 4, false, false, "gap.bmp", gapped, SolidBmp(1, 1, "\x80\x80\x80")},
     };
-    ASSERT_TRUE(mixer->LoadFromLayeredFile(dir.Write("three.qmf", Qmf(3, entries)).c_str()));
+    ASSERT_TRUE(ReadShownPicture(*mixer, dir.Write("three.qmf", Qmf(3, entries)).c_str()));
     EXPECT_EQ(layers[4]->GetLabel(), "back");
     EXPECT_EQ(layers[3]->GetImage(), nullptr);
     EXPECT_EQ(layers[2]->GetLabel(), "gap");
@@ -275,7 +276,7 @@ TEST_F(LayeredFile, EntriesFillTheLayersFromTheBackAndANoImageEntryUsesUpItsPlac
 
     // Entries beyond the last layer are not read, whatever follows.
     std::vector<Entry> many(5, entries[0]);
-    ASSERT_TRUE(mixer->LoadFromLayeredFile(dir.Write("many.qmf", Qmf(7, many) + "junk").c_str()));
+    ASSERT_TRUE(ReadShownPicture(*mixer, dir.Write("many.qmf", Qmf(7, many) + "junk").c_str()));
     EXPECT_EQ(Slots().size(), 5u);
     EXPECT_EQ(messages, std::vector<std::string>{});
 }
@@ -284,7 +285,7 @@ TEST_F(LayeredFile, ACountOfZeroOrLessEmptiesEveryLayerAndShowsTheBackground) {
     for (const std::int32_t count : {0, -3}) {
         Put(1, Picture(40, 40, RGB(0, 200, 0), false));
         strip->Refresh(0, TRUE);
-        ASSERT_TRUE(mixer->LoadFromLayeredFile(dir.Write("empty.qmf", Qmf(count, {})).c_str())) << count;
+        ASSERT_TRUE(ReadShownPicture(*mixer, dir.Write("empty.qmf", Qmf(count, {})).c_str())) << count;
         EXPECT_TRUE(Slots().empty());
         for (const CLayerControl* layer : layers)
             EXPECT_EQ(layer->GetImage(), nullptr);
@@ -306,10 +307,10 @@ TEST_F(LayeredFile, ALayerLoadedHiddenIsShownAgainOnceCleared) {
             strip->Select(layers[4]);
             strip->OnControlEvent(deleteId, 1); // Delete, already confirmed
         },
-        [&] { mixer->LoadFromLayeredFile(empty.c_str()); },
+        [&] { ReadShownPicture(*mixer, empty.c_str()); },
     };
     for (std::size_t i = 0; i < std::size(clears); ++i) {
-        ASSERT_TRUE(mixer->LoadFromLayeredFile(path.c_str()));
+        ASSERT_TRUE(ReadShownPicture(*mixer, path.c_str()));
         ASSERT_FALSE(layers[4]->IsShown());
         clears[i]();
         EXPECT_EQ(layers[4]->GetImage(), nullptr) << i;
@@ -327,7 +328,7 @@ TEST_F(LayeredFile, MirrorFlagsFollowTheSignsOfWidthAndHeight) {
         {0, 0, 30, 20, true, false, "c.bmp", image, "", 1, 1},
         {0, 0, -30, -20, true, false, "d.bmp", image, "", 0, 0},
     };
-    ASSERT_TRUE(mixer->LoadFromLayeredFile(dir.Write("flags.qmf", Qmf(4, entries)).c_str()));
+    ASSERT_TRUE(ReadShownPicture(*mixer, dir.Write("flags.qmf", Qmf(4, entries)).c_str()));
     const int expected[][2] = {{1, 0}, {0, 1}, {0, 0}, {1, 1}};
     for (int i = 0; i < 4; ++i) {
         const CDIBSlot* slot = SlotOf(4 - i);
@@ -343,7 +344,7 @@ TEST_F(LayeredFile, ADamagedFileChangesNothing) {
     Put(0, Picture(30, 20, RGB(200, 0, 0), true));
     Put(2, Picture(20, 30, RGB(0, 0, 200), false));
     strip->Refresh(0, TRUE);
-    ASSERT_TRUE(mixer->SaveToLayeredFile(Path("good.qmf").c_str()));
+    ASSERT_TRUE(WriteShownPicture(*mixer, Path("good.qmf").c_str()));
     const std::string good = dir.Read("good.qmf");
     // Layout: the back slot's record and 20 x 30 image, then the front slot's record, image and companion.
     const std::size_t image = 8 + 564, front = image + 54 + 60 * 30, alpha = front + 564 + 54 + 92 * 20;
@@ -377,30 +378,28 @@ TEST_F(LayeredFile, ADamagedFileChangesNothing) {
     const std::string before = State();
     ASSERT_NE(mixer->GetSelectedSlot(), nullptr);
     for (const auto& [what, bytes] : cases) {
-        EXPECT_FALSE(mixer->LoadFromLayeredFile(dir.Write("bad.qmf", bytes).c_str())) << what;
+        EXPECT_FALSE(ReadShownPicture(*mixer, dir.Write("bad.qmf", bytes).c_str())) << what;
         EXPECT_EQ(State(), before) << what;
     }
     EXPECT_EQ(messages, std::vector<std::string>{});
-    ASSERT_TRUE(mixer->LoadFromLayeredFile(Path("good.qmf").c_str())) << "each case failed for its own fault";
+    ASSERT_TRUE(ReadShownPicture(*mixer, Path("good.qmf").c_str())) << "each case failed for its own fault";
 }
 
 TEST_F(LayeredFile, FilesThatCannotBeOpenedOrWrittenFailQuietlyForTheCallerToSayAndTheOldFileStays) {
     Put(0, Picture(30, 20, RGB(200, 0, 0), true));
     strip->Refresh(0, TRUE);
     const std::string before = State();
-    EXPECT_FALSE(mixer->LoadFromLayeredFile(Path("missing.qmf").c_str()));
-    EXPECT_FALSE(mixer->SaveToLayeredFile(Path("no/folder.qmf").c_str()));
-    EXPECT_FALSE(mixer->LoadFromLayeredFile(nullptr));
-    EXPECT_FALSE(mixer->LoadFromLayeredFile(""));
-    EXPECT_FALSE(mixer->SaveToLayeredFile(nullptr));
-    EXPECT_FALSE(mixer->SaveToLayeredFile(""));
+    EXPECT_FALSE(ReadShownPicture(*mixer, Path("missing.qmf").c_str()));
+    EXPECT_FALSE(WriteShownPicture(*mixer, Path("no/folder.qmf").c_str()));
+    EXPECT_FALSE(ReadShownPicture(*mixer, ""));
+    EXPECT_FALSE(WriteShownPicture(*mixer, ""));
     EXPECT_EQ(messages, std::vector<std::string>{});
     EXPECT_EQ(State(), before);
 
     // A picture that writes nothing stops the save; what the path held stays, and nothing is left beside it.
     const std::string old = dir.Write("old/picture.qmf", "precious");
     layers[0]->GetImage()->GetAlpha()->Free();
-    EXPECT_FALSE(mixer->SaveToLayeredFile(old.c_str()));
+    EXPECT_FALSE(WriteShownPicture(*mixer, old.c_str()));
     EXPECT_EQ(dir.Read("old/picture.qmf"), "precious");
     EXPECT_EQ(dir.List("old"), std::vector<std::string>{"picture.qmf"});
 }

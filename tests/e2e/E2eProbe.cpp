@@ -21,6 +21,7 @@
 #include "controls/LayerStrip.h"
 #include "support/Pictures.h"
 #include "support/ShellFixture.h"
+#include "support/ShownPictureFile.h"
 
 #include <QApplication>
 #include <QRect>
@@ -51,7 +52,7 @@ void PrintLayout(const CQuimbleView& view, const QRect& place) {
 
 bool Render(const CQuimbleView& view, const char* qmf, const char* bmp) {
     auto* mixer = view.FindControlAs<CDIBMixer>(IDC_MIXER);
-    if (!mixer || !mixer->LoadFromLayeredFile(qmf)) {
+    if (!mixer || !ReadShownPicture(*mixer, qmf)) {
         std::fprintf(stderr, "quimble-e2e-probe: cannot load %s\n", qmf);
         return false;
     }
@@ -61,7 +62,7 @@ bool Render(const CQuimbleView& view, const char* qmf, const char* bmp) {
 
 bool PrintPlaces(const CQuimbleView& view, const char* qmf) {
     auto* mixer = view.FindControlAs<CDIBMixer>(IDC_MIXER);
-    if (!mixer || !mixer->LoadFromLayeredFile(qmf)) {
+    if (!mixer || !ReadShownPicture(*mixer, qmf)) {
         std::fprintf(stderr, "quimble-e2e-probe: cannot load %s\n", qmf);
         return false;
     }
@@ -114,7 +115,7 @@ bool SavePicture(CQuimbleView& view, const char* qmf) {
     front->Fill(0xFFFFFF, &hole);
     auto* mixer = view.FindControlAs<CDIBMixer>(IDC_MIXER);
     return Put(view, 1, std::move(back), 40, 30) && Put(view, 0, std::move(front), 200, 90) &&
-           mixer->SaveToLayeredFile(qmf);
+           WriteShownPicture(*mixer, qmf);
 }
 } // namespace
 
