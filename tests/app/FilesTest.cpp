@@ -1,6 +1,7 @@
 // The editor's Load and Save, from its buttons, the menu and the framework's Save.
 
 #include "PictureScreen.h"
+#include "app/QuimbleResource.h"
 #include "platform/RecentFileList.h"
 #include "support/ScopedLanguage.h"
 #include "support/ScriptedAnswers.h"
@@ -244,4 +245,37 @@ TEST_F(FileCommands, AFrameworkSaveThatCannotWriteNamesNothingAndSaysTheSaveErro
     EXPECT_EQ(app.Doc()->GetPathName(), "");
     EXPECT_EQ(Title(), "Untitled* - Quimble");
     EXPECT_TRUE(dir.List().empty());
+}
+
+TEST_F(FileCommands, ALoadedFileIsAStepOfItsOwnAndOnlyItHasNothingToSave) {
+    PutTwoLayers();
+    const std::string path = dir.Join("two.qmf");
+    ASSERT_TRUE(SaveAs(path));
+    const std::string loaded = Canvas();
+    ASSERT_TRUE(view->OnControlEvent(ID_NEW_PICTURE, 0));
+    const std::string empty = Canvas();
+    ASSERT_TRUE(Load(path));
+    const struct {
+        int command;
+        const std::string& shown;
+        bool modified;
+    } steps[] = {
+        {IDC_UNDO, empty, true}, // the new picture before the load, which no file holds
+        {IDC_REDO, loaded, false},
+        {IDC_UNDO, empty, true},
+    };
+    for (const auto& s : steps) {
+        EXPECT_TRUE(view->OnControlEvent(s.command, 0));
+        EXPECT_EQ(Canvas(), s.shown) << s.command;
+        EXPECT_EQ(bool(app.Doc()->IsModified()), s.modified) << s.command;
+    }
+
+    // A picture brought back from an autosave was never saved: no step of it is without changes.
+    ScriptedAnswers answers;
+    answers.Then(IDNO); // the changes of the new picture
+    ASSERT_TRUE(app.Doc()->RestoreAutosave(path));
+    EXPECT_EQ(Canvas(), loaded);
+    EXPECT_TRUE(view->OnControlEvent(IDC_UNDO, 0));
+    EXPECT_EQ(Canvas(), empty);
+    EXPECT_TRUE(app.Doc()->IsModified());
 }
