@@ -55,9 +55,13 @@ bool CQuimbleDoc::PictureCommitted(const CPictureState& state) {
 }
 
 bool CQuimbleDoc::ReadPicture(const std::string& path, CDIBManager& store) {
-    if (!CPictureFile::Read(path, store, &m_picture))
+    CPicture read = m_picture;
+    if (!CPictureFile::Read(path, store, &read))
         return false;
-    m_history.Commit(m_picture.GetState());
+    // A step first, so that whoever shows the picture finds the step it can go back from.
+    const CPictureState state = read.GetState();
+    m_history.Commit(state);
+    m_picture.SetState(state, true);
     return true;
 }
 

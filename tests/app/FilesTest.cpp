@@ -2,6 +2,7 @@
 
 #include "PictureScreen.h"
 #include "app/QuimbleResource.h"
+#include "controls/ButtonControl.h"
 #include "platform/RecentFileList.h"
 #include "support/ScopedLanguage.h"
 #include "support/ScriptedAnswers.h"
@@ -255,6 +256,7 @@ TEST_F(FileCommands, ALoadedFileIsAStepOfItsOwnAndOnlyItHasNothingToSave) {
     ASSERT_TRUE(view->OnControlEvent(ID_NEW_PICTURE, 0));
     const std::string empty = Canvas();
     ASSERT_TRUE(Load(path));
+    EXPECT_TRUE(Find<CButtonControl>(IDC_UNDO)->GetWindow()->IsWindowEnabled()) << "a step to go back from";
     const struct {
         int command;
         const std::string& shown;
