@@ -114,13 +114,13 @@ void CCanvasComposer::Compose(CDIB& canvas, const std::vector<std::unique_ptr<CD
     }
 }
 
-void CCanvasComposer::BeginDrag(const CDIBSlot* dragged) {
-    m_dragged = dragged;
+void CCanvasComposer::BeginDrag(std::vector<const CDIBSlot*> moving) {
+    m_moving = std::move(moving);
     m_marked = false;
 }
 
 void CCanvasComposer::EndDrag() {
-    m_dragged = nullptr;
+    m_moving.clear();
     m_marked = false;
 }
 
@@ -128,16 +128,16 @@ std::size_t CCanvasComposer::KeptFront(const CDIB& canvas,
                                        const std::vector<std::unique_ptr<CDIBSlot>>& slots, double sx,
                                        double sy, bool partial, bool blend, COLORREF key,
                                        COLORREF background) {
-    const auto dragged = std::find_if(slots.begin(), slots.end(), [this](const auto& slot) {
-        return m_dragged && slot.get() == m_dragged;
+    const auto firstMoving = std::find_if(slots.begin(), slots.end(), [this](const auto& slot) {
+        return slot && std::find(m_moving.begin(), m_moving.end(), slot.get()) != m_moving.end();
     });
-    if (dragged == slots.end()) {
+    if (firstMoving == slots.end()) {
         m_marked = false;
         return 0;
     }
     Marks marks{&canvas, canvas.GetWidth(), canvas.GetHeight(), sx, sy, blend, key, background, {}};
-    marks.front.reserve(std::size_t(dragged - slots.begin()));
-    for (auto it = slots.begin(); it != dragged; ++it) {
+    marks.front.reserve(std::size_t(firstMoving - slots.begin()));
+    for (auto it = slots.begin(); it != firstMoving; ++it) {
         const CDIBSlot* slot = it->get();
         if (!slot)
             continue;
@@ -149,7 +149,7 @@ std::size_t CCanvasComposer::KeptFront(const CDIB& canvas,
     const bool same = m_marked && partial && marks == m_marks;
     m_marks = std::move(marks);
     m_marked = true;
-    return same ? std::size_t(dragged - slots.begin()) : 0;
+    return same ? std::size_t(firstMoving - slots.begin()) : 0;
 }
 
 std::span<const CCoverageRuns::Run> CCanvasComposer::Unkept(std::span<const CCoverageRuns::Run> pieces) {

@@ -9,9 +9,11 @@
 // result is the same, byte for byte, as putting every slot's pixels over the background one after the
 // other.
 //
-// While a drag lasts, the columns that opaque runs of the layers in front of the dragged one decide do not
-// change: as long as those layers stay as they were at the last composition, a partial composition leaves
-// those columns of the canvas as they are and paints the rest.
+// While a drag lasts, the columns that opaque runs of the layers in front of every slot it moves decide do
+// not change: as long as those layers stay as they were at the last composition, a partial composition
+// leaves those columns of the canvas as they are and paints the rest. Each slot that moves bounds them, not
+// only the dragged one: a composition that does not reach a moved text's new place (a drag recomposed only
+// at its button-up) would otherwise mark the text as painted where it never was.
 
 #include "composition/ComposePlan.h"
 #include "composition/CoverageRuns.h"
@@ -32,9 +34,9 @@ public:
     explicit CCanvasComposer(const BYTE* blendTable = nullptr, KernelSet kernels = KernelSets().back())
         : m_table(blendTable), m_kernels(kernels), m_runs(kernels) {}
     void SetBlendTable(const BYTE* blendTable) { m_table = blendTable; }
-    // From now on (until EndDrag) dragged is the slot that moves; only its pointer is kept, to find it
-    // among the slots.
-    void BeginDrag(const CDIBSlot* dragged);
+    // From now on (until EndDrag) moving are the slots that move: the dragged one and those that go with
+    // it. Only their pointers are kept, to find them among the slots.
+    void BeginDrag(std::vector<const CDIBSlot*> moving);
     void EndDrag();
 
     // Composes into canvas (24-bit) with the scale factors sx, sy from design units to canvas pixels.
@@ -56,7 +58,7 @@ private:
         std::pair<std::size_t, std::size_t> pieces;
     };
 
-    // What the layers in front of the dragged one, and the composition, were like: the columns they
+    // What the layers in front of the moving ones, and the composition, were like: the columns they
     // decide are kept only while this stays the same.
     struct SlotMark {
         const CDIBSlot* slot;
@@ -89,7 +91,7 @@ private:
     CComposePlan m_plan;
     CCoverageRuns m_runs;
     std::vector<Active> m_active;
-    const CDIBSlot* m_dragged = nullptr;
+    std::vector<const CDIBSlot*> m_moving;
     bool m_marked = false;
     Marks m_marks;
     std::vector<CCoverageRuns::Run> m_kept, m_unkept;

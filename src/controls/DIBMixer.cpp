@@ -10,6 +10,8 @@
 #include "platform/Screen.h"
 #include "platform/WaitForClick.h"
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 constexpr int lastHelpPage = 20;
@@ -81,7 +83,11 @@ void CDIBMixer::Draw(const RECT*) {
 }
 
 void CDIBMixer::BeginDrag() {
-    m_composer.BeginDrag(m_selectedSlot);
+    std::vector<const CDIBSlot*> moving{m_selectedSlot};
+    if (m_selectedSlot)
+        for (const CDIBSlot* text : AttachedTexts(*m_selectedSlot))
+            moving.push_back(text);
+    m_composer.BeginDrag(std::move(moving));
 }
 
 void CDIBMixer::EndDrag() {

@@ -145,7 +145,7 @@ public:
     void OnMouseOver(UINT keyFlags, int x, int y) override;
     void OnLeftButtonUp(UINT keyFlags, int x, int y) override;
     // A press on the picture begins a drag of the selected slot and its release ends it: meanwhile the
-    // composer keeps what the layers in front of that slot decide.
+    // composer keeps what the layers in front of that slot and of the texts lying on it decide.
     void BeginDrag();
     void EndDrag();
     // The picture whose layer content key is put on a layer next covers the picture area (a background).
@@ -218,6 +218,8 @@ private:
     // Moves the texts that lie on slot as the drag step from was moved it, and grows swept by where they
     // were and are (DIBMixerAttached.cpp). The drag's end forgets where they started.
     void MoveAttachedTexts(const SlotState& was, const CDIBSlot& slot, RECT* swept);
+    // The slots of the texts that lie on slot and go with it.
+    std::vector<CDIBSlot*> AttachedTexts(const CDIBSlot& slot) const;
     void EndAttachedMove();
     std::optional<SlotState> m_dragStart;
     std::vector<SlotState> m_attachedStarts;

@@ -16,6 +16,21 @@ double Follow(double offset, double from, double length, double to, double newLe
 }
 } // namespace
 
+std::vector<CDIBSlot*> CDIBMixer::AttachedTexts(const CDIBSlot& slot) const {
+    std::vector<CDIBSlot*> texts;
+    if (!m_layerStrip)
+        return texts;
+    for (int i = 0; i < m_layerStrip->GetCount(); ++i) {
+        const CLayerControl* layer = m_layerStrip->GetLayer(i);
+        CDIBSlot* text = layer && layer->GetAttachedTo() == slot.m_key && layer->GetText()
+                             ? FindDibSlot(layer->GetContentKey())
+                             : nullptr;
+        if (text && text != &slot)
+            texts.push_back(text);
+    }
+    return texts;
+}
+
 void CDIBMixer::MoveAttachedTexts(const SlotState& was, const CDIBSlot& slot, RECT* swept) {
     if (!m_layerStrip || !swept)
         return;
@@ -23,14 +38,8 @@ void CDIBMixer::MoveAttachedTexts(const SlotState& was, const CDIBSlot& slot, RE
     if (!m_dragStart) {
         m_dragStart = was;
         m_attachedStarts.clear();
-        for (int i = 0; i < m_layerStrip->GetCount(); ++i) {
-            const CLayerControl* layer = m_layerStrip->GetLayer(i);
-            CDIBSlot* text = layer && layer->GetAttachedTo() == slot.m_key && layer->GetText()
-                                 ? FindDibSlot(layer->GetContentKey())
-                                 : nullptr;
-            if (text && text != &slot)
-                m_attachedStarts.push_back(text->GetPlace());
-        }
+        for (const CDIBSlot* text : AttachedTexts(slot))
+            m_attachedStarts.push_back(text->GetPlace());
     }
     const SlotState& from = *m_dragStart;
     for (const SlotState& start : m_attachedStarts) {

@@ -48,13 +48,6 @@ CLayerControl::CLayerControl(CControlManager* manager, CWnd* parentWnd, int id, 
     m_toggle->SetImageFromFile(togglePicture);
 }
 
-bool CLayerControl::IsShown() const {
-    if (!m_toggle)
-        return false;
-    const std::uint32_t flags = m_toggle->GetFlags();
-    return !(flags & CTL_PRESSED) && (flags & (CTL_TOGGLE | CTL_ON)) != (CTL_TOGGLE | CTL_ON);
-}
-
 bool CLayerControl::PutContent(CHoldControl* source, std::uint32_t key, std::string label) {
     if (!source || !source->GetImage())
         return false;

@@ -47,8 +47,9 @@ public:
     // The text field with the label, the thumbnail field, then the hide toggle.
     void Draw(const RECT* area) override;
 
-    // Whether the layer takes part in the picture: it has a hide toggle, neither held down nor on.
-    bool IsShown() const;
+    // Whether the layer takes part in the picture: it has a hide toggle that is off. Only the on state
+    // counts: a click is handled while the toggle is still held down.
+    bool IsShown() const { return m_toggle && !m_toggle->IsOn(); }
     // Whether the hide toggle is switched on.
     bool IsHidden() const { return m_toggle && m_toggle->IsOn(); }
     CButtonControl* GetToggle() const { return m_toggle; }

@@ -345,7 +345,7 @@ TEST(CanvasComposer, ADragStepGivesTheSameCanvasAsComposingEverythingAnew) {
         CCanvasComposer composer(table.Data());
         composer.Compose(*canvas, scene.slots, c.scale, c.scale, nullptr, true, white, grey);
         CDIBSlot& dragged = *scene.slots[c.dragged];
-        composer.BeginDrag(&dragged);
+        composer.BeginDrag({&dragged});
         const POINT steps[] = {{1, 0}, {3, 2}, {-7, 1}, {0, -4}, {12, 9}, {-2, -2}};
         for (std::size_t i = 0; i < std::size(steps); ++i) {
             // Halfway a layer in front changes too: its place is composed with the step.

@@ -190,11 +190,26 @@ TEST(LayerControl, ClearingSwitchesTheToggleOffAndSwappingMovesContentButNotPlac
     EXPECT_TRUE(b->GetLabel().empty());
     EXPECT_EQ(b->GetImage(), nullptr);
     EXPECT_FALSE(a->SwapLayerWith(nullptr));
+}
 
-    DRAWITEMSTRUCT held{};
-    held.itemState = ODS_SELECTED;
-    b->GetToggle()->DrawItem(&held);
-    EXPECT_FALSE(b->IsShown()) << "a toggle held down hides too";
+// The toggle's on state alone hides the layer: held down, as while its click is handled, it counts as it is.
+TEST(LayerControl, OnlyTheToggleSwitchedOnHidesTheLayerHeldDownOrNot) {
+    Strip s;
+    s.Fill(0, "A");
+    CLayerControl* layer = s.layers[0];
+    const struct {
+        bool on, held, shown;
+    } rows[] = {{false, false, true}, {false, true, true}, {true, false, false}, {true, true, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << (row.on ? "on" : "off") << (row.held ? ", held" : ""));
+        layer->SetHidden(row.on);
+        DRAWITEMSTRUCT item{};
+        item.itemState = row.held ? ODS_SELECTED : 0;
+        layer->GetToggle()->DrawItem(&item);
+        EXPECT_EQ((layer->GetToggle()->GetFlags() & CTL_PRESSED) != 0, row.held);
+        EXPECT_EQ(layer->IsShown(), row.shown);
+        EXPECT_EQ(layer->IsHidden(), !row.shown);
+    }
 }
 
 TEST(LayerStrip, SelectsTheLastAddedAndKeepsItsButtonsToWhatCanBeDone) {

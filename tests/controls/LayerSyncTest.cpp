@@ -113,6 +113,25 @@ TEST_F(LayerScreen, HidingALayerRecomposesItsSlotsAreaAndShowingItAgainToo) {
     EXPECT_EQ(Update(), (RECT{10, 0, 60, 25}));
 }
 
+// A click on the hide toggle, the button held down while the click is handled, hides the layer at once, and
+// the next one shows it at once.
+TEST_F(LayerScreen, AClickOnTheHideToggleHidesOrShowsTheLayerAtOnce) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(GetQWidget()));
+    Put(3, Picture(90, 45, RGB(200, 0, 0), false));
+    strip->Refresh(0, TRUE);
+    QWidget* toggle = layers[3]->GetToggle()->GetQWidget();
+    for (const bool hidden : {true, false, true, false}) {
+        SCOPED_TRACE(hidden ? "hidden" : "shown");
+        QTest::mousePress(toggle, Qt::LeftButton, Qt::NoModifier, toggle->rect().center());
+        QApplication::processEvents();
+        QTest::mouseRelease(toggle, Qt::LeftButton, Qt::NoModifier, toggle->rect().center());
+        EXPECT_EQ(layers[3]->IsHidden(), hidden);
+        EXPECT_EQ(Slots()[0]->m_visible, hidden ? 0 : 1);
+        EXPECT_EQ(PixelAt(mixer->GetCanvas(), 5, 5), hidden ? MIXER_BACKGROUND : RGB(200, 0, 0));
+        EXPECT_TRUE(CanvasIsComposedWhole());
+    }
+}
+
 TEST_F(LayerScreen, TheModeButtonsSelectTheSlotOfTheSelectedLayerAndALostSlotIsForgotten) {
     Put(2, Picture(90, 45, RGB(200, 0, 0), false));
     Put(5, Picture(90, 45, RGB(0, 200, 0), false));

@@ -410,6 +410,41 @@ TEST_F(DragScreen, TextsLyingOnALayerGoWithItAndATextDraggedAloneMovesAlone) {
     EXPECT_TRUE(CanvasIsComposedWhole());
 }
 
+// A layer dragged with the text on it shows what composing the whole picture gives, at every live step and
+// after the button-up, live or not; also where it passes under a layer in front of the text.
+TEST_F(DragScreen, ALayerDraggedWithItsTextShowsWhatComposingItAnewGives) {
+    ASSERT_TRUE(mixer->SetTextLayer("Hi", nullptr, 0, 0));
+    Put(0, Picture(60, 40, RGB(220, 120, 40), false)); // at 0, 0
+    strip->Refresh(0, TRUE);
+    strip->Select(layers[2]);
+    Button(moveId)->Clicked();
+    const struct {
+        bool interactive;
+        int handle; // -1: the body, taken an eighth inside the frame's top-left corner
+        POINT by;
+    } rows[] = {
+        {false, -1, {30, 20}}, {true, -1, {-25, 15}}, {false, 2, {60, 0}},
+        {true, 6, {-40, -30}}, {false, 2, {-300, 0}}, {false, -1, {-60, -110}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::Message() << "handle " << row.handle << (row.interactive ? ", live" : ""));
+        SetInteractive(row.interactive);
+        const RECT o = mixer->CurrentFrame()->GetOutline();
+        const POINT from =
+            row.handle < 0 ? POINT{o.left + o.Width() / 8, o.top + o.Height() / 8} : HandleCentre(row.handle);
+        Press(from.x, from.y);
+        for (int i = 1; i <= 3; ++i) {
+            MoveTo(from.x + row.by.x * i / 3, from.y + row.by.y * i / 3);
+            if (row.interactive) {
+                EXPECT_TRUE(CanvasIsComposedWhole()) << "step " << i;
+            }
+        }
+        Release(from.x + row.by.x, from.y + row.by.y);
+        EXPECT_EQ(mixer->GetSelectedSlot(), slot);
+        EXPECT_TRUE(CanvasIsComposedWhole()) << "after the button-up";
+    }
+}
+
 // The arrow at the border points toward a layer of which nothing shows; its colour tells how far it is.
 TEST_F(DragScreen, AnArrowPointsTowardALayerWhollyOffThePicture) {
     const struct {
