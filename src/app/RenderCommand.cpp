@@ -12,8 +12,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <new>
-#include <utility>
 
 namespace {
 const char usage[] =

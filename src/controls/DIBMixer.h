@@ -9,7 +9,6 @@
 #include "composition/BlendTable.h"
 #include "composition/CanvasComposer.h"
 #include "composition/DIBSlot.h"
-#include "composition/LayeredExtensions.h"
 #include "composition/PictureComposer.h"
 #include "composition/PictureObserver.h"
 #include "composition/PictureState.h"
